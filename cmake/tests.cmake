@@ -1,0 +1,18 @@
+include(GoogleTest)
+
+# bancs_test(NOM SOURCES fichiers... LIENS bibliothèques... [FENETRES])
+# Un exécutable de tests GoogleTest, enregistré auprès de CTest test par test.
+# FENETRES : les tests créent des fenêtres ; leur main construit une
+# QApplication sur la plate-forme « offscreen ».
+function(bancs_test nom)
+  cmake_parse_arguments(T "FENETRES" "" "SOURCES;LIENS" ${ARGN})
+  add_executable(${nom} ${T_SOURCES})
+  if(T_FENETRES)
+    target_link_libraries(${nom} PRIVATE bancs_tests_fenetres ${T_LIENS} GTest::gtest Qt6::Test)
+  else()
+    target_link_libraries(${nom} PRIVATE ${T_LIENS} GTest::gtest GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${nom}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+endfunction()

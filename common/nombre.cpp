@@ -1,0 +1,115 @@
+#include "nombre.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace nombre {
+
+namespace {
+
+bool chiffre(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string texte_general(double valeur, int chiffres)
+{
+    if (!std::isfinite(valeur))
+        return "0";
+    if (valeur == 0.0)
+        return "0"; // pas de "-0"
+    char tampon[64];
+    const auto [fin, erreur] =
+        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::general, chiffres);
+    if (erreur != std::errc())
+        return "0";
+    return std::string(tampon, fin);
+}
+
+} // namespace
+
+double lire_nombre(std::string_view texte)
+{
+    std::size_t i = 0;
+    const std::size_t n = texte.size();
+    while (i < n && (texte[i] == ' ' || texte[i] == '\t'))
+        ++i;
+    bool negatif = false;
+    if (i < n && (texte[i] == '+' || texte[i] == '-')) {
+        negatif = texte[i] == '-';
+        ++i;
+    }
+    const std::size_t debut_mantisse = i;
+    std::size_t chiffres = 0;
+    while (i < n && chiffre(texte[i])) {
+        ++i;
+        ++chiffres;
+    }
+    if (i < n && texte[i] == '.') {
+        ++i;
+        while (i < n && chiffre(texte[i])) {
+            ++i;
+            ++chiffres;
+        }
+    }
+    if (chiffres == 0)
+        return 0.0;
+    std::size_t fin = i;
+    // L'exposant ne compte que s'il porte au moins un chiffre : "1e" vaut 1.
+    if (i < n && (texte[i] == 'e' || texte[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (texte[j] == '+' || texte[j] == '-'))
+            ++j;
+        if (j < n && chiffre(texte[j])) {
+            while (j < n && chiffre(texte[j]))
+                ++j;
+            fin = j;
+        }
+    }
+    double valeur = 0.0;
+    const char *premier = texte.data() + debut_mantisse;
+    const auto [ptr, erreur] = std::from_chars(premier, texte.data() + fin, valeur);
+    if (erreur != std::errc() || ptr != texte.data() + fin || !std::isfinite(valeur))
+        return 0.0;
+    return negatif ? -valeur : valeur;
+}
+
+std::string texte_nombre(double valeur)
+{
+    return texte_general(valeur, 15);
+}
+
+std::string texte_simple(float valeur)
+{
+    return texte_general(static_cast<double>(valeur), 7);
+}
+
+} // namespace nombre
+
+namespace nombre {
+
+float en_simple(double valeur)
+{
+    constexpr double plus_grand = 3.4028234663852886e38; // FLT_MAX
+    if (valeur > plus_grand)
+        return std::numeric_limits<float>::infinity();
+    if (valeur < -plus_grand)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(valeur);
+}
+
+int en_entier_borne(double valeur, int minimum, int maximum, int defaut)
+{
+    if (!std::isfinite(valeur))
+        return defaut;
+    const double arrondi = std::nearbyint(valeur); // mode par défaut : au pair
+    if (arrondi <= minimum)
+        return minimum;
+    if (arrondi >= maximum)
+        return maximum;
+    return static_cast<int>(arrondi);
+}
+
+} // namespace nombre

@@ -1,0 +1,71 @@
+// Lecture des saisies et écriture des afficheurs.
+#include "nombre.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+using namespace nombre;
+
+TEST(LireNombre, PrendLeNombreDeTete)
+{
+    const struct {
+        const char *texte;
+        double attendu;
+    } cas[] = {
+        {"abc", 0},       {"12,5", 12},    {"1.5e2", 150},  {"180", 180},     {"", 0},
+        {"-3.25", -3.25}, {"+7", 7},       {".5", 0.5},     {"-.5", -0.5},    {"5.", 5},
+        {"  42", 42},     {"1e", 1},       {"1e+", 1},      {"2E-3", 0.002},  {"e5", 0},
+        {"-", 0},         {".", 0},        {"12abc", 12},   {"1.2.3", 1.2},   {"0x10", 0},
+        {"inf", 0},       {"nan", 0},      {"1e999", 0},    {"-1e999", 0},    {"1e-999", 0},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.texte);
+        EXPECT_DOUBLE_EQ(lire_nombre(c.texte), c.attendu);
+    }
+}
+
+TEST(LireNombre, TexteTresLongSansException)
+{
+    EXPECT_DOUBLE_EQ(lire_nombre(std::string(100000, '7').substr(0, 3)), 777);
+    const double tres_long = lire_nombre(std::string(100000, '9'));
+    EXPECT_EQ(tres_long, 0.0); // 10^100000 déborde : lu comme 0
+    EXPECT_DOUBLE_EQ(lire_nombre("0." + std::string(100000, '5')), 0.5555555555555556);
+    EXPECT_EQ(lire_nombre(std::string(100000, 'x')), 0.0);
+    EXPECT_DOUBLE_EQ(lire_nombre("1e" + std::string(5000, '0') + "2"), 100.0);
+}
+
+TEST(TexteNombre, QuinzeChiffresSansZerosInutiles)
+{
+    EXPECT_EQ(texte_nombre(0.1235), "0.1235");
+    EXPECT_EQ(texte_nombre(1250), "1250");
+    EXPECT_EQ(texte_nombre(0.0012350000000000002), "0.001235");
+    EXPECT_EQ(texte_nombre(-1235), "-1235");
+    EXPECT_EQ(texte_nombre(0), "0");
+    EXPECT_EQ(texte_nombre(-0.0), "0");
+    EXPECT_EQ(texte_nombre(std::numeric_limits<double>::quiet_NaN()), "0");
+    EXPECT_EQ(texte_nombre(std::numeric_limits<double>::infinity()), "0");
+    EXPECT_EQ(texte_nombre(987700000), "987700000");
+}
+
+TEST(TexteSimple, SeptChiffresPourLaSimplePrecision)
+{
+    EXPECT_EQ(texte_simple(0.3f), "0.3");
+    EXPECT_EQ(texte_simple(1.2f), "1.2");
+    EXPECT_EQ(texte_simple(6000.0f), "6000");
+    EXPECT_EQ(texte_simple(0.15f), "0.15");
+}
+
+TEST(Conversions, SimplePrecisionEtEntierGardes)
+{
+    EXPECT_EQ(en_simple(1e300), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(en_simple(-1e300), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(en_simple(1.5), 1.5f);
+    EXPECT_EQ(en_entier_borne(3178.5, 1, 1000000, 200), 3178); // égalité : vers le pair
+    EXPECT_EQ(en_entier_borne(3179.47, 1, 1000000, 200), 3179);
+    EXPECT_EQ(en_entier_borne(0.2, 1, 1000000, 200), 1);
+    EXPECT_EQ(en_entier_borne(1e30, 1, 1000000, 200), 1000000);
+    EXPECT_EQ(en_entier_borne(std::numeric_limits<double>::quiet_NaN(), 1, 10, 7), 7);
+}
