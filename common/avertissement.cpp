@@ -1,0 +1,43 @@
+#include "avertissement.h"
+
+#include "polices.h"
+
+#include <QLabel>
+
+FeuilleMauvaiseManip::FeuilleMauvaiseManip(const QString &message)
+    : Feuille(QStringLiteral("feuille_mauvaise_manip"), QStringLiteral("Mauvaise manipulation"), 4905, 4065)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    QLabel *danger = label(QStringLiteral("Label1"), QStringLiteral("DANGER"), 240, 240, 4425, 915);
+    danger->setFont(polices::police(36, true, false, polices::serif));
+    danger->setAlignment(Qt::AlignCenter);
+    danger->setAutoFillBackground(true);
+    QPalette pal = danger->palette();
+    pal.setColor(QPalette::Window, Qt::yellow);
+    pal.setColor(QPalette::WindowText, Qt::red);
+    danger->setPalette(pal);
+
+    QLabel *texte = label(QStringLiteral("Label2"), message, 465, 1320, 3975, 1935);
+    texte->setFont(polices::police(14.25, false, false, polices::serif));
+    texte->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Bouton *oui = bouton(QStringLiteral("Command1"), QStringLiteral("Oui, bien sûr"), 1545, 3390, 1815, 495);
+    connect(oui, &QPushButton::clicked, this, &FeuilleMauvaiseManip::Command1_Click);
+}
+
+void FeuilleMauvaiseManip::Command1_Click()
+{
+    close();
+}
+
+void Avertisseur::avertir(const QString &texte)
+{
+    message_avertissement_ = texte;
+    if (fenetre_) {
+        fenetre_->raise();
+        fenetre_->activateWindow();
+        return;
+    }
+    fenetre_ = new FeuilleMauvaiseManip(message_avertissement_);
+    fenetre_->show();
+}

@@ -1,0 +1,438 @@
+#include "feuille.h"
+
+#include "polices.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+// Pixels logiques couverts par un rectangle de twips, élargis de « marge ».
+QRect zone_px(const QRectF &zone, int marge)
+{
+    const int g = static_cast<int>(std::floor(zone.left() / twips::par_pixel));
+    const int h = static_cast<int>(std::floor(zone.top() / twips::par_pixel));
+    const int d = static_cast<int>(std::ceil(zone.right() / twips::par_pixel));
+    const int b = static_cast<int>(std::ceil(zone.bottom() / twips::par_pixel));
+    return QRect(QPoint(g, h), QPoint(d, b)).adjusted(-marge, -marge, marge, marge);
+}
+
+// Un dessin dont une coordonnée n'est pas finie, ou sort très loin de toute
+// fenêtre, n'est jamais confié au peintre.
+bool dessinable(double v)
+{
+    return std::isfinite(v) && std::fabs(v) < 1e7;
+}
+
+} // namespace
+
+// --- ElementGraphique -------------------------------------------------------
+
+ElementGraphique::ElementGraphique(Feuille *feuille, const QString &nom) : QObject(feuille), feuille_(feuille)
+{
+    setObjectName(nom);
+    feuille_->elements_.push_back(this);
+}
+
+void ElementGraphique::setVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    invalider();
+}
+
+void ElementGraphique::invalider()
+{
+    feuille_->repeindre(limites(), 2);
+}
+
+// --- Ligne ------------------------------------------------------------------
+
+Ligne::Ligne(Feuille *feuille, const QString &nom, double x1, double y1, double x2, double y2, QColor couleur,
+             int largeur)
+    : ElementGraphique(feuille, nom), x1_(x1), y1_(y1), x2_(x2), y2_(y2), couleur_(couleur),
+      largeur_(largeur < 1 ? 1 : largeur)
+{
+}
+
+void Ligne::placer(double x1, double y1, double x2, double y2)
+{
+    if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_)
+        return;
+    invalider();
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    invalider();
+}
+
+void Ligne::setCouleur(const QColor &couleur)
+{
+    if (couleur == couleur_)
+        return;
+    couleur_ = couleur;
+    invalider();
+}
+
+void Ligne::setLargeur(int largeur)
+{
+    largeur = largeur < 1 ? 1 : largeur;
+    if (largeur == largeur_)
+        return;
+    invalider();
+    largeur_ = largeur;
+    invalider();
+}
+
+QRectF Ligne::limites() const
+{
+    if (!dessinable(x1_) || !dessinable(y1_) || !dessinable(x2_) || !dessinable(y2_))
+        return {};
+    const double demi = largeur_ * twips::par_pixel / 2.0;
+    return QRectF(QPointF(x1_, y1_), QPointF(x2_, y2_)).normalized().adjusted(-demi, -demi, demi, demi);
+}
+
+void Ligne::peindre(QPainter &p) const
+{
+    if (!dessinable(x1_) || !dessinable(y1_) || !dessinable(x2_) || !dessinable(y2_))
+        return;
+    p.setPen(QPen(couleur_, largeur_ * twips::par_pixel, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(x1_, y1_), QPointF(x2_, y2_));
+}
+
+// --- Forme ------------------------------------------------------------------
+
+Forme::Forme(Feuille *feuille, const QString &nom, Type type, double gauche, double haut, double largeur,
+             double hauteur, QColor remplissage, QColor bordure)
+    : ElementGraphique(feuille, nom), type_(type), rect_(gauche, haut, largeur, hauteur),
+      remplissage_(remplissage), bordure_(bordure)
+{
+}
+
+void Forme::setRemplissage(const QColor &couleur)
+{
+    if (couleur == remplissage_)
+        return;
+    remplissage_ = couleur;
+    invalider();
+}
+
+void Forme::setBordure(const QColor &couleur)
+{
+    if (couleur == bordure_)
+        return;
+    bordure_ = couleur;
+    invalider();
+}
+
+void Forme::placer(double gauche, double haut, double largeur, double hauteur)
+{
+    invalider();
+    rect_ = QRectF(gauche, haut, largeur, hauteur);
+    invalider();
+}
+
+QRectF Forme::limites() const
+{
+    return rect_.adjusted(-twips::par_pixel, -twips::par_pixel, twips::par_pixel, twips::par_pixel);
+}
+
+void Forme::peindre(QPainter &p) const
+{
+    p.setPen(QPen(bordure_, twips::par_pixel));
+    p.setBrush(remplissage_);
+    const QRectF r = rect_.adjusted(0, 0, -twips::par_pixel, -twips::par_pixel);
+    switch (type_) {
+    case Type::rectangle:
+        p.drawRect(r);
+        break;
+    case Type::rectangle_arrondi: {
+        const double rayon = std::min(r.width(), r.height()) / 4.0;
+        p.drawRoundedRect(r, rayon, rayon);
+        break;
+    }
+    case Type::ellipse:
+        p.drawEllipse(r);
+        break;
+    }
+}
+
+// --- Bouton -----------------------------------------------------------------
+
+void Bouton::setFond(const QColor &couleur)
+{
+    if (fond() == couleur)
+        return;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Button, couleur);
+    setPalette(pal);
+}
+
+QColor Bouton::fond() const
+{
+    return palette().color(QPalette::Button);
+}
+
+void Bouton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString legende = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const QRect zone = rect().adjusted(3, 1, -3, -1);
+    p.drawItemText(zone, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), legende,
+                   QPalette::ButtonText);
+}
+
+// --- Feuille ----------------------------------------------------------------
+
+Feuille::Feuille(const QString &nom, const QString &titre, double largeur, double hauteur, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(nom);
+    setWindowTitle(titre);
+    setFixedSize(twips::px(largeur), twips::px(hauteur));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    preparer_surface();
+}
+
+void Feuille::placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur)
+{
+    controle->setGeometry(twips::rect_px(gauche, haut, largeur, hauteur));
+}
+
+QLabel *Feuille::label(const QString &nom, const QString &texte, double gauche, double haut, double largeur,
+                       double hauteur, QWidget *parent)
+{
+    auto *l = new QLabel(texte, parent ? parent : this);
+    l->setObjectName(nom);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placer(l, gauche, haut, largeur, hauteur);
+    return l;
+}
+
+QLabel *Feuille::afficheur(const QString &nom, double gauche, double haut, double largeur, double hauteur,
+                           QWidget *parent)
+{
+    QLabel *l = label(nom, QString(), gauche, haut, largeur, hauteur, parent);
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(false);
+    l->setFrameShape(QFrame::Box);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, couleur_bgr(fond_afficheur));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(pal);
+    return l;
+}
+
+Bouton *Feuille::bouton(const QString &nom, const QString &legende, double gauche, double haut, double largeur,
+                        double hauteur, QWidget *parent)
+{
+    auto *b = new Bouton(legende, parent ? parent : this);
+    b->setObjectName(nom);
+    b->setAutoDefault(false);
+    placer(b, gauche, haut, largeur, hauteur);
+    return b;
+}
+
+QLineEdit *Feuille::saisie(const QString &nom, double gauche, double haut, double largeur, double hauteur,
+                           QWidget *parent)
+{
+    auto *e = new QLineEdit(parent ? parent : this);
+    e->setObjectName(nom);
+    placer(e, gauche, haut, largeur, hauteur);
+    return e;
+}
+
+QCheckBox *Feuille::case_a_cocher(const QString &nom, const QString &legende, double gauche, double haut,
+                                  double largeur, double hauteur)
+{
+    auto *c = new QCheckBox(legende, this);
+    c->setObjectName(nom);
+    placer(c, gauche, haut, largeur, hauteur);
+    return c;
+}
+
+QComboBox *Feuille::liste(const QString &nom, double gauche, double haut, double largeur, double hauteur)
+{
+    auto *c = new QComboBox(this);
+    c->setObjectName(nom);
+    placer(c, gauche, haut, largeur, hauteur);
+    return c;
+}
+
+QGroupBox *Feuille::cadre(const QString &nom, const QString &legende, double gauche, double haut,
+                          double largeur, double hauteur)
+{
+    auto *g = new QGroupBox(legende, this);
+    g->setObjectName(nom);
+    placer(g, gauche, haut, largeur, hauteur);
+    return g;
+}
+
+QTimer *Feuille::minuterie(const QString &nom, int intervalle, bool active)
+{
+    auto *t = new QTimer(this);
+    t->setObjectName(nom);
+    t->setInterval(intervalle);
+    if (active)
+        t->start();
+    return t;
+}
+
+Ligne *Feuille::ligne(const QString &nom, double x1, double y1, double x2, double y2, QColor couleur,
+                      int largeur)
+{
+    auto *l = new Ligne(this, nom, x1, y1, x2, y2, couleur, largeur);
+    repeindre(l->limites());
+    return l;
+}
+
+Forme *Feuille::forme(const QString &nom, Forme::Type type, double gauche, double haut, double largeur,
+                      double hauteur, QColor remplissage, QColor bordure)
+{
+    auto *f = new Forme(this, nom, type, gauche, haut, largeur, hauteur, remplissage, bordure);
+    repeindre(f->limites());
+    return f;
+}
+
+QColor Feuille::couleurFond() const
+{
+    return palette().color(QPalette::Window);
+}
+
+QColor Feuille::couleurFaceBouton() const
+{
+    return palette().color(QPalette::Button);
+}
+
+void Feuille::dessiner(const QRectF &zone, int marge, const std::function<void(QPainter &)> &f)
+{
+    {
+        QPainter p(&surface_);
+        p.scale(1.0 / twips::par_pixel, 1.0 / twips::par_pixel);
+        f(p);
+    }
+    repeindre(zone, marge);
+}
+
+void Feuille::trait(double x1, double y1, double x2, double y2)
+{
+    trait(x1, y1, x2, y2, avant_plan_);
+}
+
+void Feuille::trait(double x1, double y1, double x2, double y2, const QColor &couleur)
+{
+    if (!dessinable(x1) || !dessinable(y1) || !dessinable(x2) || !dessinable(y2))
+        return;
+    const int largeur = epaisseur_;
+    const Qt::PenStyle style = style_ == Style::pointille ? Qt::DotLine : Qt::SolidLine;
+    dessiner(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), largeur + 1, [&](QPainter &p) {
+        QPen stylo(couleur, largeur * twips::par_pixel, style, Qt::FlatCap);
+        if (style == Qt::DotLine)
+            stylo.setCosmetic(true); // pointillé pixel par pixel, comme à l'écran
+        p.setPen(stylo);
+        p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    });
+}
+
+void Feuille::trait_relatif(double x1, double y1, double dx, double dy, const QColor &couleur)
+{
+    trait(x1, y1, x1 + dx, y1 + dy, couleur);
+}
+
+void Feuille::boite_pleine(double x1, double y1, double x2, double y2, const QColor &couleur)
+{
+    if (!dessinable(x1) || !dessinable(y1) || !dessinable(x2) || !dessinable(y2))
+        return;
+    const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    dessiner(r, 1, [&](QPainter &p) { p.fillRect(r, couleur); });
+}
+
+void Feuille::texte(double gauche, double haut, const QString &chaine, const QFont &police, const QColor &couleur)
+{
+    if (!dessinable(gauche) || !dessinable(haut))
+        return;
+    const QFontMetricsF mesure(police);
+    const QRectF r(gauche, haut, mesure.horizontalAdvance(chaine) * twips::par_pixel,
+                   mesure.height() * twips::par_pixel);
+    dessiner(r, 1, [&](QPainter &p) {
+        p.save();
+        p.resetTransform();
+        p.setFont(police);
+        p.setPen(couleur);
+        p.drawText(QPointF(gauche / twips::par_pixel, haut / twips::par_pixel + mesure.ascent()), chaine);
+        p.restore();
+    });
+}
+
+void Feuille::effacer_surface()
+{
+    surface_.fill(couleurFond());
+    update();
+}
+
+void Feuille::repeindre(const QRectF &zone, int marge)
+{
+    if (zone.isNull())
+        return;
+    const QRect r = zone_px(zone, marge).intersected(rect());
+    if (!r.isEmpty())
+        update(r);
+}
+
+void Feuille::preparer_surface()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize taille = size() * ratio;
+    if (surface_.size() == taille && surface_.devicePixelRatio() == ratio)
+        return;
+    QImage nouvelle(taille, QImage::Format_RGB32);
+    nouvelle.setDevicePixelRatio(ratio);
+    nouvelle.fill(couleurFond());
+    if (!surface_.isNull()) {
+        QPainter p(&nouvelle);
+        p.drawImage(QPointF(0, 0), surface_);
+    }
+    surface_ = nouvelle;
+}
+
+void Feuille::resizeEvent(QResizeEvent *event)
+{
+    preparer_surface();
+    QWidget::resizeEvent(event);
+}
+
+void Feuille::paintEvent(QPaintEvent *event)
+{
+    if (surface_.devicePixelRatio() != devicePixelRatioF())
+        preparer_surface();
+    QPainter p(this);
+    const QRect zone = event->rect();
+    const qreal ratio = surface_.devicePixelRatio();
+    const QRectF source(zone.x() * ratio, zone.y() * ratio, zone.width() * ratio, zone.height() * ratio);
+    p.drawImage(QRectF(zone), surface_, source);
+    p.scale(1.0 / twips::par_pixel, 1.0 / twips::par_pixel);
+    const QRectF zone_twips(zone.x() * twips::par_pixel, zone.y() * twips::par_pixel,
+                            zone.width() * twips::par_pixel, zone.height() * twips::par_pixel);
+    for (const ElementGraphique *e : elements_)
+        if (e->visible() && e->limites().intersects(zone_twips))
+            e->peindre(p);
+}

@@ -1,0 +1,202 @@
+#pragma once
+// Base de toutes les fenêtres de la suite : zone cliente en twips, contrôles
+// placés en twips, surface de dessin persistante et éléments graphiques (traits
+// et formes) posés au-dessus de la surface, déplacés à l'exécution.
+//
+// La surface est une image aux dimensions des pixels physiques (nette sur un
+// écran HiDPI) : ce qu'on y dessine reste jusqu'à ce qu'on le recouvre. Chaque
+// modification ne fait repeindre que la région qu'elle touche.
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QPushButton>
+#include <QRectF>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QTimer;
+class Feuille;
+
+// Trait ou forme posé sur une feuille, au-dessus de la surface de dessin et
+// au-dessous des contrôles. Coordonnées en twips.
+class ElementGraphique : public QObject
+{
+    Q_OBJECT
+public:
+    ElementGraphique(Feuille *feuille, const QString &nom);
+
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+
+    // Rectangle couvert, en twips, épaisseur comprise.
+    virtual QRectF limites() const = 0;
+    virtual void peindre(QPainter &p) const = 0;
+
+protected:
+    // À appeler avant et après chaque changement : repeint l'ancienne et la
+    // nouvelle place seulement.
+    void invalider();
+
+private:
+    Feuille *feuille_;
+    bool visible_ = true;
+};
+
+// Trait entre deux points ; largeur en pixels, comme l'épaisseur de dessin.
+class Ligne : public ElementGraphique
+{
+    Q_OBJECT
+public:
+    Ligne(Feuille *feuille, const QString &nom, double x1, double y1, double x2, double y2,
+          QColor couleur = Qt::black, int largeur = 1);
+
+    double x1() const { return x1_; }
+    double y1() const { return y1_; }
+    double x2() const { return x2_; }
+    double y2() const { return y2_; }
+    QColor couleur() const { return couleur_; }
+    int largeur() const { return largeur_; }
+
+    void placer(double x1, double y1, double x2, double y2);
+    void setX1(double x) { placer(x, y1_, x2_, y2_); }
+    void setY1(double y) { placer(x1_, y, x2_, y2_); }
+    void setX2(double x) { placer(x1_, y1_, x, y2_); }
+    void setY2(double y) { placer(x1_, y1_, x2_, y); }
+    void setCouleur(const QColor &couleur);
+    void setLargeur(int largeur);
+
+    QRectF limites() const override;
+    void peindre(QPainter &p) const override;
+
+private:
+    double x1_, y1_, x2_, y2_;
+    QColor couleur_;
+    int largeur_;
+};
+
+// Forme pleine : rectangle, rectangle arrondi ou ellipse.
+class Forme : public ElementGraphique
+{
+    Q_OBJECT
+public:
+    enum class Type { rectangle, rectangle_arrondi, ellipse };
+
+    Forme(Feuille *feuille, const QString &nom, Type type, double gauche, double haut, double largeur,
+          double hauteur, QColor remplissage, QColor bordure = Qt::black);
+
+    QColor remplissage() const { return remplissage_; }
+    QColor bordure() const { return bordure_; }
+    void setRemplissage(const QColor &couleur);
+    void setBordure(const QColor &couleur);
+    void placer(double gauche, double haut, double largeur, double hauteur);
+
+    QRectF limites() const override;
+    void peindre(QPainter &p) const override;
+
+private:
+    Type type_;
+    QRectF rect_;
+    QColor remplissage_, bordure_;
+};
+
+// Bouton dont la légende revient à la ligne quand elle ne tient pas sur une.
+class Bouton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+    // Couleur du fond du bouton (les Valid clignotants, le corps du rhéostat).
+    void setFond(const QColor &couleur);
+    QColor fond() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+class Feuille : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Style { plein, pointille };
+
+    // Fenêtre de haut niveau (parent nul) ou feuille incluse, de zone cliente
+    // largeur x hauteur twips, de taille fixe.
+    Feuille(const QString &nom, const QString &titre, double largeur, double hauteur,
+            QWidget *parent = nullptr);
+
+    // Place un contrôle enfant : gauche, haut, largeur, hauteur en twips.
+    static void placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur);
+
+    // Fabriques des contrôles usuels, chacun nommé et placé. Le parent est
+    // la feuille sauf indication contraire (un cadre, par exemple).
+    QLabel *label(const QString &nom, const QString &texte, double gauche, double haut, double largeur,
+                  double hauteur, QWidget *parent = nullptr);
+    // Afficheur : label au fond 0x80C0FF, bordé, texte centré.
+    QLabel *afficheur(const QString &nom, double gauche, double haut, double largeur, double hauteur,
+                      QWidget *parent = nullptr);
+    Bouton *bouton(const QString &nom, const QString &legende, double gauche, double haut, double largeur,
+                   double hauteur, QWidget *parent = nullptr);
+    QLineEdit *saisie(const QString &nom, double gauche, double haut, double largeur, double hauteur,
+                      QWidget *parent = nullptr);
+    QCheckBox *case_a_cocher(const QString &nom, const QString &legende, double gauche, double haut,
+                             double largeur, double hauteur);
+    QComboBox *liste(const QString &nom, double gauche, double haut, double largeur, double hauteur);
+    QGroupBox *cadre(const QString &nom, const QString &legende, double gauche, double haut, double largeur,
+                     double hauteur);
+    QTimer *minuterie(const QString &nom, int intervalle, bool active);
+
+    Ligne *ligne(const QString &nom, double x1, double y1, double x2, double y2, QColor couleur = Qt::black,
+                 int largeur = 1);
+    Forme *forme(const QString &nom, Forme::Type type, double gauche, double haut, double largeur,
+                 double hauteur, QColor remplissage, QColor bordure = Qt::black);
+
+    // Dessin sur la surface persistante.
+    void setDrawWidth(int pixels) { epaisseur_ = pixels < 1 ? 1 : pixels; }
+    void setDrawStyle(Style style) { style_ = style; }
+    void setForeColor(const QColor &couleur) { avant_plan_ = couleur; }
+    QColor foreColor() const { return avant_plan_; }
+    QColor couleurFond() const;
+    QColor couleurFaceBouton() const;
+    void trait(double x1, double y1, double x2, double y2);
+    void trait(double x1, double y1, double x2, double y2, const QColor &couleur);
+    // Trait dont le second point est relatif au premier.
+    void trait_relatif(double x1, double y1, double dx, double dy, const QColor &couleur);
+    // Boîte pleine entre deux coins.
+    void boite_pleine(double x1, double y1, double x2, double y2, const QColor &couleur);
+    // Texte sur la surface, coin haut gauche en twips.
+    void texte(double gauche, double haut, const QString &texte, const QFont &police,
+               const QColor &couleur = Qt::black);
+    // Efface toute la surface à la couleur de fond.
+    void effacer_surface();
+
+    // L'image de la surface, pour les tests.
+    const QImage &surface() const { return surface_; }
+
+    // Repeint le rectangle de twips donné (élargi d'une marge de pixels).
+    void repeindre(const QRectF &zone, int marge = 2);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    friend class ElementGraphique;
+    void preparer_surface();
+    void dessiner(const QRectF &zone, int marge, const std::function<void(QPainter &)> &f);
+
+    QImage surface_;
+    std::vector<ElementGraphique *> elements_;
+    int epaisseur_ = 1;
+    Style style_ = Style::plein;
+    QColor avant_plan_ = Qt::black;
+};

@@ -1,0 +1,26 @@
+#include "polices.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cmath>
+
+namespace polices {
+
+QFont police(double points, bool gras, bool italique, const QString &famille)
+{
+    QFont f(famille);
+    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    f.setBold(gras);
+    f.setItalic(italique);
+    f.setStyleHint(famille == serif ? QFont::Serif : QFont::SansSerif);
+    return f;
+}
+
+void preparer_application(QApplication &application)
+{
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    application.setFont(police(8.0));
+}
+
+} // namespace polices

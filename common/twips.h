@@ -1,0 +1,45 @@
+#pragma once
+// Unité de tout le dessin : le twip (1/1440 de pouce). À 96 points par pouce
+// logique, un pixel logique vaut 15 twips ; c'est le seul point de conversion
+// entre les coordonnées des bancs et les pixels de Qt.
+
+#include <QColor>
+#include <QRect>
+#include <QRectF>
+
+#include <cmath>
+#include <cstdint>
+
+namespace twips {
+
+inline constexpr double par_pixel = 15.0;
+
+// Twips -> pixels logiques, arrondi au pixel le plus proche.
+inline int px(double t)
+{
+    return static_cast<int>(std::lround(t / par_pixel));
+}
+
+// Pixels logiques (décalage de la souris, par exemple) -> twips.
+inline double depuis_px(double p)
+{
+    return p * par_pixel;
+}
+
+inline QRect rect_px(double gauche, double haut, double largeur, double hauteur)
+{
+    return QRect(px(gauche), px(haut), px(largeur), px(hauteur));
+}
+
+} // namespace twips
+
+// Couleur écrite comme un nombre 0xBBGGRR (rouge dans l'octet de poids faible).
+inline QColor couleur_bgr(std::uint32_t bbggrr)
+{
+    return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
+                  static_cast<int>((bbggrr >> 16) & 0xFF));
+}
+
+// Fond des afficheurs des bancs (orange clair) et fond d'alerte.
+inline constexpr std::uint32_t fond_afficheur = 0x80C0FF;
+inline constexpr std::uint32_t fond_alerte = 255;
