@@ -383,6 +383,20 @@ void Feuille::texte(double gauche, double haut, const QString &chaine, const QFo
     });
 }
 
+void Feuille::cercle(double cx, double cy, double r, const QColor &couleur, const QColor &remplissage)
+{
+    if (!dessinable(cx) || !dessinable(cy) || !dessinable(r))
+        return;
+    const int largeur = epaisseur_;
+    const QRectF zone(cx - r, cy - r, 2 * r, 2 * r);
+    dessiner(zone, largeur + 1, [&](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(couleur, largeur * twips::par_pixel));
+        p.setBrush(remplissage.isValid() ? QBrush(remplissage) : QBrush(Qt::NoBrush));
+        p.drawEllipse(zone);
+    });
+}
+
 void Feuille::effacer_surface()
 {
     surface_.fill(couleurFond());

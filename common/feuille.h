@@ -176,6 +176,8 @@ public:
     // Texte sur la surface, coin haut gauche en twips.
     void texte(double gauche, double haut, const QString &texte, const QFont &police,
                const QColor &couleur = Qt::black);
+    // Cercle de centre (cx, cy) et de rayon r, rempli si « remplissage » est valide.
+    void cercle(double cx, double cy, double r, const QColor &couleur, const QColor &remplissage = QColor());
     // Efface toute la surface à la couleur de fond.
     void effacer_surface();
 

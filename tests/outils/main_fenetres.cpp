@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "polices.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -11,6 +13,7 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
+    polices::preparer_application(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installe ce qui manque pour construire et tester la suite sur une Debian 12 :
+# compilateur, CMake, Qt 6, GoogleTest, polices Liberation, Xvfb.
+# Ne fait rien (et très vite) quand tout est déjà là.
+set -euo pipefail
+
+paquets=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libbenchmark-dev
+         fonts-liberation xvfb xauth)
+
+manquants=()
+for p in "${paquets[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        manquants+=("$p")
+    fi
+done
+
+if [ ${#manquants[@]} -gt 0 ]; then
+    echo "Installation de : ${manquants[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+fi

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installe ce qui manque, construit la suite et lance un programme.
+#   bash outils/lancer.sh vek
+# Sans nom de programme, propose la liste des programmes construits.
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$racine/outils/installer.sh"
+cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build "$racine/build" -j"$(nproc)"
+
+programmes=()
+for p in vek sodel trivon virelai orvalt gresil fenoul onduleur transfo; do
+    [ -x "$racine/build/$p/$p" ] && programmes+=("$p")
+done
+
+choix="${1:-}"
+if [ -z "$choix" ]; then
+    echo "Programmes disponibles :"
+    select choix in "${programmes[@]}"; do
+        [ -n "$choix" ] && break
+    done
+fi
+if [ ! -x "$racine/build/$choix/$choix" ]; then
+    echo "Programme inconnu : $choix (disponibles : ${programmes[*]})" >&2
+    exit 2
+fi
+# Sans écran (session distante), le programme s'ouvre dans un écran virtuel.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    exec xvfb-run -a "$racine/build/$choix/$choix"
+fi
+exec "$racine/build/$choix/$choix"

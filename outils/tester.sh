@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installe ce qui manque, construit la suite et passe tous les tests, une fois
+# normalement puis une fois sous AddressSanitizer et UndefinedBehaviorSanitizer.
+#   bash outils/tester.sh
+# Sort en erreur au premier échec.
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$racine/outils/installer.sh"
+coeurs="$(nproc)"
+# Les fuites de Qt lui-même rendraient LeakSanitizer bavard (y compris quand
+# CMake liste les tests en construisant) : seule la détection des fuites est
+# coupée, pas les sanitiseurs.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+echo "== Construction et tests =="
+cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build "$racine/build" -j"$coeurs"
+(cd "$racine/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$coeurs")
+
+echo "== Construction et tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
+cmake -S "$racine" -B "$racine/build-sanitiseurs" -DCMAKE_BUILD_TYPE=Debug -DBANCS_SANITISEURS=ON > /dev/null
+cmake --build "$racine/build-sanitiseurs" -j"$coeurs"
+(cd "$racine/build-sanitiseurs" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$coeurs")
