@@ -1,0 +1,91 @@
+#pragma once
+// Modèle du pont monophasé tout thyristors T1..T4 sur une charge R, L, e.
+// Le courant de charge est supposé parfaitement lissé (égal à sa valeur
+// moyenne imoy) ; le pont cesse de conduire quand la tension redressée
+// moyenne tombe sous e. Pas de Qt ici.
+
+#include "circuit.h"
+
+#include <array>
+#include <string_view>
+
+namespace orvalt {
+
+// Approximations de pi propres au programme : elles font partie des lectures
+// (à 90° le cosinus vaut 1,3e-6 et non 0).
+inline constexpr double pi = 3.14159;
+inline constexpr double deux_pi = 6.28318;
+
+// Indices de la liste des grandeurs.
+enum Indice : int {
+    i_u = 0,
+    i_uc,
+    i_ic,
+    i_is,
+    i_uT1, // uT1 .. uT4 : 4 .. 7
+    i_iT1 = 8, // iT1 .. iT4 : 8 .. 11
+    i_ig1 = 12, // ig1 .. ig4 : 12 .. 15
+    nombre_grandeurs = 16
+};
+
+class PontToutThyristor : public oscillo::Circuit
+{
+public:
+    // Tension d'un thyristor passant, dessinée juste au-dessus de l'axe.
+    static constexpr double tension_passant = 0.6;
+
+    PontToutThyristor();
+
+    // Validation de l'angle d'amorçage : accepté entre 0 et 180° (bornes
+    // comprises), imoy recalculé ; refusé sinon (rien ne change).
+    bool fixer_alpha(double degres);
+    // F.é.m. de la charge, jamais refusée.
+    void fixer_e(double volts);
+
+    double vmax() const { return vmax_; }
+    float r() const { return r_; }
+    float alpha() const { return alpha_; }
+    double e() const { return e_; }
+    double imoy() const { return imoy_; }
+    // Tension redressée moyenne 2 vmax cos(alpha) / pi, que le pont délivre s'il conduit.
+    double uc_moyenne() const;
+    bool bloque() const { return uc_moyenne() < e_; }
+
+    // Grandeurs du dernier calcul ; k = 1..4 pour les thyristors.
+    double u() const { return u_; }
+    double uc() const { return uc_; }
+    double ic() const { return ic_; }
+    double is() const { return is_; }
+    double uT(int k) const { return uT_[k - 1]; }
+    double iT(int k) const { return iT_[k - 1]; }
+    double ig(int k) const { return ig_[k - 1]; }
+    bool etat(int k) const { return etat_[k - 1]; }
+
+    // oscillo::Circuit
+    std::span<const oscillo::Grandeur> grandeurs() const override;
+    oscillo::References references() const override;
+    double arrondir(double x) const override;
+    void calculer(double t, double dt, int f) override;
+    double valeur(int indice) const override;
+    int nombre_composants() const override { return 4; }
+    bool conduit(int composant) const override { return etat_[composant]; }
+    oscillo::Moyenne moyenne(int indice) const override;
+    bool moyennes_a_zero() const override { return bloque_; }
+
+private:
+    void calculer_imoy();
+    double cos_alpha() const;
+
+    double vmax_;
+    float r_ = 20.0f;
+    float alpha_ = 0.0f;
+    double e_ = 0.0;
+    double imoy_ = 0.0;
+
+    double u_ = 0.0, uc_ = 0.0, ic_ = 0.0, is_ = 0.0;
+    std::array<double, 4> uT_{}, iT_{}, ig_{};
+    std::array<bool, 4> etat_{};
+    bool bloque_ = false;
+};
+
+} // namespace orvalt

@@ -1,0 +1,79 @@
+#pragma once
+// Ce qu'un programme d'électronique de puissance fournit au moteur
+// d'oscillogrammes : sa liste de grandeurs avec leur classe d'échelle, ses
+// références d'échelle, son modèle calculé à chaque top, ses composants qui
+// conduisent ou non, et son tableau des valeurs moyennes. Rien d'un montage
+// particulier ne vit dans le moteur. Pas de Qt ici.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace oscillo {
+
+// Classe d'échelle d'une grandeur : elle fixe la pleine échelle et la
+// couleur de la trace du panneau qui la montre.
+enum class Classe { tension, courant, commande };
+
+// Couleurs des traces, en 0xBBGGRR : vert, rouge, cyan.
+inline constexpr std::uint32_t couleur_tension = 0x00FF00;
+inline constexpr std::uint32_t couleur_courant = 0x0000FF;
+inline constexpr std::uint32_t couleur_commande = 0xFFFF00;
+std::uint32_t couleur_de(Classe classe);
+
+struct Grandeur {
+    std::string_view legende; // texte de la liste, en UTF-8
+    Classe classe;
+};
+
+// Pleines échelles des trois classes (la commande vaut d'ordinaire le
+// courant divisé par 10, signe compris).
+struct References {
+    double tension = 0.0;
+    double courant = 0.0;
+    double commande = 0.0;
+};
+
+// Une ligne du tableau des valeurs moyennes : un nombre (arrondi par le
+// moteur), un texte fixe, ou rien (le label garde son texte).
+struct Moyenne {
+    enum class Genre { nombre, texte, inchangee };
+    Genre genre = Genre::inchangee;
+    double valeur = 0.0;
+    std::string texte;
+
+    static Moyenne de_nombre(double v) { return {Genre::nombre, v, {}}; }
+    static Moyenne de_texte(std::string t) { return {Genre::texte, 0.0, std::move(t)}; }
+    static Moyenne aucune() { return {}; }
+};
+
+class Circuit
+{
+public:
+    virtual ~Circuit() = default;
+
+    virtual std::span<const Grandeur> grandeurs() const = 0;
+    virtual References references() const = 0;
+
+    // La forme de quatre_chif_sign que porte le programme.
+    virtual double arrondir(double x) const = 0;
+
+    // Modèle d'un top : toutes les grandeurs instantanées à l'instant t (s),
+    // dt étant le temps avancé par top (s) et f la fréquence (Hz).
+    virtual void calculer(double t, double dt, int f) = 0;
+    virtual double valeur(int indice) const = 0;
+
+    // Composants dessinés du schéma (0 .. nombre_composants() - 1) et leur
+    // état de conduction après le dernier calcul.
+    virtual int nombre_composants() const = 0;
+    virtual bool conduit(int composant) const = 0;
+
+    virtual Moyenne moyenne(int indice) const = 0;
+
+    // Vrai quand le dernier calcul impose "0" aux quatre valeurs moyennes
+    // (pont bloqué par exemple).
+    virtual bool moyennes_a_zero() const { return false; }
+};
+
+} // namespace oscillo
