@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Refait les captures d'écran de toutes les fenêtres dans captures/, sous Xvfb.
+# Chaque programme fournit un exécutable captures_<programme> qui construit ses
+# fenêtres, les pilote et les enregistre en PNG.
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$racine/outils/installer.sh"
+cmake -S "$racine" -B "$racine/build" > /dev/null
+cmake --build "$racine/build" -j"$(nproc)"
+mkdir -p "$racine/captures"
+find "$racine/build/tests" -type f -name 'captures_*' -perm -u+x | sort | while read -r outil; do
+    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$outil" "$racine/captures"
+done

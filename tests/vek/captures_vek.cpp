@@ -1,0 +1,103 @@
+// Captures d'écran des fenêtres de vek, pour les regarder comme un élève :
+//   captures_vek <dossier>
+// À lancer sous un vrai serveur X (xvfb-run) : voir outils/captures.sh.
+#include "caract_moteur.h"
+#include "intro.h"
+#include "machine1.h"
+#include "mot_de_passe.h"
+#include "polices.h"
+#include "programme_vek.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QString dossier;
+
+void capturer(QWidget *fenetre, const char *nom)
+{
+    fenetre->show();
+    QApplication::processEvents();
+    const QString chemin = QDir(dossier).filePath(QString::fromUtf8(nom) + ".png");
+    if (!fenetre->grab().save(chemin))
+        std::fprintf(stderr, "impossible d'écrire %s\n", qPrintable(chemin));
+    else
+        std::printf("%s\n", qPrintable(chemin));
+}
+
+template <typename T = QWidget>
+T *c(QWidget *parent, const char *nom)
+{
+    return parent->findChild<T *>(QString::fromUtf8(nom));
+}
+
+void valider(QWidget *banc, const char *saisie, const char *texte)
+{
+    auto *e = c<QLineEdit>(banc, saisie);
+    e->setText(QString::fromUtf8(texte));
+    QTest::keyClick(e, Qt::Key_Return);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    polices::preparer_application(application);
+    application.setQuitOnLastWindowClosed(false);
+    dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
+    QDir().mkpath(dossier);
+
+    ProgrammeVek programme;
+    Intro *intro = programme.demarrer();
+    capturer(intro, "vek_accueil");
+    intro->OK_Click();
+    Machine1 *banc = programme.machine1();
+    capturer(banc, "vek_repos");
+
+    // En charge : champ nominal, démarrage à 40 V puis 220 V, machine 2 en
+    // frein sur le rhéostat à mi-course.
+    valider(banc, "choixUe", "180");
+    valider(banc, "choixUi", "40");
+    c<QPushButton>(banc, "Interinduit")->click();
+    valider(banc, "choixUi", "220");
+    c<QPushButton>(banc, "Interinduit_géné")->click();
+    QWidget *corps = c(banc, "rhéostat");
+    const QPointF milieu(corps->width() / 2.0, corps->height() / 2.0);
+    QMouseEvent appui(QEvent::MouseButtonPress, milieu, corps->mapToGlobal(milieu), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent relache(QEvent::MouseButtonRelease, milieu, corps->mapToGlobal(milieu), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(corps, &appui);
+    QApplication::sendEvent(corps, &relache);
+    banc->Timer1_Timer();
+    c<QLineEdit>(banc, "choixUi2")->setText(QStringLiteral("0"));
+    banc->Timer3_Timer();
+    capturer(banc, "vek_en_charge");
+
+    // Avertissement : tension d'inducteur trop forte.
+    valider(banc, "choixUe", "400");
+    if (QWidget *avert = programme.avertisseur.fenetre())
+        capturer(avert, "vek_avertissement");
+    capturer(banc, "vek_apres_alerte");
+
+    c<QPushButton>(banc, "modif_moteur")->click();
+    MotDePasse *mdp = programme.mot_de_passe();
+    c<QLineEdit>(mdp, "Text1")->setText(QStringLiteral("vortis"));
+    capturer(mdp, "vek_mot_de_passe");
+    mdp->Command1_Click();
+    CaractMoteur *caract = programme.caract_moteur();
+    capturer(caract, "vek_caracteristiques");
+    caract->deuxcent_W_Click();
+    capturer(caract, "vek_caracteristiques_200W");
+    caract->boutonOK_Click();
+    capturer(programme.machine1(), "vek_repos_200W");
+    return 0;
+}
