@@ -110,12 +110,19 @@ void Balayage::trace_pas()
 
 void Balayage::efface_traces()
 {
+    // La boîte couvre tout ce que les segments ont pu toucher : le dernier
+    // segment dépasse le bout de l'axe de moins d'un pas (au-delà de 40
+    // unités de pas, 50 unités de marge ne suffiraient pas), un trait pleine
+    // échelle déborde d'une demi-épaisseur au-dessus de l'axe des valeurs, et
+    // le premier segment part de l'axe des valeurs lui-même.
+    const double depassement = x_curseur_ - largeur_axe() + demi_epaisseur;
+    const double marge_droite = std::max(marge_droite_effacement, depassement);
     x_curseur_ = 0;
     for (int i = 0; i < nombre_panneaux; ++i) {
         const AxeTemps lx = ecran_.axe_temps(i);
         const AxeValeurs ly = ecran_.axe_valeurs(i);
-        ecran_.effacer_zone(lx.x_gauche + marge_gauche_effacement, ly.y_haut, lx.x_droite + marge_droite_effacement,
-                            ly.y_bas + marge_basse_effacement);
+        ecran_.effacer_zone(lx.x_gauche - demi_epaisseur, ly.y_haut - demi_epaisseur,
+                            lx.x_droite + marge_droite, ly.y_bas + marge_basse_effacement);
         ecran_.montrer_axe_temps(i);
         y_cour_[i] = lx.y;
     }

@@ -62,11 +62,12 @@ class Balayage
 public:
     // Décalage d'une trace nulle au-dessus de son axe, en twips.
     static constexpr double decalage_zero = 15.0;
-    // Marges de la boîte qui efface un panneau : à droite du bord gauche de
-    // l'axe des temps, au-delà de son bout, au-dessous de l'axe des valeurs.
-    static constexpr double marge_gauche_effacement = 30.0;
+    // Marges de la boîte qui efface un panneau : au-delà du bout de l'axe
+    // des temps (au moins), au-dessous de l'axe des valeurs.
     static constexpr double marge_droite_effacement = 50.0;
     static constexpr double marge_basse_effacement = 200.0;
+    // Demi-épaisseur d'un segment de trace (2 pixels de 15 unités).
+    static constexpr double demi_epaisseur = 15.0;
     static constexpr int pas_initial = 50;
     static constexpr int pas_maximal_avant_hausse = 100; // 100 -> 110, pas plus
     static constexpr int increment_pas = 10;

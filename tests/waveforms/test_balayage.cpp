@@ -278,12 +278,13 @@ TEST_F(Moteur, LeDernierSegmentEtLEffacementDansLeMemeTop)
     EXPECT_EQ(ecran.ld, 6660 + 4350);
     EXPECT_EQ(dernier(0).x2, 11010); // 30 unités au-delà du bout de l'axe, dessiné
     EXPECT_EQ(balayage.x_curseur(), 0);
-    // La boîte va de 30 après le début de l'axe à 50 après sa fin, et 200 sous l'axe des valeurs.
+    // La boîte va d'une demi-épaisseur de trait avant le début de l'axe à 50
+    // après sa fin, d'une demi-épaisseur au-dessus de l'axe des valeurs à 200 sous lui.
     const std::vector<std::string> fin(ecran.journal.end() - 8, ecran.journal.end());
-    const std::vector<std::string> attendu = {"efface 6690 720 11030 2120",  "axe 0",
-                                              "efface 6690 2640 11030 4040", "axe 1",
-                                              "efface 6690 4680 11030 6080", "axe 2",
-                                              "efface 6690 6720 11030 8120", "axe 3"};
+    const std::vector<std::string> attendu = {"efface 6645 705 11030 2120",  "axe 0",
+                                              "efface 6645 2625 11030 4040", "axe 1",
+                                              "efface 6645 4665 11030 6080", "axe 2",
+                                              "efface 6645 6705 11030 8120", "axe 3"};
     EXPECT_EQ(fin, attendu);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(balayage.y_cour(i), y_axe[i]);
@@ -293,6 +294,17 @@ TEST_F(Moteur, LeDernierSegmentEtLEffacementDansLeMemeTop)
 }
 
 // --- Vitesse ------------------------------------------------------------------------
+
+TEST_F(Moteur, AuPasMaximalLEffacementCouvreToutLeDernierSegment)
+{
+    choisir(0, -1, -1, -1);
+    balayage.set_pas(110);
+    tops(39); // 4290
+    ecran.journal.clear();
+    tops(1); // 4400 : 80 unités au-delà du bout de l'axe
+    EXPECT_EQ(dernier(0).x2, 11060);
+    EXPECT_EQ(ecran.journal[ecran.journal.size() - 8], "efface 6645 705 11075 2120");
+}
 
 TEST_F(Moteur, AccelererPlafonneA110)
 {
@@ -398,7 +410,7 @@ TEST_F(Moteur, ChoisirEffaceEtRemetLeCurseurAZero)
     ecran.journal.clear();
     balayage.choix_grandeur_Click({1, -1, -1, -1});
     EXPECT_EQ(balayage.x_curseur(), 0);
-    EXPECT_EQ(ecran.journal.front(), "efface 6690 720 11030 2120");
+    EXPECT_EQ(ecran.journal.front(), "efface 6645 705 11030 2120");
 }
 
 TEST_F(Moteur, LesMoyennesSuiventLeTableauDuMontage)

@@ -1,0 +1,240 @@
+#include "fenetre_oscillo.h"
+
+#include "polices.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace oscillo {
+
+namespace {
+
+// Couleur du curseur : rouge clair.
+const QColor couleur_curseur(255, 192, 192);
+
+void ecrire(QLabel *label, const QString &texte)
+{
+    // Un texte inchangé ne fait rien repeindre.
+    if (label->text() != texte)
+        label->setText(texte);
+}
+
+// Afficheur d'une valeur : cadre blanc, texte centré.
+void habiller_afficheur(QLabel *l)
+{
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(false);
+    l->setFrameShape(QFrame::Box);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(pal);
+}
+
+} // namespace
+
+QString texte_local(double valeur)
+{
+    if (!std::isfinite(valeur) || valeur == 0.0)
+        return QStringLiteral("0");
+    QLocale langue;
+    langue.setNumberOptions(QLocale::OmitGroupSeparator);
+    return langue.toString(valeur, 'g', 15);
+}
+
+FenetreOscillo::FenetreOscillo(const QString &nom, const QString &titre, double largeur, double hauteur,
+                               const GeometriePanneaux &geometrie, Circuit &circuit)
+    : Feuille(nom, titre, largeur, hauteur), circuit_(circuit), balayage_(circuit, *this)
+{
+    for (int i = 0; i < nombre_panneaux; ++i)
+        creer_panneau(i, geometrie);
+    ld_ = ligne(QStringLiteral("ld"), geometrie.x_ld, geometrie.y_ld_haut, geometrie.x_ld, geometrie.y_ld_bas,
+                couleur_curseur);
+    creer_commandes(geometrie);
+    Timer1_ = minuterie(QStringLiteral("Timer1"), 100, false);
+    connect(Timer1_, &QTimer::timeout, this, &FenetreOscillo::Timer1_Timer);
+}
+
+void FenetreOscillo::creer_panneau(int i, const GeometriePanneaux &g)
+{
+    const QString n = QStringLiteral("(%1)").arg(i);
+    lx_[i] = ligne(QStringLiteral("lx") + n, g.x_gauche, g.y_axe[i], g.x_droite, g.y_axe[i]);
+    ly_[i] = ligne(QStringLiteral("ly") + n, g.x_gauche, g.y_haut[i], g.x_gauche, g.y_bas[i]);
+
+    // Les contrôles du panneau se placent d'après ses axes.
+    const double x1 = lx_[i]->x1(), x2 = lx_[i]->x2(), y = lx_[i]->y1();
+    const double haut = std::min(ly_[i]->y1(), ly_[i]->y2());
+
+    choix_grandeur_[i] = liste(QStringLiteral("choix_grandeur") + n, x1, haut - 540, x2 - x1, 330);
+    choix_grandeur_[i]->setToolTip(QStringLiteral("Choisir la grandeur à visualiser"));
+    connect(choix_grandeur_[i], &QComboBox::activated, this, [this, i] { choix_grandeur_Click(i); });
+
+    labelymax_[i] = label(QStringLiteral("labelymax") + n, QString(), x1 - 780, haut - 120, 720, 240);
+    labelymax_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Labelxmax_[i] = label(QStringLiteral("Labelxmax") + n, QString(), x2 - 360, y + 60, 720, 240);
+    Labelxmax_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label(QStringLiteral("Label%1").arg(i + 1), QStringLiteral("t(s)"), x2 + 90, y - 120, 480, 240);
+
+    const double xv = x2 + 600;
+    label(QStringLiteral("Label_vinst") + n, QStringLiteral("Valeur instantanée ="), xv, haut + 30, 1800, 255);
+    aff_vinst_[i] = label(QStringLiteral("aff_vinst") + n, QString(), xv, haut + 300, 1320, 285);
+    label(QStringLiteral("Label_vmoy") + n, QStringLiteral("Valeur moyenne ="), xv, haut + 660, 1800, 255);
+    aff_vmoy_[i] = label(QStringLiteral("aff_vmoy") + n, QString(), xv, haut + 930, 1320, 285);
+    habiller_afficheur(aff_vinst_[i]);
+    habiller_afficheur(aff_vmoy_[i]);
+}
+
+void FenetreOscillo::creer_commandes(const GeometriePanneaux &g)
+{
+    const double x = g.x_commandes, y = g.y_commandes;
+    arret_ = bouton(QStringLiteral("arret"), QStringLiteral("Démarrer "), x, y, 1215, 495);
+    arret_->setToolTip(QStringLiteral("Démarrer, arrêter ou reprendre le balayage"));
+    connect(arret_, &QPushButton::clicked, this, &FenetreOscillo::arret_Click);
+    label(QStringLiteral("Label10"), QStringLiteral(" Mouvement du curseur"), x + 1395, y - 60, 2100, 255);
+    Bouton *plus = bouton(QStringLiteral("accelere"), QStringLiteral("Accélèrer"), x + 1395, y + 210, 1035, 345);
+    plus->setToolTip(QStringLiteral("Accélérer le curseur"));
+    connect(plus, &QPushButton::clicked, this, &FenetreOscillo::accelere_Click);
+    Bouton *moins = bouton(QStringLiteral("Ralentir"), QStringLiteral("Ralentir"), x + 2490, y + 210, 1035, 345);
+    moins->setToolTip(QStringLiteral("Ralentir le curseur"));
+    connect(moins, &QPushButton::clicked, this, &FenetreOscillo::Ralentir_Click);
+}
+
+void FenetreOscillo::charger_balayage()
+{
+    for (QComboBox *liste : choix_grandeur_) {
+        for (const Grandeur &g : circuit_.grandeurs())
+            liste->addItem(QString::fromUtf8(g.legende.data(), static_cast<qsizetype>(g.legende.size())));
+        liste->setCurrentIndex(-1);
+    }
+    balayage_.charger();
+}
+
+void FenetreOscillo::ajouter_composant(std::vector<Ligne *> traits)
+{
+    composants_.push_back(std::move(traits));
+}
+
+// --- Gestionnaires ------------------------------------------------------------
+
+void FenetreOscillo::Timer1_Timer()
+{
+    balayage_.Timer1_Timer();
+}
+
+void FenetreOscillo::arret_Click()
+{
+    balayage_.arret_Click();
+}
+
+void FenetreOscillo::accelere_Click()
+{
+    balayage_.accelere_Click();
+}
+
+void FenetreOscillo::Ralentir_Click()
+{
+    balayage_.Ralentir_Click();
+}
+
+void FenetreOscillo::choix_grandeur_Click(int)
+{
+    // La liste cliquée importe peu : les quatre sont relues.
+    std::array<int, nombre_panneaux> selections{};
+    for (int i = 0; i < nombre_panneaux; ++i)
+        selections[i] = choix_grandeur_[i]->currentIndex();
+    balayage_.choix_grandeur_Click(selections);
+}
+
+// --- Ecran --------------------------------------------------------------------
+
+AxeTemps FenetreOscillo::axe_temps(int i) const
+{
+    const Ligne *l = lx_[i];
+    return {std::min(l->x1(), l->x2()), std::max(l->x1(), l->x2()), l->y1()};
+}
+
+AxeValeurs FenetreOscillo::axe_valeurs(int i) const
+{
+    const Ligne *l = ly_[i];
+    return {std::min(l->y1(), l->y2()), std::max(l->y1(), l->y2())};
+}
+
+double FenetreOscillo::x_ld() const
+{
+    return ld_->x1();
+}
+
+void FenetreOscillo::placer_ld(double x)
+{
+    ld_->placer(x, ld_->y1(), x, ld_->y2());
+}
+
+void FenetreOscillo::tracer_segment(double x1, double y1, double x2, double y2, std::uint32_t couleur)
+{
+    setDrawWidth(2);
+    trait(x1, y1, x2, y2, couleur_bgr(couleur));
+}
+
+void FenetreOscillo::effacer_zone(double x1, double y1, double x2, double y2)
+{
+    boite_pleine(x1, y1, x2, y2, couleurFaceBouton());
+}
+
+void FenetreOscillo::montrer_axe_temps(int i)
+{
+    lx_[i]->setVisible(true);
+}
+
+void FenetreOscillo::colorer_composant(int k, bool conduit)
+{
+    if (k < 0 || static_cast<std::size_t>(k) >= composants_.size())
+        return;
+    for (Ligne *l : composants_[k])
+        l->setCouleur(conduit ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
+
+void FenetreOscillo::ecrire_vinst(int i, double valeur)
+{
+    ecrire(aff_vinst_[i], texte_local(valeur));
+}
+
+void FenetreOscillo::ecrire_vmoy(int i, double valeur)
+{
+    ecrire(aff_vmoy_[i], texte_local(valeur));
+}
+
+void FenetreOscillo::ecrire_vmoy_texte(int i, const std::string &texte)
+{
+    ecrire(aff_vmoy_[i], QString::fromStdString(texte));
+}
+
+void FenetreOscillo::ecrire_ymax(int i, double valeur)
+{
+    ecrire(labelymax_[i], texte_local(valeur));
+}
+
+void FenetreOscillo::ecrire_xmax(int i, double periode)
+{
+    ecrire(Labelxmax_[i], texte_local(periode));
+}
+
+void FenetreOscillo::activer_minuterie(bool active)
+{
+    if (active)
+        Timer1_->start();
+    else
+        Timer1_->stop();
+}
+
+void FenetreOscillo::legende_arret(const std::string &legende)
+{
+    arret_->setText(QString::fromStdString(legende));
+}
+
+} // namespace oscillo
