@@ -73,6 +73,8 @@ void FenetreOscillo::creer_panneau(int i, const GeometriePanneaux &g)
 
     choix_grandeur_[i] = liste(QStringLiteral("choix_grandeur") + n, x1, haut - 540, x2 - x1, 330);
     choix_grandeur_[i]->setToolTip(QStringLiteral("Choisir la grandeur à visualiser"));
+    // Indication grisée tant que rien n'est choisi ; le texte de la liste reste vide.
+    choix_grandeur_[i]->setPlaceholderText(QStringLiteral("Choisir une grandeur"));
     connect(choix_grandeur_[i], &QComboBox::activated, this, [this, i] { choix_grandeur_Click(i); });
 
     labelymax_[i] = label(QStringLiteral("labelymax") + n, QString(), x1 - 780, haut - 120, 720, 240);
