@@ -8,7 +8,9 @@
 
 namespace transfo {
 
-BancTransfo::BancTransfo(EffetsTransfo &effets) : effets_(effets) {}
+BancTransfo::BancTransfo(EffetsTransfo &effets) : effets_(effets)
+{
+}
 
 void BancTransfo::init_transfo()
 {

@@ -12,22 +12,22 @@
 namespace transfo {
 
 // Plaque signalétique.
-inline constexpr double U1n = 230.0;     // tension nominale primaire, V
-inline constexpr double Sn = 250.0;      // puissance apparente nominale, VA
-inline constexpr double I1n = Sn / U1n;  // intensité nominale primaire, A
+inline constexpr double U1n = 230.0;    // tension nominale primaire, V
+inline constexpr double Sn = 250.0;     // puissance apparente nominale, VA
+inline constexpr double I1n = Sn / U1n; // intensité nominale primaire, A
 
 // Schéma équivalent, fixe.
-inline constexpr double m = 0.2174;   // rapport de transformation, secondaire sur primaire
-inline constexpr double R1 = 2.24;    // résistance de l'enroulement primaire, ohms
-inline constexpr double X1 = 1.55;    // réactance de fuite primaire, ohms
-inline constexpr double R2 = 0.486;   // résistance de l'enroulement secondaire, ohms
-inline constexpr double X2 = 0.337;   // réactance de fuite secondaire, ohms
-inline constexpr double Rf = 3300.0;  // résistance des pertes fer, ohms
-inline constexpr float Xm = 7000.0f;  // réactance magnétisante, ohms (simple précision)
+inline constexpr double m = 0.2174;  // rapport de transformation, secondaire sur primaire
+inline constexpr double R1 = 2.24;   // résistance de l'enroulement primaire, ohms
+inline constexpr double X1 = 1.55;   // réactance de fuite primaire, ohms
+inline constexpr double R2 = 0.486;  // résistance de l'enroulement secondaire, ohms
+inline constexpr double X2 = 0.337;  // réactance de fuite secondaire, ohms
+inline constexpr double Rf = 3300.0; // résistance des pertes fer, ohms
+inline constexpr float Xm = 7000.0f; // réactance magnétisante, ohms (simple précision)
 
 // Charge : rhéostat de 0 à Rmax, inductance de 0 à Lmax, à 50 Hz.
-inline constexpr double Rmax = 20.0;      // ohms
-inline constexpr float Lmax = 0.1f;       // henrys (simple précision)
+inline constexpr double Rmax = 20.0;              // ohms
+inline constexpr float Lmax = 0.1f;               // henrys (simple précision)
 inline constexpr double omega = 314.159265358979; // rad/s
 
 // Impédance du secondaire ouvert : très grande mais finie, si bien que I2 est
@@ -65,12 +65,12 @@ public:
 
 // Résultats du dernier calcul.
 struct Resultats {
-    double I1 = 0.0;      // intensité efficace primaire, A
+    double I1 = 0.0; // intensité efficace primaire, A
     double cos_phi1 = 0.0;
-    double P1 = 0.0;      // puissance active absorbée, W
-    double U2 = 0.0;      // tension efficace secondaire, V
-    double I2 = 0.0;      // intensité efficace secondaire, A
-    float P2 = 0.0f;      // puissance active fournie par le secondaire, W (simple précision)
+    double P1 = 0.0; // puissance active absorbée, W
+    double U2 = 0.0; // tension efficace secondaire, V
+    double I2 = 0.0; // intensité efficace secondaire, A
+    float P2 = 0.0f; // puissance active fournie par le secondaire, W (simple précision)
 };
 
 class BancTransfo

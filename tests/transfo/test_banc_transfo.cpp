@@ -214,9 +214,9 @@ TEST_F(Banc, CourtCircuitA50VLeFusibleFondEtLeSecondaireSOuvre)
     tension("50");
 
     // Premier calcul : I1 = 3,298 A, au-delà de 3 . 250/230 = 3,261 A.
-    const std::vector<std::string> attendu = {"afficher", "afficher", "afficher", "afficher", "afficher",
-                                              "afficher", "kv ouvert", "kcc ouvert", "fusible", "afficher",
-                                              "afficher", "afficher", "afficher", "afficher", "afficher"};
+    const std::vector<std::string> attendu = {"afficher", "afficher",  "afficher",   "afficher", "afficher",
+                                              "afficher", "kv ouvert", "kcc ouvert", "fusible",  "afficher",
+                                              "afficher", "afficher",  "afficher",   "afficher", "afficher"};
     EXPECT_EQ(effets.journal, attendu);
     EXPECT_EQ(effets.fusibles, 1);
     EXPECT_FALSE(banc.kv_ferme());
@@ -241,7 +241,8 @@ TEST_F(Banc, UneIntensiteEgaleAuSeuilNeFaitPasFondreLeFusible)
         char tampon[64];
         const auto fin = std::to_chars(tampon, tampon + sizeof tampon, u).ptr;
         banc.valid_u1_Click(std::string(tampon, fin));
-        ASSERT_EQ(effets.fusibles, 0) << "fusible fondu sous le seuil ou à égalité, I1 = " << banc.resultats().I1;
+        ASSERT_EQ(effets.fusibles, 0)
+            << "fusible fondu sous le seuil ou à égalité, I1 = " << banc.resultats().I1;
         if (banc.resultats().I1 == transfo::I1_fusible)
             trouve = true;
         else

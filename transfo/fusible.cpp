@@ -1,0 +1,50 @@
+#include "fusible.h"
+
+#include "polices.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+Fusible::Fusible(std::function<void()> fusible_remplace)
+    : Feuille(QStringLiteral("Fusible"), QStringLiteral("Remplacer le fusible"), 4905, 3480),
+      fusible_remplace_(std::move(fusible_remplace))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // Cadre autour du message, posé sous les contrôles.
+    forme(QStringLiteral("Shape1"), Forme::Type::rectangle, 240, 1320, 4425, 1095, couleurFond(), Qt::red);
+
+    QLabel *danger = label(QStringLiteral("Label1"), QStringLiteral("DANGER"), 240, 180, 4425, 900);
+    danger->setFont(polices::police(36, true, false, polices::serif));
+    danger->setAlignment(Qt::AlignCenter);
+    danger->setAutoFillBackground(true);
+    QPalette pal = danger->palette();
+    pal.setColor(QPalette::Window, Qt::yellow);
+    pal.setColor(QPalette::WindowText, Qt::red);
+    danger->setPalette(pal);
+
+    QLabel *message = label(QStringLiteral("Label2"),
+                            QStringLiteral("L'intensité est trop importante, il faut remplacer le fusible"),
+                            360, 1400, 4185, 930);
+    message->setFont(polices::police(12));
+    message->setAlignment(Qt::AlignCenter);
+
+    Bouton *remplacer =
+        bouton(QStringLiteral("Command1"), QStringLiteral("Remplacer le fusible"), 1320, 2700, 2265, 495);
+    connect(remplacer, &QPushButton::clicked, this, &Fusible::Command1_Click);
+}
+
+void Fusible::Command1_Click()
+{
+    close();
+}
+
+void Fusible::closeEvent(QCloseEvent *event)
+{
+    if (fusible_remplace_) {
+        auto rappel = std::move(fusible_remplace_);
+        fusible_remplace_ = nullptr;
+        rappel();
+    }
+    event->accept();
+}
