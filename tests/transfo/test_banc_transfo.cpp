@@ -320,14 +320,6 @@ TEST_F(Banc, UneTensionDemesureeNeDonneQueDesLecturesFinies)
     EXPECT_EQ(banc.u1(), 0.0);
 }
 
-TEST_F(Banc, LaSaisieNePrendQueLeNombreDeTete)
-{
-    tension("230 V");
-    EXPECT_EQ(banc.u1(), 230.0);
-    tension("12,5");
-    EXPECT_EQ(banc.u1(), 12.0);
-}
-
 // --- Curseurs -----------------------------------------------------------------------
 
 TEST_F(Banc, RelacheSousOuAuDessusDeLaPisteLeCurseurVaAuBout)
