@@ -364,10 +364,12 @@ void Machine1::change_rheostat_Click(int entree)
 bool Machine1::eventFilter(QObject *objet, QEvent *evenement)
 {
     const QEvent::Type type = evenement->type();
-    if (objet == rheostat_ &&
-        (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease)) {
+    // Le second appui d'un double-clic arrive comme double-clic : c'est un appui
+    // comme un autre, sinon le relâchement suivant laisserait le curseur saisi.
+    const bool appui = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (objet == rheostat_ && (appui || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease)) {
         const double X = twips::depuis_px(static_cast<QMouseEvent *>(evenement)->position().x());
-        if (type == QEvent::MouseButtonPress)
+        if (appui)
             banc_.rheostat_MouseDown(X);
         else if (type == QEvent::MouseMove)
             banc_.rheostat_MouseMove(X);

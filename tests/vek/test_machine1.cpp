@@ -200,6 +200,18 @@ TEST_F(BancVek, GlisserLeCurseurDuRheostat)
     EXPECT_NEAR(banc->banc().Rh(), 10.0 * 885 / 2655, 1e-5);
 }
 
+TEST_F(BancVek, UnDoubleClicNeLaissePasLeCurseurSaisi)
+{
+    presser(30);
+    relacher(30);
+    souris(QEvent::MouseButtonDblClick, 30, Qt::LeftButton);
+    relacher(30);
+    EXPECT_FALSE(banc->banc().curseur_saisi());
+    const float Rh = banc->banc().Rh();
+    glisser(150); // survol sans bouton : rien ne bouge
+    EXPECT_FLOAT_EQ(banc->banc().Rh(), Rh);
+}
+
 TEST_F(BancVek, RheostatRefuseSousTension)
 {
     auto *liste = essai::controle<QComboBox>(banc, "change_rhéostat");
