@@ -4,7 +4,7 @@
 # fusible fondu), puis l'écran entier avec la boîte du fusible sur le banc.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
-construction="${BANCS_BUILD:-$racine/build-transfo}"
+construction="${BANCS_BUILD:-$racine/build}"
 cmake -S "$racine" -B "$construction" > /dev/null
 cmake --build "$construction" --target captures_transfo -j2
 mkdir -p "$racine/captures"

@@ -1,6 +1,7 @@
 // Captures d'écran de la fenêtre d'orvalt, pour la regarder comme un élève :
 //   captures_orvalt <dossier>
 // Sous un vrai serveur X (outils/captures.sh) ou sur la plate-forme offscreen.
+#include "captures.h"
 #include "intro.h"
 #include "polices.h"
 #include "redressement.h"
@@ -17,18 +18,7 @@
 
 namespace {
 
-QString dossier;
-
-void capturer(QWidget *fenetre, const char *nom)
-{
-    fenetre->show();
-    QApplication::processEvents();
-    const QString chemin = QDir(dossier).filePath(QString::fromUtf8(nom) + ".png");
-    if (!fenetre->grab().save(chemin))
-        std::fprintf(stderr, "impossible d'écrire %s\n", qPrintable(chemin));
-    else
-        std::printf("%s\n", qPrintable(chemin));
-}
+using capture::capturer;
 
 void valider(QWidget *w, const char *saisie, const char *texte)
 {
@@ -60,10 +50,7 @@ int main(int argc, char **argv)
     // Comme sur le poste d'un élève français : virgule décimale.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication application(argc, argv);
-    polices::preparer_application(application);
-    application.setQuitOnLastWindowClosed(false);
-    dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
-    QDir().mkpath(dossier);
+    capture::preparer(application, argc, argv);
 
     std::int16_t annee_version = 0;
     auto *intro = new Intro({QStringLiteral("Logiciel de simulation d'un pont tout thyristor"), QString()},

@@ -2,6 +2,7 @@
 //   captures_transfo <dossier>
 // À lancer sous un vrai serveur X (xvfb-run) : voir outils/captures_transfo.sh.
 #include "fusible.h"
+#include "captures.h"
 #include "intro.h"
 #include "polices.h"
 #include "programme_transfo.h"
@@ -17,19 +18,7 @@
 
 namespace {
 
-QString dossier;
-
-void capturer(QWidget *fenetre, const char *nom)
-{
-    fenetre->show();
-    QApplication::processEvents();
-    QTest::qWait(50);
-    const QString chemin = QDir(dossier).filePath(QString::fromUtf8(nom) + ".png");
-    if (!fenetre->grab().save(chemin))
-        std::fprintf(stderr, "impossible d'écrire %s\n", qPrintable(chemin));
-    else
-        std::printf("%s\n", qPrintable(chemin));
-}
+using capture::capturer;
 
 void valider(Transfo *banc, const char *texte)
 {
@@ -43,10 +32,7 @@ void valider(Transfo *banc, const char *texte)
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    polices::preparer_application(application);
-    application.setQuitOnLastWindowClosed(false);
-    dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
-    QDir().mkpath(dossier);
+    capture::preparer(application, argc, argv);
 
     ProgrammeTransfo programme;
     Intro *intro = programme.demarrer();

@@ -2,6 +2,7 @@
 //   captures_vek <dossier>
 // À lancer sous un vrai serveur X (xvfb-run) : voir outils/captures.sh.
 #include "caract_moteur.h"
+#include "captures.h"
 #include "intro.h"
 #include "machine1.h"
 #include "mot_de_passe.h"
@@ -19,18 +20,7 @@
 
 namespace {
 
-QString dossier;
-
-void capturer(QWidget *fenetre, const char *nom)
-{
-    fenetre->show();
-    QApplication::processEvents();
-    const QString chemin = QDir(dossier).filePath(QString::fromUtf8(nom) + ".png");
-    if (!fenetre->grab().save(chemin))
-        std::fprintf(stderr, "impossible d'écrire %s\n", qPrintable(chemin));
-    else
-        std::printf("%s\n", qPrintable(chemin));
-}
+using capture::capturer;
 
 template <typename T = QWidget>
 T *c(QWidget *parent, const char *nom)
@@ -50,10 +40,7 @@ void valider(QWidget *banc, const char *saisie, const char *texte)
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    polices::preparer_application(application);
-    application.setQuitOnLastWindowClosed(false);
-    dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
-    QDir().mkpath(dossier);
+    capture::preparer(application, argc, argv);
 
     ProgrammeVek programme;
     Intro *intro = programme.demarrer();

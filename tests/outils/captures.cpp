@@ -1,0 +1,39 @@
+#include "captures.h"
+
+#include "polices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace capture {
+
+namespace {
+QString dossier = QStringLiteral("captures");
+} // namespace
+
+void preparer(QApplication &application, int argc, char **argv)
+{
+    polices::preparer_application(application);
+    application.setQuitOnLastWindowClosed(false);
+    if (argc > 1)
+        dossier = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dossier);
+}
+
+void capturer(QWidget *fenetre, const char *nom)
+{
+    fenetre->show();
+    QApplication::processEvents();
+    QTest::qWait(50);
+    const QString chemin = QDir(dossier).filePath(QString::fromUtf8(nom) + ".png");
+    if (!fenetre->grab().save(chemin))
+        std::fprintf(stderr, "impossible d'écrire %s\n", qPrintable(chemin));
+    else
+        std::printf("%s\n", qPrintable(chemin));
+}
+
+} // namespace capture
