@@ -1,0 +1,349 @@
+#include "apercu_impression.h"
+
+#include "arrondi.h"
+#include "nombre.h"
+#include "polices.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+constexpr double largeur_fenetre = 11100;
+constexpr double hauteur_fenetre = 8100;
+
+const QString legende_tracer = QStringLiteral("Tracer la courbe (cas d'un graphe avec une seule courbe)");
+const QString legende_effacer = QStringLiteral("Effacer la courbe (seuls les points apparaissent)");
+
+// L'imprimante par défaut, ou à défaut la première installée ; nulle sans imprimante.
+QPrinterInfo imprimante_du_systeme()
+{
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> toutes = QPrinterInfo::availablePrinters();
+        if (!toutes.isEmpty())
+            info = toutes.front();
+    }
+    return info;
+}
+
+} // namespace
+
+ApercuImpression::ApercuImpression(const courbe::CourbeEnregistree &etat, const courbe::Variante &variante)
+    : Feuille(QStringLiteral("apercu_impression"), QStringLiteral("Aperçu avant impression"), largeur_fenetre,
+              hauteur_fenetre),
+      etat_(etat), variante_(variante)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Fond blanc : la fenêtre est la page imprimée.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    effacer_surface();
+    setMouseTracking(true);
+
+    montrer_message = [this](const QString &texte) {
+        QMessageBox::information(this, QStringLiteral("Aperçu avant impression"), texte);
+    };
+    imprimante_disponible = [] { return !imprimante_du_systeme().isNull(); };
+    demander_fichier_pdf = [this]() -> QString {
+        QString chemin = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Aucune imprimante : enregistrer la page en PDF"),
+            QDir::home().filePath(QStringLiteral("courbe.pdf")), QStringLiteral("Document PDF (*.pdf)"));
+        if (!chemin.isEmpty() && !chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            chemin += QStringLiteral(".pdf");
+        return chemin;
+    };
+    creer_controles();
+}
+
+void ApercuImpression::creer_controles()
+{
+    const courbe::Repere &r = variante_.repere_apercu;
+    ligne_x_ = ligne(QStringLiteral("ligne_x"), r.X0, r.Yx, r.Xend, r.Yx, Qt::black, 2);
+    ligne_y_ = ligne(QStringLiteral("ligne_y"), r.X0, r.Ytop, r.X0, r.Y0, Qt::black, 2);
+    ligne(QStringLiteral("fleche_x1"), r.Xend - 150, r.Yx - 75, r.Xend, r.Yx, Qt::black, 2);
+    ligne(QStringLiteral("fleche_x2"), r.Xend - 150, r.Yx + 75, r.Xend, r.Yx, Qt::black, 2);
+    ligne(QStringLiteral("fleche_y1"), r.X0 - 75, r.Ytop + 150, r.X0, r.Ytop, Qt::black, 2);
+    ligne(QStringLiteral("fleche_y2"), r.X0 + 75, r.Ytop + 150, r.X0, r.Ytop, Qt::black, 2);
+
+    const QFont legende = polices::police(9, true);
+    Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 60, r.Yx - 360, 1300, 285);
+    Label_x_->setFont(legende);
+    Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 180, r.Ytop - 330, 2400, 285);
+    Label_y_->setFont(legende);
+    label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 900, r.Yx + 140, 900, 255);
+    label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label_ymax_ = label(QStringLiteral("label_ymax"), QStringLiteral("ymax"), r.X0 - 1020, r.Ytop - 120, 900, 255);
+    label_ymax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label_echelle_x_ = label(QStringLiteral("label_echelle_x"), QString(), r.X0, r.Yx + 140, 900, 255);
+    label_echelle_y_ = label(QStringLiteral("label_echelle_y"), QString(), r.X0 - 1020, r.Yx, 900, 255);
+    label_echelle_y_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    aff_coord_ = label(QStringLiteral("aff_coord"), QString(), 0, 0, 3000, 255);
+    aff_coord_->setWordWrap(false);
+    aff_coord_->setAutoFillBackground(true);
+    aff_coord_->setPalette(QPalette(QColor(255, 255, 225)));
+    aff_coord_->hide();
+
+    label(QStringLiteral("libelle_titre"), QStringLiteral("Titre :"), r.X0, 6870, 660, 285)->setFont(legende);
+    Text1_ = saisie(QStringLiteral("Text1"), r.X0 + 660, 6810, 7500, 405);
+    Text1_->setFont(polices::police(10, true));
+
+    const QColor gris_clair(224, 224, 224);
+    interpol_ = bouton(QStringLiteral("interpol"), legende_tracer, r.X0, 7380, 4500, 570);
+    actualiser_ = bouton(QStringLiteral("actualiser"), QStringLiteral("Actualiser l'affichage"), r.X0 + 4620, 7380,
+                         1800, 570);
+    impression_ = bouton(QStringLiteral("impression"), qs(variante_.legende_impression), r.X0 + 6540, 7380, 1800,
+                         570);
+    for (Bouton *b : {interpol_, actualiser_, impression_})
+        b->setFond(gris_clair);
+    connect(interpol_, &QPushButton::clicked, this, &ApercuImpression::interpol_Click);
+    connect(actualiser_, &QPushButton::clicked, this, &ApercuImpression::actualiser_Click);
+    connect(impression_, &QPushButton::clicked, this, &ApercuImpression::impression_Click);
+
+    // Premier tracé une fois la fenêtre à l'écran.
+    Timer1_ = minuterie(QStringLiteral("Timer1"), 50, true);
+    connect(Timer1_, &QTimer::timeout, this, &ApercuImpression::Timer1_Timer);
+}
+
+courbe::Repere ApercuImpression::repere() const
+{
+    return {ligne_x_->x1(), ligne_x_->y1(), ligne_x_->x2(), ligne_y_->y1(), ligne_y_->y2()};
+}
+
+// --- Gestionnaires --------------------------------------------------------------
+
+void ApercuImpression::Timer1_Timer()
+{
+    Timer1_->stop();
+    tracer_apercu();
+}
+
+void ApercuImpression::actualiser_Click()
+{
+    tracer_apercu();
+}
+
+void ApercuImpression::legende_interpol(bool dessiner)
+{
+    interpol_->setText(dessiner ? legende_tracer : legende_effacer);
+}
+
+void ApercuImpression::interpol_Click()
+{
+    if (courbe_tracee_) {
+        tracer_apercu();
+        return;
+    }
+    courbe_tracee_ = true;
+    legende_interpol(false);
+
+    // Les points tels que le dernier tracé les montre : un point enregistré
+    // depuis n'a pas encore de place dans l'aperçu (« Actualiser l'affichage »).
+    const int n = points_dessines_;
+    std::optional<std::vector<double>> c;
+    const courbe::Repere r = repere();
+    double gauche = r.Xend;
+    if (n >= 2 && n <= 9) {
+        std::vector<double> x, y;
+        for (int i = 1; i <= n; ++i) {
+            x.push_back(x_ecran_[static_cast<std::size_t>(i)]);
+            y.push_back(y_ecran_[static_cast<std::size_t>(i)]);
+            gauche = std::min(gauche, x.back());
+        }
+        c = courbe::interpoler(x, y);
+    }
+    if (!c) {
+        montrer_message(QString::fromUtf8(courbe::message_interpolation));
+        tracer_apercu();
+        return;
+    }
+    coefficients_ = *c;
+    const courbe::Segment cadre{0, 0, width() * twips::par_pixel, height() * twips::par_pixel};
+    setDrawWidth(1);
+    setDrawStyle(Style::plein);
+    for (const courbe::Segment &s : courbe::tracer_polynome(*c, gauche, r.Xend, r.Ytop, cadre)) {
+        trait(s.x1, s.y1, s.x2, s.y2, foreColor());
+        trace_hors_zones_ |= QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized().adjusted(-30, -30, 30, 30);
+    }
+}
+
+void ApercuImpression::impression_Click()
+{
+    if (imprimante_disponible()) {
+        QPrinter imprimante(imprimante_du_systeme(), QPrinter::HighResolution);
+        if (!imprimer(imprimante))
+            montrer_message(QStringLiteral("L'impression n'a pas pu commencer sur l'imprimante %1.")
+                                .arg(imprimante.printerName()));
+        return;
+    }
+    // Pas d'imprimante (courant sur un ordinateur portable) : la page en PDF.
+    const QString chemin = demander_fichier_pdf();
+    if (chemin.isEmpty())
+        return;
+    if (enregistrer_pdf(chemin))
+        montrer_message(QStringLiteral("Aucune imprimante n'est installée. La page a été enregistrée au format "
+                                       "PDF dans le fichier :\n%1")
+                            .arg(QDir::toNativeSeparators(chemin)));
+    else
+        montrer_message(QStringLiteral("Le fichier %1 n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin)));
+}
+
+void ApercuImpression::mouseMoveEvent(QMouseEvent *event)
+{
+    Form_MouseMove(twips::depuis_px(event->position().x()), twips::depuis_px(event->position().y()));
+    Feuille::mouseMoveEvent(event);
+}
+
+void ApercuImpression::Form_MouseMove(double x, double y)
+{
+    const courbe::Repere r = repere();
+    const std::optional<std::string> texte = courbe::lecture_coordonnees(r, etat_.xmax, etat_.ymax, x, y);
+    if (!texte) {
+        aff_coord_->hide();
+        return;
+    }
+    aff_coord_->setText(qs(*texte));
+    aff_coord_->adjustSize();
+    // À droite et sous le pointeur ; près du bord droit, à sa gauche, pour
+    // rester lisible en entier.
+    int gauche = twips::px(x + 250);
+    if (gauche + aff_coord_->width() > width())
+        gauche = twips::px(x - 250) - aff_coord_->width();
+    aff_coord_->move(gauche, twips::px(y + 100));
+    aff_coord_->show();
+}
+
+// --- Tracé ------------------------------------------------------------------------
+
+void ApercuImpression::tracer_apercu()
+{
+    courbe_tracee_ = false;
+    legende_interpol(true);
+
+    const auto legende = [this](int k) {
+        if (k < 1 || k > static_cast<int>(variante_.grandeurs.size()))
+            return QString();
+        return qs(variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende);
+    };
+    Label_x_->setText(legende(etat_.grandeur_x));
+    Label_y_->setText(legende(etat_.grandeur_y));
+    label_xmax_->setText(qs(nombre::texte_nombre(etat_.xmax)));
+    label_ymax_->setText(qs(nombre::texte_simple(etat_.ymax)));
+
+    const courbe::Repere r = repere();
+    if (!trace_hors_zones_.isEmpty()) {
+        const QRectF z = trace_hors_zones_.intersected(QRectF(0, 0, width() * twips::par_pixel,
+                                                              height() * twips::par_pixel));
+        if (!z.isEmpty())
+            boite_pleine(z.left(), z.top(), z.right(), z.bottom(), Qt::white);
+    }
+    trace_hors_zones_ = QRectF();
+    boite_pleine(r.X0 + 50, r.Ytop - 50, r.Xend + 50, r.Y0 - 50, Qt::white);
+    boite_pleine(r.X0 - 100, r.Ytop + 20, r.X0 - 25, r.Y0, Qt::white);
+    boite_pleine(r.X0, r.Y0 + 22, r.Xend - 20, r.Y0 + 100, Qt::white);
+
+    const courbe::Disposition d = courbe::disposer(etat_, r);
+    if (variante_.grille_avant_points) {
+        tracer_grille(r, d);
+        tracer_marques(d);
+    } else {
+        tracer_marques(d);
+        tracer_grille(r, d);
+    }
+    setDrawStyle(Style::plein);
+}
+
+void ApercuImpression::tracer_marques(const courbe::Disposition &d)
+{
+    setDrawStyle(Style::plein);
+    setDrawWidth(1);
+    points_dessines_ = static_cast<int>(d.marque_x.size());
+    for (std::size_t k = 0; k < d.marque_x.size(); ++k) {
+        const int x = nombre::en_entier_borne(d.marque_x[k], -1000000, 1000000, 0);
+        const int y = nombre::en_entier_borne(d.marque_y[k], -1000000, 1000000, 0);
+        x_ecran_[k + 1] = x;
+        y_ecran_[k + 1] = y;
+        trait(x - 50, y, x + 50, y, foreColor());
+        trait(x, y - 50, x, y + 50, foreColor());
+        trace_hors_zones_ |= QRectF(x - 60, y - 60, 120, 120);
+    }
+}
+
+void ApercuImpression::tracer_grille(const courbe::Repere &r, const courbe::Disposition &d)
+{
+    setDrawStyle(Style::pointille);
+    const QColor gris(192, 192, 192);
+    for (double X : d.graduations_x)
+        trait(X, r.Ytop, X, r.Y0 + 100, gris);
+    if (d.echelle_x_gauche) {
+        label_echelle_x_->move(twips::px(*d.echelle_x_gauche), twips::px(r.Yx + 140));
+        label_echelle_x_->setText(qs(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_x))));
+    }
+    for (double Y : d.graduations_y)
+        trait(r.X0 - 100, Y, r.Xend - 100, Y, gris);
+    if (d.echelle_y_haut) {
+        label_echelle_y_->move(twips::px(r.X0 - 1020), twips::px(*d.echelle_y_haut));
+        label_echelle_y_->setText(qs(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_y))));
+    }
+    setDrawStyle(Style::plein);
+}
+
+// --- Impression ----------------------------------------------------------------------
+
+void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
+{
+    for (Bouton *b : {impression_, interpol_, actualiser_})
+        b->hide();
+    aff_coord_->hide();
+    const double echelle = std::min(cible.width() / width(), cible.height() / height());
+    const QPointF origine(cible.left() + (cible.width() - width() * echelle) / 2.0, cible.top());
+    p.save();
+    p.translate(origine);
+    p.scale(echelle, echelle);
+    render(&p, QPoint(), QRegion(rect()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    p.restore();
+    for (Bouton *b : {impression_, interpol_, actualiser_})
+        b->show();
+}
+
+bool ApercuImpression::imprimer(QPrinter &imprimante)
+{
+    imprimante.setPageOrientation(QPageLayout::Landscape);
+    imprimante.setDocName(QStringLiteral("Courbe"));
+    QPainter p;
+    if (!p.begin(&imprimante))
+        return false;
+    // L'origine du peintre est le coin de la zone imprimable.
+    const QRect zone = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+    rendre_page(p, QRectF(0, 0, zone.width(), zone.height()));
+    return p.end();
+}
+
+bool ApercuImpression::enregistrer_pdf(const QString &chemin)
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(chemin);
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return imprimer(imprimante) && QFile::exists(chemin) && QFile(chemin).size() > 0;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// Aperçu avant impression de l'enregistreur de courbes : le graphe en grand
+// avec sa grille pointillée, un titre, l'ajustement polynomial facultatif, la
+// lecture des coordonnées sous le pointeur et l'impression de la fenêtre.
+// Il lit courbe_enregistree à chaque tracé et ne l'écrit jamais.
+
+#include "courbe_enregistree.h"
+#include "feuille.h"
+
+#include <QRectF>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QPrinter;
+class QTimer;
+
+class ApercuImpression : public Feuille
+{
+    Q_OBJECT
+public:
+    ApercuImpression(const courbe::CourbeEnregistree &etat, const courbe::Variante &variante);
+
+    void Timer1_Timer();
+    void actualiser_Click();
+    void interpol_Click();
+    void impression_Click();
+    // Déplacement du pointeur à la position (x, y) en twips.
+    void Form_MouseMove(double x, double y);
+
+    void tracer_apercu();
+
+    // Repère lu sur les extrémités actuelles de ligne_x et ligne_y.
+    courbe::Repere repere() const;
+
+    bool courbe_tracee() const { return courbe_tracee_; }
+    const std::vector<double> &coefficients() const { return coefficients_; }
+    int x_ecran(int i) const { return x_ecran_.at(static_cast<std::size_t>(i)); }
+    int y_ecran(int i) const { return y_ecran_.at(static_cast<std::size_t>(i)); }
+
+    // La page : l'image de la fenêtre (dessin, titre, étiquettes) sans les
+    // trois boutons, mise à l'échelle dans « cible » et centrée. Les boutons
+    // sont cachés le temps du rendu, puis montrés à nouveau.
+    void rendre_page(QPainter &p, const QRectF &cible);
+    // Une page sur l'imprimante donnée ; faux si elle ne peut pas s'ouvrir.
+    bool imprimer(QPrinter &imprimante);
+    // La même page dans un fichier PDF ; faux si le fichier n'a pas pu s'écrire.
+    bool enregistrer_pdf(const QString &chemin);
+
+    // Ce qui parle à l'élève et au système ; les tests les remplacent.
+    std::function<void(const QString &)> montrer_message;
+    std::function<bool()> imprimante_disponible;
+    std::function<QString()> demander_fichier_pdf; // vide : l'élève a renoncé
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void creer_controles();
+    void tracer_marques(const courbe::Disposition &d);
+    void tracer_grille(const courbe::Repere &r, const courbe::Disposition &d);
+    void legende_interpol(bool dessiner);
+
+    const courbe::CourbeEnregistree &etat_;
+    const courbe::Variante &variante_;
+
+    std::array<int, courbe::capacite + 1> x_ecran_{}, y_ecran_{};
+    int points_dessines_ = 0; // points montrés par le dernier tracé
+    bool courbe_tracee_ = false;
+    std::vector<double> coefficients_;
+    // Ce que la courbe ajustée a couvert hors des zones effacées.
+    QRectF trace_hors_zones_;
+
+    Bouton *interpol_ = nullptr, *actualiser_ = nullptr, *impression_ = nullptr;
+    QLineEdit *Text1_ = nullptr;
+    QLabel *Label_x_ = nullptr, *Label_y_ = nullptr, *label_xmax_ = nullptr, *label_ymax_ = nullptr;
+    QLabel *label_echelle_x_ = nullptr, *label_echelle_y_ = nullptr, *aff_coord_ = nullptr;
+    Ligne *ligne_x_ = nullptr, *ligne_y_ = nullptr;
+    QTimer *Timer1_ = nullptr;
+};

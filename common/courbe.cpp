@@ -1,0 +1,326 @@
+#include "courbe.h"
+
+#include "apercu_impression.h"
+#include "arrondi.h"
+#include "nombre.h"
+#include "polices.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QString texte_quatre(double v)
+{
+    return qs(nombre::texte_nombre(arrondi::quatre_chif_sign(v)));
+}
+
+// Zone de dessin dans la fenêtre : ce qui en sort n'a jamais été peint.
+QRectF dans_fenetre(const QRectF &r, const QWidget *w)
+{
+    return r.intersected(QRectF(0, 0, w->width() * twips::par_pixel, w->height() * twips::par_pixel));
+}
+
+constexpr double largeur_fenetre = 11400;
+constexpr double hauteur_fenetre = 3480;
+
+} // namespace
+
+Courbe::Courbe(courbe::CourbeEnregistree &etat, const courbe::Variante &variante,
+               std::function<void()> ouvrir_apercu)
+    : Feuille(qs(variante.nom_fenetre), QStringLiteral("Tracé d'une courbe"), largeur_fenetre, hauteur_fenetre),
+      etat_(etat), variante_(variante), ouvrir_apercu_(std::move(ouvrir_apercu))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    montrer_message = [this](const QString &texte) {
+        QMessageBox::information(this, QStringLiteral("Tracé d'une courbe"), texte);
+    };
+    creer_controles();
+}
+
+void Courbe::creer_controles()
+{
+    frame_axe_ = cadre(QStringLiteral("frame_axe"), QStringLiteral("Choix des axes"), 120, 60, 3960, 2040);
+    label(QStringLiteral("libelle_choix_x"), qs(variante_.legende_choix_x), 120, 270, 3720, 255, frame_axe_);
+    label(QStringLiteral("libelle_choix_y"), qs(variante_.legende_choix_y), 120, 960, 3720, 255, frame_axe_);
+
+    auto liste_du_cadre = [this](const QString &nom, double haut) {
+        QComboBox *l = liste(nom, 0, 0, 0, 0);
+        l->setParent(frame_axe_);
+        placer(l, 120, haut, 3720, 330);
+        for (const courbe::Grandeur &g : variante_.grandeurs)
+            l->addItem(qs(g.texte_liste));
+        l->setCurrentIndex(-1);
+        l->show();
+        return l;
+    };
+    choix_x_ = liste_du_cadre(QStringLiteral("choix_x"), 540);
+    choix_y_ = liste_du_cadre(QStringLiteral("choix_y"), 1230);
+    // « activated » : seul un choix de l'élève fait réagir la liste.
+    connect(choix_x_, &QComboBox::activated, this, &Courbe::choix_x_Click);
+    connect(choix_y_, &QComboBox::activated, this, &Courbe::choix_y_Click);
+    valid_ = bouton(QStringLiteral("valid"), QStringLiteral("OK"), 1500, 1650, 960, 315, frame_axe_);
+    connect(valid_, &QPushButton::clicked, this, &Courbe::valid_Click);
+
+    place_point_ = bouton(QStringLiteral("place_point"), QStringLiteral("Placer un nouveau point"), 120, 2220,
+                          1920, 540);
+    place_point_->setFond(QColor(128, 255, 128));
+    annulle_ = bouton(QStringLiteral("annulle"), QStringLiteral("Enlever le dernier point"), 2160, 2220, 1920, 540);
+    annulle_->setFond(QColor(255, 80, 80));
+    change_axe_ = bouton(QStringLiteral("change_axe"), QStringLiteral("Changer les axes et/ou recommencer"), 120,
+                         2850, 1920, 540);
+    change_axe_->setFond(QColor(255, 255, 0));
+    impression_ = bouton(QStringLiteral("impression"), QStringLiteral("Analyse de la courbe et impression"), 2160,
+                         2850, 1920, 540);
+    impression_->setFond(QColor(150, 210, 255));
+    connect(place_point_, &QPushButton::clicked, this, &Courbe::place_point_Click);
+    connect(annulle_, &QPushButton::clicked, this, &Courbe::annulle_Click);
+    connect(change_axe_, &QPushButton::clicked, this, &Courbe::change_axe_Click);
+    connect(impression_, &QPushButton::clicked, this, &Courbe::impression_Click);
+    if (variante_.bouton_autre_courbe) {
+        change_courbe_ = bouton(QStringLiteral("change_courbe"), QStringLiteral("Autre courbe"), 2160, 1500, 1920,
+                                375);
+        change_courbe_->hide();
+    }
+
+    // Les axes : tout le graphe se place sur leurs extrémités.
+    const courbe::Repere &r = variante_.repere_courbe;
+    ligne_x_ = ligne(QStringLiteral("ligne_x"), r.X0, r.Yx, r.Xend, r.Yx, Qt::black, 2);
+    ligne_y_ = ligne(QStringLiteral("ligne_y"), r.X0, r.Ytop, r.X0, r.Y0, Qt::black, 2);
+    ligne(QStringLiteral("fleche_x1"), r.Xend - 120, r.Yx - 60, r.Xend, r.Yx);
+    ligne(QStringLiteral("fleche_x2"), r.Xend - 120, r.Yx + 60, r.Xend, r.Yx);
+    ligne(QStringLiteral("fleche_y1"), r.X0 - 60, r.Ytop + 120, r.X0, r.Ytop);
+    ligne(QStringLiteral("fleche_y2"), r.X0 + 60, r.Ytop + 120, r.X0, r.Ytop);
+
+    label(QStringLiteral("titre_apercu"), QStringLiteral("Apercu de la courbe"), 6600, 30, 2400, 255)
+        ->setFont(polices::police(8, true));
+    Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 120, r.Yx - 330, 1200, 255);
+    Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 150, r.Ytop - 180, 1800, 255);
+    label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 360, r.Yx + 120, 720, 255);
+    label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label_ymax_ = label(QStringLiteral("label_ymax"), QStringLiteral("y max"), r.X0 - 840, r.Ytop - 120, 720, 255);
+    label_ymax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label_echelle_x_ = label(QStringLiteral("label_echelle_x"), QString(), r.X0, r.Yx + 120, 720, 255);
+    label_echelle_y_ = label(QStringLiteral("label_echelle_y"), QString(), r.X0 - 840, r.Yx, 720, 255);
+    label_echelle_y_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    // Rouverte, la fenêtre nomme les axes et les maxima du graphe en cours.
+    if (etat_.grandeur_x >= 1 && etat_.grandeur_x <= static_cast<int>(variante_.grandeurs.size()))
+        Label_x_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(etat_.grandeur_x - 1)].legende));
+    if (etat_.grandeur_y >= 1 && etat_.grandeur_y <= static_cast<int>(variante_.grandeurs.size()))
+        Label_y_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(etat_.grandeur_y - 1)].legende));
+    if (etat_.xmax != 0)
+        ecrire_xmax();
+    if (etat_.ymax != 0)
+        ecrire_ymax();
+
+    Timer1_ = minuterie(QStringLiteral("Timer1"), 3000, true);
+    connect(Timer1_, &QTimer::timeout, this, &Courbe::Timer1_Timer);
+}
+
+courbe::Repere Courbe::repere() const
+{
+    return {ligne_x_->x1(), ligne_x_->y1(), ligne_x_->x2(), ligne_y_->y1(), ligne_y_->y2()};
+}
+
+// --- Gestionnaires --------------------------------------------------------------
+
+void Courbe::choix_x_Click(int position)
+{
+    if (position < 0 || position >= static_cast<int>(variante_.grandeurs.size()))
+        return;
+    etat_.grandeur_x = static_cast<std::int16_t>(position + 1);
+    Label_x_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(position)].legende));
+    if (etat_.grandeur_y != 0)
+        valid_->show();
+}
+
+void Courbe::choix_y_Click(int position)
+{
+    if (position < 0 || position >= static_cast<int>(variante_.grandeurs.size()))
+        return;
+    etat_.grandeur_y = static_cast<std::int16_t>(position + 1);
+    Label_y_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(position)].legende));
+    if (etat_.grandeur_x != 0)
+        valid_->show();
+}
+
+void Courbe::valid_Click()
+{
+    choix_x_->setCurrentIndex(-1);
+    choix_y_->setCurrentIndex(-1);
+    valid_->hide();
+    frame_axe_->hide();
+    if (change_courbe_)
+        change_courbe_->hide();
+    montrer_boutons_action(true);
+}
+
+void Courbe::place_point_Click()
+{
+    const courbe::Ajout ajout = courbe::placer_point(etat_, variante_);
+    if (ajout.resultat == courbe::Ajout::Resultat::liste_pleine) {
+        montrer_message(QStringLiteral("La liste est pleine : %1 points sont déjà placés. Ce point n'est pas "
+                                       "enregistré ; enlevez-en un ou recommencez la courbe.")
+                            .arg(courbe::capacite));
+        return;
+    }
+    if (ajout.xmax_change)
+        ecrire_xmax();
+    if (ajout.ymax_change)
+        ecrire_ymax();
+    tracer_points();
+}
+
+void Courbe::annulle_Click()
+{
+    const int n = etat_.nb_points;
+    const courbe::Retrait retrait = courbe::enlever_dernier_point(etat_, variante_);
+    if (retrait.xmax_change)
+        ecrire_xmax();
+    if (retrait.ymax_change)
+        ecrire_ymax();
+    pos_x_[static_cast<std::size_t>(n)] = 0;
+    pos_y_[static_cast<std::size_t>(n)] = 0;
+    tracer_points();
+}
+
+void Courbe::change_axe_Click()
+{
+    recommencer();
+}
+
+void Courbe::impression_Click()
+{
+    if (ouvrir_apercu_)
+        ouvrir_apercu_();
+}
+
+void Courbe::Timer1_Timer()
+{
+    tracer_points();
+}
+
+void Courbe::mousePressEvent(QMouseEvent *event)
+{
+    tracer_points();
+    Feuille::mousePressEvent(event);
+}
+
+// --- Procédures -------------------------------------------------------------------
+
+void Courbe::ecrire_xmax()
+{
+    label_xmax_->setText(texte_quatre(etat_.xmax));
+}
+
+void Courbe::ecrire_ymax()
+{
+    label_ymax_->setText(texte_quatre(etat_.ymax));
+}
+
+void Courbe::montrer_boutons_action(bool visibles)
+{
+    for (Bouton *b : {change_axe_, place_point_, annulle_, impression_})
+        b->setVisible(visibles);
+}
+
+void Courbe::recommencer()
+{
+    valid_->hide();
+    montrer_boutons_action(false);
+    if (change_courbe_)
+        change_courbe_->hide();
+    frame_axe_->show();
+    courbe::recommencer(etat_);
+    effacer_zones();
+    for (QLabel *l : {label_echelle_x_, label_echelle_y_, Label_x_, Label_y_, label_xmax_, label_ymax_})
+        l->clear();
+}
+
+void Courbe::effacer_zones()
+{
+    const courbe::Repere r = repere();
+    if (!trace_hors_zones_.isEmpty())
+        boite_pleine(trace_hors_zones_.left(), trace_hors_zones_.top(), trace_hors_zones_.right(),
+                     trace_hors_zones_.bottom(), couleurFond());
+    trace_hors_zones_ = QRectF();
+    boite_pleine(r.X0 + 50, r.Ytop - 50, r.Xend + 50, r.Y0 - 50, Qt::white);
+    boite_pleine(r.X0 - 100, r.Ytop + 20, r.X0 - 25, r.Y0, Qt::white);
+    boite_pleine(r.X0, r.Y0 + 22, r.Xend - 20, r.Y0 + 100, Qt::white);
+}
+
+void Courbe::tracer_points()
+{
+    effacer_zones();
+    const courbe::Repere r = repere();
+    const courbe::Disposition d = courbe::disposer(etat_, r);
+    setDrawWidth(1);
+    setDrawStyle(Style::plein);
+    for (std::size_t k = 0; k < d.marque_x.size(); ++k) {
+        // Une position démesurée (lecture énorme) n'est ni rangée ni dessinée.
+        const int x = nombre::en_entier_borne(d.marque_x[k], -1000000, 1000000, 0);
+        const int y = nombre::en_entier_borne(d.marque_y[k], -1000000, 1000000, 0);
+        pos_x_[k + 1] = x;
+        pos_y_[k + 1] = y;
+        trait(x - 50, y, x + 50, y, Qt::black);
+        trait(x, y - 50, x, y + 50, Qt::black);
+        trace_hors_zones_ |= dans_fenetre(QRectF(x - 60, y - 60, 120, 120), this);
+    }
+    for (double X : d.graduations_x)
+        trait(X, r.Y0, X, r.Y0 + 100, Qt::black);
+    if (d.echelle_x_gauche) {
+        label_echelle_x_->move(twips::px(*d.echelle_x_gauche), twips::px(r.Y0 + 120));
+        label_echelle_x_->setText(qs(nombre::texte_nombre(etat_.pas_x)));
+    }
+    for (double Y : d.graduations_y)
+        trait(r.X0 - 100, Y, r.X0, Y, Qt::black);
+    if (d.echelle_y_haut) {
+        label_echelle_y_->move(twips::px(r.X0 - 840), twips::px(*d.echelle_y_haut));
+        label_echelle_y_->setText(qs(nombre::texte_simple(etat_.pas_y)));
+    }
+}
+
+// --- TraceurCourbes -----------------------------------------------------------------
+
+TraceurCourbes::TraceurCourbes(courbe::CourbeEnregistree &etat, courbe::Variante variante)
+    : etat_(etat), variante_(std::move(variante))
+{
+}
+
+Courbe *TraceurCourbes::ouvrir_courbe()
+{
+    if (!courbe_)
+        courbe_ = new Courbe(etat_, variante_, [this] { ouvrir_apercu(); });
+    courbe_->show();
+    courbe_->raise();
+    courbe_->activateWindow();
+    return courbe_;
+}
+
+ApercuImpression *TraceurCourbes::ouvrir_apercu()
+{
+    if (!apercu_)
+        apercu_ = new ApercuImpression(etat_, variante_);
+    apercu_->show();
+    apercu_->raise();
+    apercu_->activateWindow();
+    return apercu_;
+}
+
+ApercuImpression *TraceurCourbes::apercu() const
+{
+    return apercu_;
+}

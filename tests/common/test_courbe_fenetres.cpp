@@ -1,0 +1,571 @@
+// Fenêtres de l'enregistreur de courbes et de l'aperçu avant impression,
+// pilotées hors écran par les noms des contrôles, sur un banc factice.
+#include "apercu_impression.h"
+#include "courbe.h"
+#include "outils_fenetres.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <map>
+
+using essai::texte;
+
+namespace {
+
+// Banc factice : trois afficheurs dont les tests écrivent le texte.
+struct Banc {
+    std::map<std::string, std::string> textes;
+    courbe::CourbeEnregistree etat;
+    courbe::Variante variante;
+    std::unique_ptr<TraceurCourbes> traceur;
+    std::vector<QString> messages;
+
+    Banc()
+    {
+        variante.pas_arrondi = true;
+        variante.grandeurs = {
+            {"Tension d'induit : U", "U (V)", [this] { return textes["U"]; }},
+            {"Intensité : I", "I (A)", [this] { return textes["I"]; }},
+            {"fréquence de rotation n en tr/min", "n (tr/min)", [this] { return textes["n"]; }},
+        };
+        traceur = std::make_unique<TraceurCourbes>(etat, variante);
+    }
+    ~Banc()
+    {
+        delete traceur->apercu();
+        delete traceur->courbe();
+    }
+
+    Courbe *ouvrir()
+    {
+        Courbe *c = traceur->ouvrir_courbe();
+        c->montrer_message = [this](const QString &m) { messages.push_back(m); };
+        return c;
+    }
+    ApercuImpression *apercu()
+    {
+        ApercuImpression *a = traceur->ouvrir_apercu();
+        a->montrer_message = [this](const QString &m) { messages.push_back(m); };
+        return a;
+    }
+};
+
+void choisir(QWidget *fenetre, const char *liste, int position)
+{
+    auto *l = essai::controle<QComboBox>(fenetre, QString::fromUtf8(liste));
+    l->setCurrentIndex(position);
+    emit l->activated(position); // comme un choix de l'élève à la souris
+}
+
+// Axes choisis et validés : U en abscisse, n en ordonnée.
+Courbe *enregistreur_pret(Banc &b)
+{
+    Courbe *c = b.ouvrir();
+    choisir(c, "choix_x", 0);
+    choisir(c, "choix_y", 2);
+    essai::cliquer(c, "valid");
+    return c;
+}
+
+void placer(Banc &b, Courbe *c, const char *U, const char *n)
+{
+    b.textes["U"] = U;
+    b.textes["n"] = n;
+    essai::cliquer(c, "place_point");
+}
+
+bool visible(QWidget *f, const char *nom)
+{
+    return essai::controle(f, QString::fromUtf8(nom))->isVisibleTo(f);
+}
+
+// Couleur de la surface au point (x, y) en twips.
+QColor pixel(const Feuille *f, double x, double y)
+{
+    const QImage &s = f->surface();
+    const qreal r = s.devicePixelRatio();
+    return s.pixelColor(static_cast<int>(x / twips::par_pixel * r), static_cast<int>(y / twips::par_pixel * r));
+}
+
+// Un pixel noir dans le carré de 3 pixels autour de (x, y) en twips.
+bool noir_pres_de(const Feuille *f, double x, double y)
+{
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (pixel(f, x + dx * twips::par_pixel, y + dy * twips::par_pixel) == QColor(Qt::black))
+                return true;
+    return false;
+}
+
+} // namespace
+
+// --- L'enregistreur ------------------------------------------------------------
+
+TEST(Enregistreur, PremiereOuvertureToutEstVisible)
+{
+    Banc b;
+    Courbe *c = b.ouvrir();
+    EXPECT_EQ(c->objectName(), "courbe");
+    EXPECT_EQ(c->windowTitle(), "Tracé d'une courbe");
+    for (const char *nom : {"frame_axe", "choix_x", "choix_y", "valid", "place_point", "annulle", "change_axe",
+                            "impression", "Label_x", "Label_y", "label_xmax", "label_ymax"})
+        EXPECT_TRUE(visible(c, nom)) << nom;
+    auto *choix_x = essai::controle<QComboBox>(c, "choix_x");
+    ASSERT_EQ(choix_x->count(), 3);
+    EXPECT_EQ(choix_x->itemText(2), "fréquence de rotation n en tr/min");
+    EXPECT_EQ(essai::controle<QGroupBox>(c, "frame_axe")->title(), "Choix des axes");
+    EXPECT_EQ(texte(c, "place_point"), "Placer un nouveau point");
+    EXPECT_EQ(texte(c, "annulle"), "Enlever le dernier point");
+    EXPECT_EQ(texte(c, "change_axe"), "Changer les axes et/ou recommencer");
+    EXPECT_EQ(texte(c, "impression"), "Analyse de la courbe et impression");
+    EXPECT_EQ(texte(c, "label_xmax"), "xmax");
+    EXPECT_EQ(texte(c, "label_ymax"), "y max");
+    EXPECT_EQ(texte(c, "libelle_choix_x"), "Grandeur placée sur l'axe des abscisses");
+    auto *t = essai::controle<QTimer>(c, "Timer1");
+    EXPECT_EQ(t->interval(), 3000);
+    EXPECT_TRUE(t->isActive());
+}
+
+TEST(Enregistreur, ChoisirLesAxesPuisValiderPasseEnEnregistrement)
+{
+    Banc b;
+    Courbe *c = b.ouvrir();
+    c->recommencer();
+    EXPECT_TRUE(visible(c, "frame_axe"));
+    EXPECT_FALSE(visible(c, "valid"));
+    EXPECT_FALSE(visible(c, "place_point"));
+    choisir(c, "choix_x", 0);
+    EXPECT_EQ(b.etat.grandeur_x, 1);
+    EXPECT_EQ(texte(c, "Label_x"), "U (V)");
+    EXPECT_FALSE(visible(c, "valid")); // l'autre axe manque encore
+    choisir(c, "choix_y", 2);
+    EXPECT_EQ(b.etat.grandeur_y, 3);
+    EXPECT_EQ(texte(c, "Label_y"), "n (tr/min)");
+    EXPECT_TRUE(visible(c, "valid"));
+
+    essai::cliquer(c, "valid");
+    EXPECT_FALSE(visible(c, "valid"));
+    EXPECT_FALSE(visible(c, "frame_axe"));
+    for (const char *nom : {"place_point", "annulle", "change_axe", "impression"})
+        EXPECT_TRUE(visible(c, nom)) << nom;
+    EXPECT_EQ(texte(c, "choix_x"), "");
+    EXPECT_EQ(texte(c, "choix_y"), "");
+}
+
+TEST(Enregistreur, UnPointLuSurLeBancEstMarqueAuBoutDesAxes)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "220", "1249");
+    EXPECT_EQ(b.etat.nb_points, 1);
+    EXPECT_EQ(b.etat.x_point[1], 220.0f);
+    EXPECT_EQ(b.etat.y_point[1], 1249.0f);
+    EXPECT_EQ(texte(c, "label_xmax"), "220");
+    EXPECT_EQ(texte(c, "label_ymax"), "1249");
+    EXPECT_EQ(c->pos_x(1), 10080);
+    EXPECT_EQ(c->pos_y(1), 480);
+    EXPECT_TRUE(noir_pres_de(c, 10080 - 30, 480)); // bras gauche de la croix
+    // 220 : pas 50, première graduation à 4800 + 50 x 24 = 6000.
+    EXPECT_EQ(texte(c, "label_echelle_x"), "50");
+    EXPECT_EQ(essai::controle(c, "label_echelle_x")->x(), twips::px(5900));
+    EXPECT_TRUE(noir_pres_de(c, 6000, 1790));
+    // 1249 : pas 200, première graduation à 1740 - 200/1249 x 1260 = 1538.2.
+    EXPECT_EQ(texte(c, "label_echelle_y"), "200");
+    EXPECT_EQ(essai::controle(c, "label_echelle_y")->y(), twips::px(1438.24));
+
+    placer(b, c, "110", "600");
+    EXPECT_EQ(c->pos_x(2), 7440);
+    EXPECT_EQ(c->pos_y(2), 1134); // 1740 - 600/1249 x 1260 = 1134.7
+    EXPECT_EQ(texte(c, "label_xmax"), "220");
+}
+
+TEST(Enregistreur, LeGrapheSuitLesExtremitesDesAxes)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "100", "50");
+    auto *ligne_x = c->findChild<Ligne *>("ligne_x");
+    ASSERT_NE(ligne_x, nullptr);
+    ligne_x->setX2(9000);
+    c->Timer1_Timer();
+    EXPECT_EQ(c->pos_x(1), 9000);
+}
+
+TEST(Enregistreur, LaMinuterieEtUnClicSurLeFondRedessinent)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "100", "50");
+    // Un point posé sans passer par le bouton n'apparaît qu'au tracé suivant.
+    b.textes["U"] = "50";
+    b.textes["n"] = "25";
+    courbe::placer_point(b.etat, b.variante);
+    EXPECT_EQ(c->pos_x(2), 0);
+    c->Timer1_Timer();
+    EXPECT_EQ(c->pos_x(2), 7440);
+
+    courbe::enlever_dernier_point(b.etat, b.variante);
+    b.textes["U"] = "25";
+    courbe::placer_point(b.etat, b.variante);
+    QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, QPoint(700, 220));
+    EXPECT_EQ(c->pos_x(2), 6120); // 4800 + 5280 / 4
+}
+
+TEST(Enregistreur, Le101ePointEstRefuseAvecUnMessage)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    for (int i = 1; i <= 100; ++i) {
+        b.textes["U"] = std::to_string(i);
+        courbe::placer_point(b.etat, b.variante);
+    }
+    placer(b, c, "500", "500");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].contains("100 points"));
+    EXPECT_EQ(b.etat.nb_points, 100);
+    EXPECT_EQ(b.etat.xmax, 100.0);
+    EXPECT_EQ(texte(c, "label_xmax"), "xmax"); // rien n'a changé
+}
+
+TEST(Enregistreur, EnleverSansPointAfficheDesMaximaNuls)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    essai::cliquer(c, "annulle");
+    EXPECT_EQ(b.etat.nb_points, 0);
+    EXPECT_EQ(texte(c, "label_xmax"), "0");
+    EXPECT_EQ(texte(c, "label_ymax"), "0");
+}
+
+TEST(Enregistreur, EnleverLePointDuMaximumRedessineALaNouvelleEchelle)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "50", "500");
+    placer(b, c, "200", "1000");
+    EXPECT_EQ(c->pos_x(1), 6120); // 50 / 200 de 5280
+    EXPECT_EQ(c->pos_y(1), 1110); // 500 / 1000 de 1260
+    essai::cliquer(c, "annulle");
+    EXPECT_EQ(texte(c, "label_xmax"), "50");
+    EXPECT_EQ(texte(c, "label_ymax"), "500");
+    EXPECT_EQ(c->pos_x(1), 10080);
+    EXPECT_EQ(c->pos_y(1), 480);
+    // La croix du point restant a quitté son ancienne place.
+    EXPECT_EQ(pixel(c, 6120 - 30, 1110), QColor(Qt::white));
+    EXPECT_TRUE(noir_pres_de(c, 10080 - 30, 480));
+}
+
+TEST(Enregistreur, UneCroixHorsDesAxesNeResteJamaisApresSonRetrait)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "100", "100");
+    placer(b, c, "-50", "50"); // à 4800 - 2640 = 2160, hors des zones blanches
+    EXPECT_EQ(c->pos_x(2), 2160);
+    EXPECT_TRUE(noir_pres_de(c, 2160, c->pos_y(2)));
+    const int y = c->pos_y(2);
+    essai::cliquer(c, "annulle");
+    EXPECT_EQ(pixel(c, 2160, y), c->couleurFond());
+}
+
+TEST(Enregistreur, RecommencerEffaceLeGrapheEtRedemandeLesAxes)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "220", "1249");
+    placer(b, c, "110", "600");
+    essai::cliquer(c, "change_axe");
+    EXPECT_EQ(b.etat.nb_points, 0);
+    EXPECT_EQ(b.etat.grandeur_x, 0);
+    for (const char *nom : {"label_echelle_x", "label_echelle_y", "Label_x", "Label_y", "label_xmax", "label_ymax"})
+        EXPECT_EQ(texte(c, nom), "") << nom;
+    EXPECT_TRUE(visible(c, "frame_axe"));
+    for (const char *nom : {"valid", "place_point", "annulle", "change_axe", "impression"})
+        EXPECT_FALSE(visible(c, nom)) << nom;
+    EXPECT_EQ(pixel(c, 7440, 1134), QColor(Qt::white));
+    EXPECT_EQ(pixel(c, 10080 - 30, 480), QColor(Qt::white));
+    EXPECT_EQ(essai::controle<QComboBox>(c, "choix_x")->count(), 3);
+}
+
+TEST(Enregistreur, RouvrirGardeLesPoints)
+{
+    Banc b;
+    QPointer<Courbe> c = enregistreur_pret(b);
+    placer(b, c, "220", "1249");
+    c->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(c.isNull());
+    Courbe *d = b.ouvrir();
+    EXPECT_EQ(b.etat.nb_points, 1);
+    EXPECT_EQ(texte(d, "Label_x"), "U (V)");
+    EXPECT_EQ(texte(d, "label_xmax"), "220");
+    d->Timer1_Timer();
+    EXPECT_EQ(d->pos_x(1), 10080);
+    EXPECT_TRUE(noir_pres_de(d, 10080 - 30, 480));
+}
+
+// --- L'aperçu -------------------------------------------------------------------
+
+namespace {
+
+// Enregistreur prêt, points placés, aperçu ouvert et dessiné.
+ApercuImpression *apercu_avec(Banc &b, std::initializer_list<std::pair<const char *, const char *>> points)
+{
+    Courbe *c = enregistreur_pret(b);
+    for (auto [U, n] : points)
+        placer(b, c, U, n);
+    essai::cliquer(c, "impression");
+    ApercuImpression *a = b.apercu();
+    a->Timer1_Timer();
+    return a;
+}
+
+} // namespace
+
+TEST(Apercu, PremierTraceApres50ms)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"220", "1249"}, {"110", "600"}});
+    EXPECT_EQ(a->objectName(), "apercu_impression");
+    EXPECT_EQ(a->windowTitle(), "Aperçu avant impression");
+    auto *t = essai::controle<QTimer>(a, "Timer1");
+    EXPECT_EQ(t->interval(), 50);
+    EXPECT_FALSE(t->isActive()); // une seule fois
+    EXPECT_FALSE(essai::controle(a, "aff_coord")->isVisibleTo(a));
+    EXPECT_EQ(texte(a, "Label_x"), "U (V)");
+    EXPECT_EQ(texte(a, "Label_y"), "n (tr/min)");
+    EXPECT_EQ(texte(a, "label_xmax"), "220");
+    EXPECT_EQ(texte(a, "label_ymax"), "1249");
+    EXPECT_EQ(texte(a, "label_echelle_x"), "50");
+    EXPECT_EQ(texte(a, "label_echelle_y"), "200");
+    EXPECT_EQ(texte(a, "interpol"), "Tracer la courbe (cas d'un graphe avec une seule courbe)");
+    EXPECT_EQ(texte(a, "Text1"), "");
+    // 110/220 de 8482 depuis 1140 ; 600/1249 de 5677 au-dessus de 6367.
+    EXPECT_EQ(a->x_ecran(1), 9622);
+    EXPECT_EQ(a->y_ecran(1), 690);
+    EXPECT_EQ(a->x_ecran(2), 5381);
+    EXPECT_EQ(a->y_ecran(2), 3639); // 6367 - 2727.14
+    EXPECT_TRUE(noir_pres_de(a, 5381 - 30, 3639));
+    // Grille gris clair : première verticale à 1140 + 50/220 x 8482 = 3067.8.
+    bool gris = false;
+    for (double x : {3052.8, 3067.8, 3082.8})
+        for (double y = 1000; y < 6000; y += 15)
+            gris = gris || pixel(a, x, y) == QColor(192, 192, 192);
+    EXPECT_TRUE(gris);
+}
+
+TEST(Apercu, DeuxPointsDonnentLaDroiteDuPlusAGaucheAuBoutDeLAxe)
+{
+    Banc b;
+    // Le point de droite d'abord : le tracé part quand même du plus à gauche.
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}, {"50", "40"}});
+    ASSERT_EQ(a->x_ecran(2), 5381);
+    ASSERT_EQ(a->y_ecran(2), 4096); // 6367 - 0.4 x 5677
+    essai::cliquer(a, "interpol");
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(a->courbe_tracee());
+    EXPECT_EQ(texte(a, "interpol"), "Effacer la courbe (seuls les points apparaissent)");
+    // Droite de (5381, 4096) à (9622, 690) : pente -3406/4241.
+    EXPECT_TRUE(noir_pres_de(a, 7501, 2393));
+    // Son prolongement à gauche du point le plus à gauche n'est pas tracé.
+    EXPECT_FALSE(noir_pres_de(a, 3000, 6008));
+
+    essai::cliquer(a, "interpol"); // efface
+    EXPECT_FALSE(a->courbe_tracee());
+    EXPECT_EQ(texte(a, "interpol"), "Tracer la courbe (cas d'un graphe avec une seule courbe)");
+    EXPECT_FALSE(noir_pres_de(a, 7501, 2393));
+}
+
+TEST(Apercu, NeufPointsSAjustentDixDonnentLeMessage)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    for (int i = 1; i <= 9; ++i)
+        placer(b, c, std::to_string(10 * i).c_str(), std::to_string(100 + 7 * i * i).c_str());
+    ApercuImpression *a = b.apercu();
+    a->Timer1_Timer();
+    essai::cliquer(a, "interpol");
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(a->courbe_tracee());
+    EXPECT_EQ(a->coefficients().size(), 9u);
+
+    placer(b, c, "100", "900");
+    essai::cliquer(a, "actualiser");
+    essai::cliquer(a, "interpol");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "Nombre de points trop grand ou trop petit : interpolation impossible. Imprimez et "
+                             "tracez la courbe manuellement");
+    EXPECT_FALSE(a->courbe_tracee()); // redessiné sans courbe
+    EXPECT_EQ(texte(a, "interpol"), "Tracer la courbe (cas d'un graphe avec une seule courbe)");
+}
+
+TEST(Apercu, DeuxPointsALaMemeAbscisseSontRefuses)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "500"}, {"100", "900"}, {"50", "200"}});
+    ASSERT_EQ(a->x_ecran(1), a->x_ecran(2));
+    essai::cliquer(a, "interpol");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].startsWith("Nombre de points trop grand ou trop petit"));
+    EXPECT_FALSE(a->courbe_tracee());
+}
+
+TEST(Apercu, LaLectureDesCoordonneesSuitLePointeurStrictementDansLeGraphe)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}});
+    QLabel *aff = essai::controle<QLabel>(a, "aff_coord");
+    auto bouger = [a](int x, int y) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(x, y), a->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(a, &e);
+    };
+    bouger(300, 200); // 4500, 3000 twips
+    ASSERT_TRUE(aff->isVisibleTo(a));
+    // 100 x 3360 / 8482 = 39.613 ; 100 x 3367 / 5677 = 59.309
+    EXPECT_EQ(aff->text(), "X =39.61 ;   Y =  59.31");
+    EXPECT_EQ(aff->pos(), QPoint(317, 207)); // 4750 et 3100 twips
+    bouger(76, 200); // exactement sur ligne_y (1140 twips)
+    EXPECT_FALSE(aff->isVisibleTo(a));
+    a->Form_MouseMove(5000, 6367); // bas de ligne_y
+    EXPECT_FALSE(aff->isVisibleTo(a));
+    a->Form_MouseMove(9622, 3000);
+    EXPECT_FALSE(aff->isVisibleTo(a));
+    a->Form_MouseMove(5000, 690);
+    EXPECT_FALSE(aff->isVisibleTo(a));
+    // Près du bord droit, la lecture passe à gauche du pointeur, lisible en entier.
+    a->Form_MouseMove(9600, 3000);
+    ASSERT_TRUE(aff->isVisibleTo(a));
+    EXPECT_LE(aff->geometry().right(), a->width());
+}
+
+TEST(Apercu, NeModifieJamaisLEtatDeLEnregistreur)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}, {"50", "40"}, {"75", "60"}});
+    const courbe::CourbeEnregistree avant = b.etat;
+    essai::cliquer(a, "interpol");
+    essai::cliquer(a, "actualiser");
+    a->Form_MouseMove(4500, 3000);
+    essai::cliquer(a, "interpol");
+    EXPECT_EQ(b.etat.nb_points, avant.nb_points);
+    EXPECT_EQ(b.etat.grandeur_x, avant.grandeur_x);
+    EXPECT_EQ(b.etat.grandeur_y, avant.grandeur_y);
+    EXPECT_EQ(b.etat.x_point, avant.x_point);
+    EXPECT_EQ(b.etat.y_point, avant.y_point);
+    EXPECT_EQ(b.etat.xmax, avant.xmax);
+    EXPECT_EQ(b.etat.ymax, avant.ymax);
+    EXPECT_EQ(b.etat.pas_x, avant.pas_x);
+    EXPECT_EQ(b.etat.pas_y, avant.pas_y);
+}
+
+TEST(Apercu, ActualiserPrendLesPointsEnregistresDepuisLOuverture)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}});
+    placer(b, b.traceur->courbe(), "200", "50");
+    EXPECT_EQ(texte(a, "label_xmax"), "100");
+    essai::cliquer(a, "actualiser");
+    EXPECT_EQ(texte(a, "label_xmax"), "200");
+    EXPECT_EQ(a->x_ecran(1), 5381);
+    EXPECT_EQ(a->x_ecran(2), 9622);
+    EXPECT_EQ(a->y_ecran(2), 3528); // 6367 - 5677 / 2 = 3528.5
+}
+
+TEST(Apercu, UneCourbeEffaceeNeLaisseRienSousLAxeX)
+{
+    Banc b;
+    // Cubique par deux points hauts et deux points bas : entre les deux bas
+    // (5381 et 7501), elle plonge vers 6800, sous l'axe x (6360).
+    ApercuImpression *a = apercu_avec(b, {{"10", "100"}, {"40", "2"}, {"60", "2"}, {"80", "100"}});
+    essai::cliquer(a, "interpol");
+    const double x = 6441;
+    const double y = std::floor(courbe::polynome(a->coefficients(), x));
+    ASSERT_GT(y, a->repere().Y0 + 200);
+    EXPECT_TRUE(noir_pres_de(a, x, y));
+    essai::cliquer(a, "interpol");
+    EXPECT_FALSE(noir_pres_de(a, x, y));
+}
+
+// --- Impression --------------------------------------------------------------------
+
+TEST(Impression, LaPageNeMontreJamaisLesTroisBoutons)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}, {"37", "53"}});
+    essai::controle<QLineEdit>(a, "Text1")->setText("Vitesse en fonction de U");
+    QImage page(a->size(), QImage::Format_RGB32);
+    page.fill(Qt::red);
+    {
+        QPainter p(&page);
+        a->rendre_page(p, QRectF(0, 0, page.width(), page.height()));
+    }
+    for (const char *nom : {"interpol", "actualiser", "impression"}) {
+        QWidget *bouton = essai::controle(a, nom);
+        EXPECT_TRUE(bouton->isVisibleTo(a)) << nom; // montrés de nouveau
+        EXPECT_EQ(page.pixelColor(bouton->geometry().center()), QColor(Qt::white)) << nom;
+    }
+    // Le dessin est sur la page : la croix du point (4278, 3358).
+    ASSERT_EQ(a->x_ecran(2), 4278); // 1140 + 0.37 x 8482
+    ASSERT_EQ(a->y_ecran(2), 3358); // 6367 - 0.53 x 5677
+    bool croix = false;
+    for (int d = -1; d <= 1; ++d)
+        croix = croix || page.pixelColor(twips::px(4278 - 30), twips::px(3358) + d) == QColor(Qt::black);
+    EXPECT_TRUE(croix);
+}
+
+TEST(Impression, SansImprimanteLaPageVaDansUnPDFChoisi)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}, {"50", "40"}});
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString chemin = dossier.filePath("courbe.pdf");
+    a->imprimante_disponible = [] { return false; };
+    a->demander_fichier_pdf = [&] { return chemin; };
+    essai::cliquer(a, "impression");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].contains(chemin)) << b.messages[0].toStdString();
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray contenu = f.readAll();
+    EXPECT_TRUE(contenu.startsWith("%PDF"));
+    // Une seule page : « /Type /Page » sans le « s » de l'arbre des pages.
+    EXPECT_EQ(contenu.count("/Type /Page\n") + contenu.count("/Type /Page "), 1) << contenu.left(2000).toStdString();
+    for (const char *nom : {"interpol", "actualiser", "impression"})
+        EXPECT_TRUE(essai::controle(a, nom)->isVisibleTo(a)) << nom;
+}
+
+TEST(Impression, RenoncerAuFichierNEcritRien)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}});
+    a->imprimante_disponible = [] { return false; };
+    a->demander_fichier_pdf = [] { return QString(); };
+    essai::cliquer(a, "impression");
+    EXPECT_TRUE(b.messages.empty());
+}
+
+TEST(Impression, UnFichierImpossibleAEcrireEstSignale)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}});
+    a->imprimante_disponible = [] { return false; };
+    a->demander_fichier_pdf = [] { return QStringLiteral("/dossier/qui/n/existe/pas/courbe.pdf"); };
+    essai::cliquer(a, "impression");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].contains("n'a pas pu être écrit"));
+}
