@@ -397,7 +397,7 @@ void Machine1::modif_moteur_Click()
 
 void Machine1::trace_courbe_Click()
 {
-    // L'enregistreur de courbes sera branché ici.
+    programme_.traceur_courbes.ouvrir_courbe();
 }
 
 // --- Minuteries ---------------------------------------------------------------

@@ -6,6 +6,9 @@
 
 #include "avertissement.h"
 #include "banc_cc.h"
+#include "courbe.h"
+#include "courbe_enregistree.h"
+#include "courbe_vek.h"
 
 #include <QPointer>
 
@@ -23,6 +26,10 @@ public:
     vek::Caracteristiques caracteristiques;
     vek::Reglages reglages;
     Avertisseur avertisseur;
+    // Points de l'enregistreur de courbes : ils survivent à ses fenêtres et
+    // au rechargement du banc.
+    courbe::CourbeEnregistree courbe_enregistree;
+    TraceurCourbes traceur_courbes{courbe_enregistree, variante_courbe_vek(*this)};
 
     // Fenêtre d'accueil ; elle met les caractéristiques par défaut avant tout.
     Intro *demarrer();
