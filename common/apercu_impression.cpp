@@ -314,6 +314,10 @@ void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
     for (Bouton *b : {impression_, interpol_, actualiser_})
         b->hide();
     aff_coord_->hide();
+    // Sans le curseur clignotant ni le cadre de focus dans le titre imprimé.
+    const bool titre_actif = Text1_->hasFocus();
+    if (titre_actif)
+        Text1_->clearFocus();
     const double echelle = std::min(cible.width() / width(), cible.height() / height());
     const QPointF origine(cible.left() + (cible.width() - width() * echelle) / 2.0, cible.top());
     p.save();
@@ -323,6 +327,8 @@ void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
     p.restore();
     for (Bouton *b : {impression_, interpol_, actualiser_})
         b->show();
+    if (titre_actif)
+        Text1_->setFocus();
 }
 
 bool ApercuImpression::imprimer(QPrinter &imprimante)

@@ -346,8 +346,12 @@ void Feuille::trait(double x1, double y1, double x2, double y2, const QColor &co
     const Qt::PenStyle style = style_ == Style::pointille ? Qt::DotLine : Qt::SolidLine;
     dessiner(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), largeur + 1, [&](QPainter &p) {
         QPen stylo(couleur, largeur * twips::par_pixel, style, Qt::FlatCap);
-        if (style == Qt::DotLine)
-            stylo.setCosmetic(true); // pointillé pixel par pixel, comme à l'écran
+        if (style == Qt::DotLine) {
+            // Pointillé pixel par pixel, comme à l'écran : un stylo cosmétique
+            // se mesure en pixels de l'image, pas en twips.
+            stylo.setCosmetic(true);
+            stylo.setWidthF(largeur * surface_.devicePixelRatio());
+        }
         p.setPen(stylo);
         p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     });

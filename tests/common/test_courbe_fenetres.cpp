@@ -367,6 +367,23 @@ TEST(Apercu, PremierTraceApres50ms)
     EXPECT_TRUE(gris);
 }
 
+TEST(Apercu, LaGrilleEstUnPointilleFinDUnPixel)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"220", "1249"}});
+    // Horizontale de la première graduation : 6360 - 200/1249 x 5677 = 5451.0.
+    // À 3 pixels au-dessus et au-dessous, la page reste blanche.
+    int gris_sur = 0, gris_autour = 0;
+    for (double x = 2000; x < 9000; x += 15) {
+        gris_sur += pixel(a, x, 5451) == QColor(192, 192, 192) ? 1 : 0;
+        gris_autour += pixel(a, x, 5451 - 45) != QColor(Qt::white) ? 1 : 0;
+        gris_autour += pixel(a, x, 5451 + 45) != QColor(Qt::white) ? 1 : 0;
+    }
+    EXPECT_GT(gris_sur, 50);   // des points sur la ligne...
+    EXPECT_LT(gris_sur, 420);  // ...avec des trous : pointillé
+    EXPECT_EQ(gris_autour, 0); // et rien d'épais autour
+}
+
 TEST(Apercu, DeuxPointsDonnentLaDroiteDuPlusAGaucheAuBoutDeLAxe)
 {
     Banc b;
