@@ -128,6 +128,9 @@ void Courbe::creer_controles()
 
     Timer1_ = minuterie(QStringLiteral("Timer1"), 3000, true);
     connect(Timer1_, &QTimer::timeout, this, &Courbe::Timer1_Timer);
+    // Zone blanche et points déjà enregistrés dès l'ouverture, sans attendre
+    // le premier top de 3 s.
+    tracer_points();
 }
 
 courbe::Repere Courbe::repere() const

@@ -312,7 +312,7 @@ TEST(Enregistreur, RouvrirGardeLesPoints)
     EXPECT_EQ(b.etat.nb_points, 1);
     EXPECT_EQ(texte(d, "Label_x"), "U (V)");
     EXPECT_EQ(texte(d, "label_xmax"), "220");
-    d->Timer1_Timer();
+    // Redessinés dès l'ouverture, sans attendre la minuterie.
     EXPECT_EQ(d->pos_x(1), 10080);
     EXPECT_TRUE(noir_pres_de(d, 10080 - 30, 480));
 }
