@@ -4,11 +4,10 @@
 
 #include <QLabel>
 
-FeuilleMauvaiseManip::FeuilleMauvaiseManip(const QString &message)
-    : Feuille(QStringLiteral("feuille_mauvaise_manip"), QStringLiteral("Mauvaise manipulation"), 4905, 4065)
+QLabel *titre_danger(Feuille &feuille, double gauche, double haut, double largeur, double hauteur)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    QLabel *danger = label(QStringLiteral("Label1"), QStringLiteral("DANGER"), 240, 240, 4425, 915);
+    QLabel *danger =
+        feuille.label(QStringLiteral("Label1"), QStringLiteral("DANGER"), gauche, haut, largeur, hauteur);
     danger->setFont(polices::police(36, true, false, polices::serif));
     danger->setAlignment(Qt::AlignCenter);
     danger->setAutoFillBackground(true);
@@ -16,6 +15,14 @@ FeuilleMauvaiseManip::FeuilleMauvaiseManip(const QString &message)
     pal.setColor(QPalette::Window, Qt::yellow);
     pal.setColor(QPalette::WindowText, Qt::red);
     danger->setPalette(pal);
+    return danger;
+}
+
+FeuilleMauvaiseManip::FeuilleMauvaiseManip(const QString &message)
+    : Feuille(QStringLiteral("feuille_mauvaise_manip"), QStringLiteral("Mauvaise manipulation"), 4905, 4065)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    titre_danger(*this, 240, 240, 4425, 915);
 
     QLabel *texte = label(QStringLiteral("Label2"), message, 465, 1320, 3975, 1935);
     texte->setFont(polices::police(14.25, false, false, polices::serif));

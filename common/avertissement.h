@@ -10,6 +10,12 @@
 #include <QPointer>
 #include <QString>
 
+class QLabel;
+
+// Grand titre « DANGER », rouge sur jaune, des boîtes d'avertissement
+// (manipulation dangereuse, fusible fondu), nommé Label1.
+QLabel *titre_danger(Feuille &feuille, double gauche, double haut, double largeur, double hauteur);
+
 class FeuilleMauvaiseManip : public Feuille
 {
     Q_OBJECT

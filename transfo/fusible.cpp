@@ -1,5 +1,6 @@
 #include "fusible.h"
 
+#include "avertissement.h"
 #include "polices.h"
 
 #include <QCloseEvent>
@@ -14,14 +15,7 @@ Fusible::Fusible(std::function<void()> fusible_remplace)
     // Cadre autour du message, posé sous les contrôles.
     forme(QStringLiteral("Shape1"), Forme::Type::rectangle, 240, 1320, 4425, 1095, couleurFond(), Qt::red);
 
-    QLabel *danger = label(QStringLiteral("Label1"), QStringLiteral("DANGER"), 240, 180, 4425, 900);
-    danger->setFont(polices::police(36, true, false, polices::serif));
-    danger->setAlignment(Qt::AlignCenter);
-    danger->setAutoFillBackground(true);
-    QPalette pal = danger->palette();
-    pal.setColor(QPalette::Window, Qt::yellow);
-    pal.setColor(QPalette::WindowText, Qt::red);
-    danger->setPalette(pal);
+    titre_danger(*this, 240, 180, 4425, 900);
 
     QLabel *message = label(QStringLiteral("Label2"),
                             QStringLiteral("L'intensité est trop importante, il faut remplacer le fusible"),
