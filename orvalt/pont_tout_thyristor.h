@@ -68,7 +68,7 @@ public:
     void calculer(double t, double dt, int f) override;
     double valeur(int indice) const override;
     int nombre_composants() const override { return 4; }
-    bool conduit(int composant) const override { return etat_[composant]; }
+    bool conduit(int, int composant) const override { return etat_[composant]; }
     oscillo::Moyenne moyenne(int indice) const override;
     bool moyennes_a_zero() const override { return bloque_; }
 

@@ -135,7 +135,7 @@ void Redressement::dessiner_thyristor(int k, double cx, double cy)
         ligne(QStringLiteral("l5d") + n, cx + 60, cy - 50, cx + 300, cy + 100, Qt::black, 2),
         ligne(QStringLiteral("l6d") + n, cx + 300, cy + 100, cx + 480, cy + 100, Qt::black, 2),
     };
-    ajouter_composant(std::move(traits));
+    ajouter_composant(0, k, std::move(traits));
     QLabel *nom = label(QStringLiteral("label_d") + n, QStringLiteral("T%1").arg(k + 1), cx + 240, cy - 360, 420, 300);
     nom->setFont(polices::police(9.75, true));
     QLabel *ig = label(QStringLiteral("nom_ig%1").arg(k + 1), QStringLiteral("ig%1").arg(k + 1), cx + 300, cy + 120,

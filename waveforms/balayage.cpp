@@ -33,6 +33,7 @@ void Balayage::charger()
         ecran_.ecrire_xmax(i, 1.0 / f_);
         choix_[i] = -1;
     }
+    circuit_.charger();
     for (int i = 0; i < nombre_panneaux; ++i)
         y_cour_[i] = ecran_.axe_temps(i).y;
 }
@@ -102,8 +103,9 @@ void Balayage::trace_pas()
         ecran_.tracer_segment(x - pas_, y_prec_[i], x, y_cour_[i], couleur_[i]);
         ecran_.ecrire_vinst(i, circuit_.arrondir(valeur_[i]));
     }
-    for (int k = 0; k < circuit_.nombre_composants(); ++k)
-        ecran_.colorer_composant(k, circuit_.conduit(k));
+    for (int jeu = 0; jeu < circuit_.nombre_jeux(); ++jeu)
+        for (int k = 0; k < circuit_.nombre_composants(); ++k)
+            ecran_.colorer_composant(jeu, k, circuit_.conduit(jeu, k));
     if (x_curseur_ > largeur_axe())
         efface_traces();
 }

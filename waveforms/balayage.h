@@ -44,7 +44,9 @@ public:
     // Boîte pleine à la couleur des faces de boutons (le fond de la fenêtre).
     virtual void effacer_zone(double x1, double y1, double x2, double y2) = 0;
     virtual void montrer_axe_temps(int panneau) = 0;
-    virtual void colorer_composant(int composant, bool conduit) = 0;
+    // Tous les traits du dessin du composant (jeu, indice) en rouge s'il
+    // conduit, en noir sinon.
+    virtual void colorer_composant(int jeu, int composant, bool conduit) = 0;
 
     // Valeurs déjà arrondies ; la fenêtre les écrit selon la langue.
     virtual void ecrire_vinst(int panneau, double valeur) = 0;
@@ -76,7 +78,7 @@ public:
 
     // Chargement de la fenêtre (les listes sont déjà remplies) : minuterie
     // arrêtée, curseur à 0, pas 50, f 50, période sous chaque axe, aucun
-    // choix, traces parties de l'axe.
+    // choix, chargement du montage, traces parties de l'axe.
     void charger();
 
     // Gestionnaires.

@@ -59,15 +59,30 @@ public:
     // La forme de quatre_chif_sign que porte le programme.
     virtual double arrondir(double x) const = 0;
 
+    // Chargement de la fenêtre : constantes du montage, référence de courant
+    // et état du modèle remis à leurs valeurs de départ. Le moteur l'appelle
+    // depuis son propre chargement, avant tout top.
+    virtual void charger() {}
+
     // Modèle d'un top : toutes les grandeurs instantanées à l'instant t (s),
-    // dt étant le temps avancé par top (s) et f la fréquence (Hz).
+    // dt étant le temps avancé par top (s) et f la fréquence (Hz). Le moteur
+    // l'appelle une fois et une seule par top, dans l'ordre des tops, et
+    // jamais ailleurs : un modèle peut donc garder un état d'un top au
+    // suivant (l'onduleur décide des composants passants d'après le courant
+    // de charge laissé par le top précédent). Avec un pas nul, l'instant se
+    // répète mais le calcul a lieu quand même.
     virtual void calculer(double t, double dt, int f) = 0;
     virtual double valeur(int indice) const = 0;
 
-    // Composants dessinés du schéma (0 .. nombre_composants() - 1) et leur
-    // état de conduction après le dernier calcul.
+    // Composants dessinés du schéma, rangés en jeux : chaque jeu a ses propres
+    // drapeaux de conduction, un par indice 0 .. nombre_composants() - 1.
+    // Un redresseur n'a qu'un jeu (ses thyristors ou ses diodes) ; l'onduleur
+    // en a deux, ses transistors et leurs diodes en antiparallèle, le dessin
+    // de chacun coloré d'après son propre drapeau.
+    virtual int nombre_jeux() const { return 1; }
     virtual int nombre_composants() const = 0;
-    virtual bool conduit(int composant) const = 0;
+    // État de conduction après le dernier calcul.
+    virtual bool conduit(int jeu, int composant) const = 0;
 
     virtual Moyenne moyenne(int indice) const = 0;
 

@@ -117,9 +117,16 @@ void FenetreOscillo::charger_balayage()
     balayage_.charger();
 }
 
-void FenetreOscillo::ajouter_composant(std::vector<Ligne *> traits)
+void FenetreOscillo::ajouter_composant(int jeu, int k, std::vector<Ligne *> traits)
 {
-    composants_.push_back(std::move(traits));
+    if (jeu < 0 || k < 0)
+        return;
+    if (composants_.size() <= static_cast<std::size_t>(jeu))
+        composants_.resize(jeu + 1);
+    auto &dessins = composants_[jeu];
+    if (dessins.size() <= static_cast<std::size_t>(k))
+        dessins.resize(k + 1);
+    dessins[k] = std::move(traits);
 }
 
 // --- Gestionnaires ------------------------------------------------------------
@@ -193,11 +200,12 @@ void FenetreOscillo::montrer_axe_temps(int i)
     lx_[i]->setVisible(true);
 }
 
-void FenetreOscillo::colorer_composant(int k, bool conduit)
+void FenetreOscillo::colorer_composant(int jeu, int k, bool conduit)
 {
-    if (k < 0 || static_cast<std::size_t>(k) >= composants_.size())
+    if (jeu < 0 || k < 0 || static_cast<std::size_t>(jeu) >= composants_.size() ||
+        static_cast<std::size_t>(k) >= composants_[jeu].size())
         return;
-    for (Ligne *l : composants_[k])
+    for (Ligne *l : composants_[jeu][k])
         l->setCouleur(conduit ? QColor(255, 0, 0) : QColor(0, 0, 0));
 }
 

@@ -55,8 +55,9 @@ protected:
     // Partie commune du chargement, après les constantes du montage : listes
     // remplies, moteur chargé.
     void charger_balayage();
-    // Les traits du dessin du composant suivant (0, 1, …), colorés ensemble.
-    void ajouter_composant(std::vector<Ligne *> traits);
+    // Les traits du dessin du composant k du jeu « jeu » (0 pour le seul jeu
+    // d'un redresseur), colorés ensemble d'après son drapeau de conduction.
+    void ajouter_composant(int jeu, int k, std::vector<Ligne *> traits);
 
 private:
     // Ecran
@@ -67,7 +68,7 @@ private:
     void tracer_segment(double x1, double y1, double x2, double y2, std::uint32_t couleur) override;
     void effacer_zone(double x1, double y1, double x2, double y2) override;
     void montrer_axe_temps(int panneau) override;
-    void colorer_composant(int composant, bool conduit) override;
+    void colorer_composant(int jeu, int composant, bool conduit) override;
     void ecrire_vinst(int panneau, double valeur) override;
     void ecrire_vmoy(int panneau, double valeur) override;
     void ecrire_vmoy_texte(int panneau, const std::string &texte) override;
@@ -85,7 +86,8 @@ private:
     Ligne *ld_ = nullptr;
     std::array<QComboBox *, nombre_panneaux> choix_grandeur_{};
     std::array<QLabel *, nombre_panneaux> labelymax_{}, Labelxmax_{}, aff_vinst_{}, aff_vmoy_{};
-    std::vector<std::vector<Ligne *>> composants_;
+    // composants_[jeu][k] : les traits d'un composant.
+    std::vector<std::vector<std::vector<Ligne *>>> composants_;
     Bouton *arret_ = nullptr;
     QTimer *Timer1_ = nullptr;
 };

@@ -28,7 +28,10 @@ public:
                                                    {"commande g", oscillo::Classe::commande}};
     oscillo::References refs{10.0, 2.0, 0.2};
     double valeurs[3] = {0, 0, 0};
-    bool passants[2] = {false, false};
+    // Deux jeux de deux composants (comme les transistors et les diodes de
+    // l'onduleur, en plus petit).
+    bool passants[2][2] = {{false, false}, {false, false}};
+    int chargements = 0;
     bool bloque = false;
     std::vector<oscillo::Moyenne> moyennes{oscillo::Moyenne::de_nombre(1.23456),
                                            oscillo::Moyenne::de_texte("0"), oscillo::Moyenne::aucune()};
@@ -42,9 +45,11 @@ public:
         instants.push_back(t);
         pas_temps.push_back(dt);
     }
+    void charger() override { ++chargements; }
     double valeur(int indice) const override { return valeurs[indice]; }
+    int nombre_jeux() const override { return 2; }
     int nombre_composants() const override { return 2; }
-    bool conduit(int k) const override { return passants[k]; }
+    bool conduit(int jeu, int k) const override { return passants[jeu][k]; }
     oscillo::Moyenne moyenne(int indice) const override { return moyennes[indice]; }
     bool moyennes_a_zero() const override { return bloque; }
 };
@@ -61,7 +66,7 @@ public:
     std::vector<Segment> segments;
     double ld = 7200;
     std::string vinst[4], vmoy[4], ymax[4], xmax[4];
-    bool composants[2] = {false, false};
+    bool composants[2][2] = {{false, false}, {false, false}};
     bool minuterie = false;
     std::string legende = "Démarrer ";
 
@@ -84,10 +89,10 @@ public:
                           std::to_string(int(x2)) + " " + std::to_string(int(y2)));
     }
     void montrer_axe_temps(int i) override { journal.push_back("axe " + std::to_string(i)); }
-    void colorer_composant(int k, bool conduit) override
+    void colorer_composant(int jeu, int k, bool conduit) override
     {
-        composants[k] = conduit;
-        journal.push_back("composant " + std::to_string(k));
+        composants[jeu][k] = conduit;
+        journal.push_back("composant " + std::to_string(jeu) + "." + std::to_string(k));
     }
     void ecrire_vinst(int i, double v) override
     {
@@ -185,14 +190,35 @@ TEST_F(Moteur, UnTopAvanceLeCurseurEtDonneLInstantAuMontage)
 TEST_F(Moteur, OrdreDesEffetsDUnTop)
 {
     choisir(0, 1, 2, -1);
-    montage.passants[1] = true;
+    montage.passants[0][1] = true;
+    montage.passants[1][0] = true;
     tops(1);
-    const std::vector<std::string> attendu = {"ld",      "segment", "vinst 0", "segment",     "vinst 1",
-                                              "segment", "vinst 2", "segment", "vinst 3",     "composant 0",
-                                              "composant 1"};
+    const std::vector<std::string> attendu = {
+        "ld",      "segment", "vinst 0",       "segment",       "vinst 1",       "segment",      "vinst 2",
+        "segment", "vinst 3", "composant 0.0", "composant 0.1", "composant 1.0", "composant 1.1"};
     EXPECT_EQ(ecran.journal, attendu);
-    EXPECT_FALSE(ecran.composants[0]);
-    EXPECT_TRUE(ecran.composants[1]);
+    // Chaque dessin suit son propre drapeau.
+    EXPECT_FALSE(ecran.composants[0][0]);
+    EXPECT_TRUE(ecran.composants[0][1]);
+    EXPECT_TRUE(ecran.composants[1][0]);
+    EXPECT_FALSE(ecran.composants[1][1]);
+}
+
+TEST_F(Moteur, LeMontageEstChargeUneFoisEtCalculeUneFoisParTop)
+{
+    // Un modèle qui garde un état d'un top au suivant compte sur un seul
+    // calcul par top : ni le choix, ni l'arrêt, ni l'effacement n'en font.
+    EXPECT_EQ(montage.chargements, 1);
+    choisir(0, 1, -1, -1);
+    balayage.arret_Click();
+    balayage.arret_Click();
+    balayage.efface_traces();
+    balayage.affiche_moyennes();
+    EXPECT_TRUE(montage.instants.empty());
+    balayage.set_pas(0);
+    tops(3);
+    EXPECT_EQ(montage.instants.size(), 3u);
+    EXPECT_EQ(montage.chargements, 1);
 }
 
 TEST_F(Moteur, PontBloqueLesMoyennesPassentAZeroAvantLeTrace)
