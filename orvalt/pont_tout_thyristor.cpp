@@ -1,6 +1,7 @@
 #include "pont_tout_thyristor.h"
 
 #include "arrondi.h"
+#include "pont_monophase.h"
 
 #include <cmath>
 
@@ -98,16 +99,10 @@ void PontToutThyristor::calculer(double t, double dt, int f)
     if (T / 2 + t_alpha - dt < t && t <= T / 2 + t_alpha + dt)
         ig_[1] = ig_[2] = imoy_ / 10.0;
 
-    // Conduction : chaque test vérifié remplace les précédents.
-    bool t1_t4 = false;
-    if (t <= t_alpha)
-        t1_t4 = false;
-    if (t_alpha < t && t <= T / 2)
-        t1_t4 = true;
-    if (T / 2 < t && t <= T / 2 + t_alpha)
-        t1_t4 = true;
-    if (t > T / 2 + t_alpha)
-        t1_t4 = false;
+    // Conduction : T1 et T4 de l'amorçage à T/2 + t_alpha, T2 et T3 sinon.
+    const oscillo::Intervalle intervalle = oscillo::intervalle_pont(t, t_alpha, T);
+    const bool t1_t4 = intervalle == oscillo::Intervalle::alternance_positive ||
+                       intervalle == oscillo::Intervalle::apres_demi_periode;
     etat_ = {t1_t4, !t1_t4, !t1_t4, t1_t4};
     uc_ = t1_t4 ? u_ : -u_;
     is_ = t1_t4 ? ic_ : -ic_;
