@@ -193,7 +193,11 @@ oscillo::Moyenne PontOnduleur::moyenne(int indice) const
         return entier(-e_continue_ / 2.0);
     if (dans(indice, i_iD1))
         return Moyenne::de_nombre(moyenne_iD());
-    return Moyenne::aucune(); // courants de base : le label garde son texte
+    if (dans(indice, i_ib1))
+        // Pas de moyenne affichée pour un courant de base : le label est vidé,
+        // pour ne pas laisser sous ce panneau la moyenne d'une autre grandeur.
+        return Moyenne::de_texte("");
+    return Moyenne::aucune();
 }
 
 } // namespace onduleur

@@ -58,6 +58,9 @@ protected:
     // Les traits du dessin du composant k du jeu « jeu » (0 pour le seul jeu
     // d'un redresseur), colorés ensemble d'après son drapeau de conduction.
     void ajouter_composant(int jeu, int k, std::vector<Ligne *> traits);
+    // Flèche de schéma de (x1, y1) vers (x2, y2), pointe en (x2, y2), tracée
+    // sur la surface en noir, épaisseur 1 (une tension pointe vers sa borne +).
+    void fleche(double x1, double y1, double x2, double y2);
 
 private:
     // Ecran
