@@ -1,0 +1,298 @@
+#include "banc_asynchrone.h"
+
+#include "arrondi.h"
+#include "nombre.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace sodel {
+
+namespace {
+
+using arrondi::quatre_chif_sign;
+using arrondi::trois_chif_sign;
+using nombre::en_simple;
+
+// Couple de la résistance fictive quand aucun courant rotorique ne passe (g = 0).
+constexpr double R_infinie = 1e22;
+
+// atan(num / den), où den = 0 donne ±π/2 (0 si num l'est aussi) : le quotient
+// infini d'un dénominateur nul, sans division.
+double atan_quotient(double num, double den)
+{
+    if (den == 0)
+        return num == 0 ? 0.0 : std::copysign(pi / 2, num);
+    return std::atan(num / den);
+}
+
+} // namespace
+
+float couple_charge(int charge, float n)
+{
+    switch (charge) {
+    case pompe:
+        return en_simple(0.03 * n);
+    case fraiseuse:
+        // Puissance constante : à l'arrêt (ou à rebours) elle ne se laisse pas entraîner.
+        if (!(n > 0))
+            return std::numeric_limits<float>::infinity();
+        return en_simple(50000.0 / n);
+    case ventilateur:
+        return en_simple((n * 1.5e-5) * n);
+    default:
+        return 0.0f;
+    }
+}
+
+BancAsynchrone::BancAsynchrone(EffetsBanc &effets) : effets_(effets)
+{
+}
+
+double BancAsynchrone::lire(Saisie saisie) const
+{
+    return nombre::lire_nombre(effets_.lire_saisie(saisie));
+}
+
+void BancAsynchrone::initialise()
+{
+    par_ = Parametres{};
+    f_ = 50;
+    v1_ = 0;
+    T_ = par_.Tp;
+    marche_ = false;
+    etoile_ = true;
+    effets_.colorer_marche(false);
+    const struct {
+        Saisie saisie;
+        const char *texte;
+    } defauts[] = {{Saisie::f, "50"},      {Saisie::v1, "0"},        {Saisie::T, "0"},    {Saisie::Tp, "1"},
+                   {Saisie::R2, "0.0086"}, {Saisie::l2, "0.000055"}, {Saisie::m, "0.07"}, {Saisie::p, "2"},
+                   {Saisie::lm, "0.15"},   {Saisie::Rf, "400"}};
+    for (const auto &d : defauts)
+        effets_.ecrire_saisie(d.saisie, d.texte);
+}
+
+void BancAsynchrone::efface_mesures()
+{
+    effets_.afficher(Afficheur::v1, 0);
+    effets_.afficher(Afficheur::i, 0);
+    effets_.afficher(Afficheur::p1, 0);
+    effets_.effacer(Afficheur::cosphi);
+    effets_.afficher(Afficheur::n, 0);
+    effets_.afficher(Afficheur::g, 100);
+}
+
+void BancAsynchrone::lire_parametres()
+{
+    par_.R2 = lire(Saisie::R2);
+    par_.l2 = lire(Saisie::l2);
+    par_.m = lire(Saisie::m);
+    par_.p = lire(Saisie::p);
+    par_.lm = lire(Saisie::lm);
+    par_.Rf = lire(Saisie::Rf);
+    par_.Tp = en_simple(lire(Saisie::Tp));
+}
+
+void BancAsynchrone::lire_couple_frein()
+{
+    T_ = en_simple(lire(Saisie::T) + par_.Tp);
+}
+
+double BancAsynchrone::glissement(double T) const
+{
+    const double a = T * (X2_ * X2_);
+    const double b = -3 * par_.p * (par_.m * par_.m) * (V_ * V_) * par_.R2 / (deux_pi * f_);
+    const double c = T * (par_.R2 * par_.R2);
+    const double delta = b * b - 4 * a * c;
+    if (delta < 0)
+        return 1;
+    return (-b - std::sqrt(delta)) / (2 * a);
+}
+
+float BancAsynchrone::vitesse(double g) const
+{
+    return en_simple((1 - g) * soixante_pi * f_ / (par_.p * pi));
+}
+
+void BancAsynchrone::recherche_equilibre()
+{
+    if (V_ == 0) {
+        T_ = 0;
+        return;
+    }
+    // Sans couple maximal fini, il n'y a pas d'échelle pour les pas : le
+    // moteur hors modèle ne fournit que ses pertes.
+    if (!std::isfinite(Tmax_)) {
+        T_ = par_.Tp;
+        return;
+    }
+    T_ = en_simple(Tmax_ / 2);
+    // Pas qui décroissent comme 1/k : Tmax/4, Tmax/6... en descendant,
+    // Tmax/2, Tmax/4... en montant ; exactement 100 tours.
+    for (std::int16_t k = 1; k <= 100; ++k) {
+        // Un couple nul ne fait circuler aucun courant rotorique : g = 0.
+        const double g = T_ == 0 ? 0.0 : glissement(T_);
+        const float n = vitesse(g);
+        const float T_charge = couple_charge(charge_, n);
+        if (en_simple(T_ - par_.Tp) >= T_charge)
+            T_ = en_simple(T_ - Tmax_ / (2 * (k + 1)));
+        else
+            T_ = en_simple(T_ + Tmax_ / (2 * k));
+    }
+    if (!std::isfinite(T_))
+        T_ = par_.Tp;
+}
+
+void BancAsynchrone::cherche_couple()
+{
+    switch (charge_) {
+    case frein:
+        lire_couple_frein();
+        break;
+    case levage:
+        T_ = 41.0f; // 40 N.m utiles, pertes comprises quel que soit Tp
+        break;
+    case pompe:
+    case fraiseuse:
+    case ventilateur:
+        recherche_equilibre();
+        break;
+    default:
+        break; // aucune charge choisie : T reste le dernier validé
+    }
+}
+
+void BancAsynchrone::calcul_point()
+{
+    const Parametres &c = par_;
+    X2_ = f_ * (pi * (2 * c.l2));
+    V_ = etoile_ ? v1_ : std::sqrt(3.0) * v1_;
+    effets_.ecrire_couplage(etoile_);
+    Tmax_ = c.Tp + 3 * c.p * (c.m * c.m) * (V_ * V_) / (quatre_pi * f_ * X2_);
+    gmax_ = c.R2 / X2_;
+    // f = 0 ou l2 = 0 : pas de couple maximal ni de glissement critique défini.
+    if (std::isfinite(gmax_))
+        effets_.afficher(Afficheur::gmax, trois_chif_sign(gmax_));
+    else
+        effets_.effacer(Afficheur::gmax);
+    if (std::isfinite(Tmax_))
+        effets_.afficher(Afficheur::tmax, trois_chif_sign(Tmax_));
+    else
+        effets_.effacer(Afficheur::tmax);
+
+    if (!marche_) {
+        effets_.legende_marche(false);
+        efface_mesures();
+        v1_ = 0;
+        n_ = 0;
+        hors_modele_ = false;
+        return;
+    }
+
+    cherche_couple();
+
+    // Glissement.
+    if (V_ != 0 && T_ < Tmax_) {
+        if (T_ == 0) {
+            g_ = 0;
+            Rp_ = R_infinie;
+        } else {
+            g_ = glissement(T_);
+            Rp_ = c.R2 / (c.m * c.m * g_);
+        }
+    } else {
+        // Rotor à l'arrêt : tension nulle, ou couple demandé hors d'atteinte.
+        g_ = 1;
+        Rp_ = c.R2 / (c.m * c.m);
+    }
+    n_ = vitesse(g_);
+
+    // Schéma équivalent : branche magnétisante (Rf // jXm) en parallèle sur
+    // la branche rotorique R' + jX'.
+    Xm_ = f_ * (pi * (2 * c.lm));
+    Xp_ = X2_ / (c.m * c.m);
+    const double N_re = c.Rf * Rp_ - Xm_ * Xp_;
+    const double N_im = Xm_ * Rp_ + Xp_ * c.Rf + Xm_ * c.Rf;
+    Z_ = en_simple(Xm_ * c.Rf * std::sqrt(Rp_ * Rp_ + Xp_ * Xp_) / std::sqrt(N_im * N_im + N_re * N_re));
+    I_ = etoile_ ? V_ / Z_ : std::sqrt(3.0) * V_ / Z_;
+    cosphi_ = en_simple(std::fabs(std::cos(-atan_quotient(Rp_, Xp_) - atan_quotient(N_im, N_re))));
+    P1_ = 3 * v1_ * I_ * cosphi_;
+
+    // Un paramètre nul (f, l2, p, m, lm, Rf) ou démesuré ne laisse pas de
+    // point de fonctionnement : le moteur est montré à l'arrêt, sans courant.
+    hors_modele_ = !(std::isfinite(Tmax_) && std::isfinite(g_) && std::isfinite(n_) && std::isfinite(Z_) &&
+                     Z_ != 0 && std::isfinite(I_) && std::isfinite(cosphi_) && std::isfinite(P1_));
+    if (hors_modele_) {
+        g_ = 1;
+        n_ = 0;
+        I_ = 0;
+        P1_ = 0;
+        cosphi_ = 0;
+    }
+
+    effets_.legende_marche(true);
+    effets_.afficher(Afficheur::v1, trois_chif_sign(std::sqrt(3.0) * v1_));
+    effets_.afficher(Afficheur::g, trois_chif_sign(100 * g_));
+    effets_.afficher(Afficheur::i, trois_chif_sign(I_));
+    if (hors_modele_)
+        effets_.effacer(Afficheur::cosphi);
+    else
+        effets_.afficher(Afficheur::cosphi, trois_chif_sign(cosphi_));
+    effets_.afficher(Afficheur::p1, trois_chif_sign(P1_));
+    effets_.afficher(Afficheur::n, quatre_chif_sign(n_));
+    effets_.afficher(Afficheur::T, T_ >= c.Tp ? quatre_chif_sign(static_cast<double>(T_) - c.Tp) : 0.0);
+}
+
+// --- Gestionnaires ------------------------------------------------------------
+
+void BancAsynchrone::bouton_marche_Click()
+{
+    lire_parametres();
+    if (!marche_) {
+        marche_ = true;
+        effets_.colorer_marche(true);
+        f_ = lire(Saisie::f);
+        v1_ = lire(Saisie::v1);
+        lire_couple_frein();
+    } else {
+        initialise();
+    }
+    calcul_point();
+}
+
+void BancAsynchrone::bouton_couplage_Click()
+{
+    etoile_ = !etoile_;
+    calcul_point();
+}
+
+void BancAsynchrone::valid_f_Click()
+{
+    f_ = lire(Saisie::f);
+    v1_ = lire(Saisie::v1);
+    calcul_point();
+}
+
+void BancAsynchrone::valid_T_Click()
+{
+    lire_couple_frein();
+    calcul_point();
+}
+
+void BancAsynchrone::valid_moteur_Click()
+{
+    lire_parametres();
+    lire_couple_frein();
+    calcul_point();
+}
+
+void BancAsynchrone::choix_charge_Click(int charge)
+{
+    charge_ = charge;
+    cherche_couple();
+    calcul_point();
+}
+
+} // namespace sodel
