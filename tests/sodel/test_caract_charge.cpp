@@ -128,19 +128,3 @@ TEST_F(CaractSodel, LectureSousLePointeurCacheeSurLesAxes)
     QApplication::sendEvent(f, &e);
     EXPECT_TRUE(coord->isVisible());
 }
-
-TEST_F(CaractSodel, FrequenceOuPolesNulsNeBloquentPasLaFenetre)
-{
-    for (const char *saisie : {"choix_f", "choix_p"}) {
-        SCOPED_TRACE(saisie);
-        essai::controle<QLineEdit>(banc, saisie)->setText("0");
-        CaractCharge *f = ouvrir(sodel::ventilateur);
-        f->bouton_moteur_Click();
-        EXPECT_EQ(texte(f, "label_xcmax"), "0");
-        f->Form_MouseMove(5580, 2820);
-        EXPECT_FALSE(texte(f, "aff_coord").contains("nan"));
-        f->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        essai::controle<QLineEdit>(banc, saisie)->setText(saisie == std::string("choix_f") ? "50" : "2");
-    }
-}
