@@ -80,27 +80,15 @@ TEST_F(BancSodel, AuChargementToutEstAuRepos)
         EXPECT_FALSE(visible(nom)) << nom;
     const struct {
         const char *nom, *texte;
-    } textes[] = {{"choix_f", "50"},
-                  {"choix_v1", "0"},
-                  {"choix_T", "0"},
-                  {"choix_Tp", "1"},
-                  {"choix_R2", "0.0086"},
-                  {"choix_l2", "0.000055"},
-                  {"choix_m", "0.07"},
-                  {"choix_p", "2"},
-                  {"choix_lm", "0.15"},
-                  {"choix_rp", "400"},
-                  {"aff_v1", "0"},
-                  {"aff_i", "0"},
-                  {"aff_p1", "0"},
-                  {"aff_n", "0"},
-                  {"aff_g", "100"},
-                  {"aff_cosphi", ""},
-                  {"aff_tmax", ""},
-                  {"aff_gmax", ""},
-                  {"aff_couplage", "Couplage étoile"},
-                  {"bouton_marche", "ARRET"},
-                  {"label_charge", "Frein"}};
+    } textes[] = {
+        // clang-format off
+        {"choix_f", "50"}, {"choix_v1", "0"}, {"choix_T", "0"}, {"choix_Tp", "1"}, {"choix_R2", "0.0086"},
+        {"choix_l2", "0.000055"}, {"choix_m", "0.07"}, {"choix_p", "2"}, {"choix_lm", "0.15"},
+        {"choix_rp", "400"}, {"aff_v1", "0"}, {"aff_i", "0"}, {"aff_p1", "0"}, {"aff_n", "0"}, {"aff_g", "100"},
+        {"aff_cosphi", ""}, {"aff_tmax", ""}, {"aff_gmax", ""}, {"aff_couplage", "Couplage étoile"},
+        {"bouton_marche", "ARRET"}, {"label_charge", "Frein"},
+        // clang-format on
+    };
     for (const auto &t : textes)
         EXPECT_EQ(texte(banc, t.nom), QString::fromUtf8(t.texte)) << t.nom;
     EXPECT_EQ(essai::fond(banc, "bouton_marche"), QColor(255, 0, 0));
