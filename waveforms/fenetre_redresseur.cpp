@@ -93,20 +93,6 @@ double FenetreRedresseur::ecrire_notes(const QString &source, const QString &res
 
 // --- Schéma ------------------------------------------------------------------------
 
-void FenetreRedresseur::fleche(double x1, double y1, double x2, double y2)
-{
-    setDrawWidth(1);
-    trait(x1, y1, x2, y2, Qt::black);
-    const double longueur = std::hypot(x2 - x1, y2 - y1);
-    if (longueur == 0.0)
-        return;
-    // Barbes de 90 unités à 25° de part et d'autre de la tige.
-    const double ux = (x1 - x2) / longueur, uy = (y1 - y2) / longueur;
-    const double c = std::cos(0.436), s = std::sin(0.436), b = 90;
-    trait(x2, y2, x2 + b * (ux * c - uy * s), y2 + b * (uy * c + ux * s), Qt::black);
-    trait(x2, y2, x2 + b * (ux * c + uy * s), y2 + b * (uy * c - ux * s), Qt::black);
-}
-
 void FenetreRedresseur::dessiner_composant(int k, Semiconducteur genre, const char *nom, double cx, double cy)
 {
     // Six traits par composant, anode en bas, cathode en haut : la base et

@@ -52,8 +52,6 @@ protected:
     double ecrire_notes(const QString &source, const QString &resistance, const QString &nom_note,
                       const QString &note);
 
-    // Flèche de (x1, y1) vers (x2, y2), pointe en (x2, y2), sur la surface.
-    void fleche(double x1, double y1, double x2, double y2);
     // Abscisse d'un point du schéma, décalage compris.
     double X(double x) const { return x + decalage_x_; }
 
