@@ -387,6 +387,22 @@ void Feuille::texte(double gauche, double haut, const QString &chaine, const QFo
     });
 }
 
+void Feuille::polygone(const QPolygonF &sommets, const QColor &couleur, const QColor &remplissage)
+{
+    if (sommets.isEmpty())
+        return;
+    for (const QPointF &s : sommets)
+        if (!dessinable(s.x()) || !dessinable(s.y()))
+            return;
+    const int largeur = epaisseur_;
+    dessiner(sommets.boundingRect(), largeur + 1, [&](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(couleur, largeur * twips::par_pixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(remplissage.isValid() ? QBrush(remplissage) : QBrush(Qt::NoBrush));
+        p.drawPolygon(sommets);
+    });
+}
+
 void Feuille::cercle(double cx, double cy, double r, const QColor &couleur, const QColor &remplissage)
 {
     if (!dessinable(cx) || !dessinable(cy) || !dessinable(r))

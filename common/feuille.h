@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QImage>
 #include <QObject>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QRectF>
 #include <QWidget>
@@ -28,9 +29,12 @@ class Feuille;
 
 // Trait ou forme posé sur une feuille, au-dessus de la surface de dessin et
 // au-dessous des contrôles. Coordonnées en twips.
+// Visibilité et extrémités sont des propriétés Qt : on les lit par leur nom
+// (property("x2")) sur tout élément retrouvé par son nom d'objet.
 class ElementGraphique : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool visible READ visible WRITE setVisible)
 public:
     ElementGraphique(Feuille *feuille, const QString &nom);
 
@@ -55,6 +59,10 @@ private:
 class Ligne : public ElementGraphique
 {
     Q_OBJECT
+    Q_PROPERTY(double x1 READ x1 WRITE setX1)
+    Q_PROPERTY(double y1 READ y1 WRITE setY1)
+    Q_PROPERTY(double x2 READ x2 WRITE setX2)
+    Q_PROPERTY(double y2 READ y2 WRITE setY2)
 public:
     Ligne(Feuille *feuille, const QString &nom, double x1, double y1, double x2, double y2,
           QColor couleur = Qt::black, int largeur = 1);
@@ -176,6 +184,9 @@ public:
     // Texte sur la surface, coin haut gauche en twips.
     void texte(double gauche, double haut, const QString &texte, const QFont &police,
                const QColor &couleur = Qt::black);
+    // Polygone fermé (sommets en twips), bordé de « couleur » à l'épaisseur
+    // de dessin et rempli si « remplissage » est valide.
+    void polygone(const QPolygonF &sommets, const QColor &couleur, const QColor &remplissage = QColor());
     // Cercle de centre (cx, cy) et de rayon r, rempli si « remplissage » est valide.
     void cercle(double cx, double cy, double r, const QColor &couleur, const QColor &remplissage = QColor());
     // Efface toute la surface à la couleur de fond.

@@ -1,0 +1,19 @@
+// virelai : animation du champ tournant créé par trois bobines.
+#include "fenetre_virelai.h"
+#include "intro.h"
+#include "polices.h"
+
+#include <QApplication>
+
+#include <cstdint>
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    polices::preparer_application(application);
+    std::int16_t annee_version = 0; // état du programme : année de la version
+    const TextesIntro textes{QStringLiteral("Logiciel de simulation des virelais"), QString()};
+    auto *intro = new Intro(textes, annee_version, nullptr, [] { (new Virelai)->show(); });
+    intro->show();
+    return application.exec();
+}
