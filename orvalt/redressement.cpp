@@ -9,28 +9,29 @@ namespace {
 // Ligne de géométrie d'orvalt : axes des temps de 6660 à 10980 (W = 4320),
 // axes des valeurs 600 au-dessus et au-dessous, curseur de 720 à 7920.
 const oscillo::GeometriePanneaux geometrie{
-    6660, 10980, {1320, 3240, 5280, 7320}, {720, 2640, 4680, 6720}, {1920, 3840, 5880, 7920},
-    7200, 720,   7920, 240, 6600};
+    6660, 10980, {1320, 3240, 5280, 7320}, {720, 2640, 4680, 6720}, {1920, 3840, 5880, 7920}, 7200, 720, 7920,
+    240,  6600};
 
 using oscillo::Semiconducteur;
-const oscillo::SchemaPont schema{
-    {Semiconducteur::thyristor, Semiconducteur::thyristor, Semiconducteur::thyristor, Semiconducteur::thyristor},
-    {"T1", "T2", "T3", "T4"},
-    "uT1",
-    "iT1",
-    true,
-    0};
+const oscillo::SchemaPont schema{{Semiconducteur::thyristor, Semiconducteur::thyristor,
+                                  Semiconducteur::thyristor, Semiconducteur::thyristor},
+                                 {"T1", "T2", "T3", "T4"},
+                                 "uT1",
+                                 "iT1",
+                                 true,
+                                 0};
 
 } // namespace
 
 Redressement::Redressement()
-    : oscillo::FenetreRedresseur(QStringLiteral("Etude du pont tout thyristor par A. Varlon"), 13500, 8280, geometrie,
-                                 pont_)
+    : oscillo::FenetreRedresseur(QStringLiteral("Etude du pont tout thyristor par A. Varlon"), 13500, 8280,
+                                 geometrie, pont_)
 {
     dessiner_schema(schema);
-    const double y_saisies = ecrire_notes(QStringLiteral("u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz"),
-                 QStringLiteral("R = 20 ohms"), QStringLiteral("Label21"),
-                 QStringLiteral("Pour simplifier, les tensions de seuil des thyristors ont été négligées."));
+    const double y_saisies = ecrire_notes(
+        QStringLiteral("u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz"),
+        QStringLiteral("R = 20 ohms"), QStringLiteral("Label21"),
+        QStringLiteral("Pour simplifier, les tensions de seuil des thyristors ont été négligées."));
     creer_saisie_alpha(240, y_saisies);
     creer_saisie_e(y_saisies);
     charger_balayage();

@@ -43,7 +43,8 @@ void FenetreRedresseur::creer_saisie_alpha(double x, double y)
     choix_alpha_ = saisie(QStringLiteral("choix_alpha"), x, y + 270, 1020, 330);
     choix_alpha_->setText(QStringLiteral("0"));
     choix_alpha_->setToolTip(QStringLiteral("Angle d'amorçage des thyristors, de 0 à 180°"));
-    alpha_valid_ = bouton(QStringLiteral("alpha_valid"), QStringLiteral("Valid"), x + 1080, y + 270, 720, 330);
+    alpha_valid_ =
+        bouton(QStringLiteral("alpha_valid"), QStringLiteral("Valid"), x + 1080, y + 270, 720, 330);
     alpha_valid_->hide();
     connect(choix_alpha_, &QLineEdit::textChanged, this, &FenetreRedresseur::choix_alpha_Change);
     connect(choix_alpha_, &QLineEdit::returnPressed, this, &FenetreRedresseur::alpha_valid_Click);
@@ -72,8 +73,8 @@ void FenetreRedresseur::alpha_valid_Click()
     balayage().circuit_modifie();
 }
 
-double FenetreRedresseur::ecrire_notes(const QString &source, const QString &resistance, const QString &nom_note,
-                                       const QString &note)
+double FenetreRedresseur::ecrire_notes(const QString &source, const QString &resistance,
+                                       const QString &nom_note, const QString &note)
 {
     // Label13 s'arrête avant l'échelle du panneau voisin (labelymax, 780
     // unités à gauche des axes) ; s'il n'y tient pas sur une ligne, il passe
@@ -86,7 +87,8 @@ double FenetreRedresseur::ecrire_notes(const QString &source, const QString &res
     QLabel *l13 = label(QStringLiteral("Label13"), source, gauche, 4800, largeur, 270 + interligne);
     l13->setFont(police_source);
     l13->setWordWrap(interligne > 0);
-    label(QStringLiteral("Label14"), resistance, gauche, 5070 + interligne, 1500, 270)->setFont(polices::police(9));
+    label(QStringLiteral("Label14"), resistance, gauche, 5070 + interligne, 1500, 270)
+        ->setFont(polices::police(9));
     label(nom_note, note, gauche, 7500, 5760, 480)->setFont(polices::police(8.25, false, true));
     return 5430 + interligne;
 }
@@ -108,15 +110,18 @@ void FenetreRedresseur::dessiner_composant(int k, Semiconducteur genre, const ch
         ligne(QStringLiteral("l4d") + n, g, h, d, h, Qt::black, 2),
     };
     if (thyristor) {
-        traits.push_back(ligne(QStringLiteral("l5d") + n, cx + 60, cy - 50, cx + 300, cy + 100, Qt::black, 2));
-        traits.push_back(ligne(QStringLiteral("l6d") + n, cx + 300, cy + 100, cx + 480, cy + 100, Qt::black, 2));
+        traits.push_back(
+            ligne(QStringLiteral("l5d") + n, cx + 60, cy - 50, cx + 300, cy + 100, Qt::black, 2));
+        traits.push_back(
+            ligne(QStringLiteral("l6d") + n, cx + 300, cy + 100, cx + 480, cy + 100, Qt::black, 2));
     } else {
         traits.push_back(ligne(QStringLiteral("l5d") + n, cx, h, cx, h - patte, Qt::black, 2));
         traits.push_back(ligne(QStringLiteral("l6d") + n, cx, b + patte, cx, b, Qt::black, 2));
     }
     ajouter_composant(0, k, std::move(traits));
 
-    QLabel *etiquette = label(QStringLiteral("label_d") + n, QString::fromUtf8(nom), cx + 240, cy - 360, 420, 300);
+    QLabel *etiquette =
+        label(QStringLiteral("label_d") + n, QString::fromUtf8(nom), cx + 240, cy - 360, 420, 300);
     etiquette->setFont(polices::police(9.75, true));
     if (thyristor) {
         QLabel *ig = label(QStringLiteral("nom_ig%1").arg(k + 1), QStringLiteral("ig%1").arg(k + 1), cx + 300,
@@ -176,23 +181,29 @@ void FenetreRedresseur::dessiner_schema(const SchemaPont &schema)
         dessiner_composant(k, schema.genres[k], schema.noms[k], cx[k], cy[k]);
 
     // Flèches nommées (une tension pointe vers sa borne +).
-    fleche(xs + 240, 2460, xs - 240, 2460);         // u
-    fleche(X(2040), y_milieu, X(1680), y_milieu);   // is
+    fleche(xs + 240, 2460, xs - 240, 2460);             // u
+    fleche(X(2040), y_milieu, X(1680), y_milieu);       // is
     fleche(X(4200), y_rail_haut, X(4560), y_rail_haut); // ic
-    fleche(X(5640), 4440, X(5640), 1200);           // uc
+    fleche(X(5640), 4440, X(5640), 1200);               // uc
     if (schema.fem)
         fleche(X(5400), 4020, X(5400), 3540); // e
-    fleche(xg, 1560, xg, 1290);       // courant du premier composant
-    fleche(X(1020), 1800, X(1020), 2100); // tension du premier composant
+    fleche(xg, 1560, xg, 1290);               // courant du premier composant
+    fleche(X(1020), 1800, X(1020), 2100);     // tension du premier composant
     const QString tension = QString::fromUtf8(schema.tension_composant);
     const QString courant = QString::fromUtf8(schema.courant_composant);
     const struct {
         QString nom, texte;
         double x, y;
     } noms[] = {
-        {"nom_u", "u", 2340, 2160},    {"nom_is", "is", 1740, 2520},        {"nom_ic", "ic", 4260, 780},
-        {"nom_uc", "uc", 5760, 2700},  {"nom_e", "e", 5520, 3660},          {"nom_R", "R", 4620, 1680},
-        {"nom_L", "L", 4620, 2640},    {"nom_" + courant, courant, 1500, 1260}, {"nom_" + tension, tension, 540, 1830},
+        {"nom_u", "u", 2340, 2160},
+        {"nom_is", "is", 1740, 2520},
+        {"nom_ic", "ic", 4260, 780},
+        {"nom_uc", "uc", 5760, 2700},
+        {"nom_e", "e", 5520, 3660},
+        {"nom_R", "R", 4620, 1680},
+        {"nom_L", "L", 4620, 2640},
+        {"nom_" + courant, courant, 1500, 1260},
+        {"nom_" + tension, tension, 540, 1830},
     };
     for (const auto &n : noms) {
         if (n.texte == QStringLiteral("e") && !schema.fem)

@@ -21,11 +21,11 @@ enum class Semiconducteur { thyristor, diode };
 // droite ; chacun est tracé par six traits l1d(k) … l6d(k).
 struct SchemaPont {
     std::array<Semiconducteur, 4> genres;
-    std::array<const char *, 4> noms;   // textes de label_d(0..3)
-    const char *tension_composant;      // tension fléchée sur le premier composant
-    const char *courant_composant;      // courant fléché au-dessus de lui
-    bool fem;                           // la charge porte une f.é.m. e
-    double decalage_x;                  // tout le schéma est décalé d'autant (twips)
+    std::array<const char *, 4> noms; // textes de label_d(0..3)
+    const char *tension_composant;    // tension fléchée sur le premier composant
+    const char *courant_composant;    // courant fléché au-dessus de lui
+    bool fem;                         // la charge porte une f.é.m. e
+    double decalage_x;                // tout le schéma est décalé d'autant (twips)
 };
 
 class FenetreRedresseur : public FenetreOscillo
@@ -38,8 +38,8 @@ public:
 
 protected:
     // La fenêtre s'appelle « redressement ».
-    FenetreRedresseur(const QString &titre, double largeur, double hauteur, const GeometriePanneaux &geometrie,
-                      Circuit &circuit);
+    FenetreRedresseur(const QString &titre, double largeur, double hauteur,
+                      const GeometriePanneaux &geometrie, Circuit &circuit);
 
     void dessiner_schema(const SchemaPont &schema);
     // Label17, choix_alpha et alpha_valid, coin haut gauche en (x, y).
@@ -50,7 +50,7 @@ protected:
     // tensions de seuil négligées, de nom « nom_note ». Rend l'ordonnée où
     // placer les saisies, sous les deux premiers.
     double ecrire_notes(const QString &source, const QString &resistance, const QString &nom_note,
-                      const QString &note);
+                        const QString &note);
 
     // Abscisse d'un point du schéma, décalage compris.
     double X(double x) const { return x + decalage_x_; }

@@ -1,0 +1,131 @@
+#include "pont_diodes.h"
+
+#include "arrondi.h"
+#include "pont_monophase.h"
+
+#include <cmath>
+
+namespace fenoul {
+
+namespace {
+
+using oscillo::Classe;
+
+constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
+    {"u tension alternative (V)", Classe::tension},
+    {"uc tension redressée (V)", Classe::tension},
+    {"ic courant dans la charge (A)", Classe::courant},
+    {"is courant absorbé par le redresseur (A)", Classe::courant},
+    {"uD1 tension aux bornes de D1 (V)", Classe::tension},
+    {"uD2 tension aux bornes de D2 (V)", Classe::tension},
+    {"uD3 tension aux bornes de D3 (V)", Classe::tension},
+    {"uD4 tension aux bornes de D4 (V)", Classe::tension},
+    {"iD1 intensité dans D1 (A)", Classe::courant},
+    {"iD2 intensité dans D2 (A)", Classe::courant},
+    {"iD3 intensité dans D3 (A)", Classe::courant},
+    {"iD4 intensité dans D4 (A)", Classe::courant},
+};
+
+} // namespace
+
+PontDiodes::PontDiodes()
+    // Crête d'une tension de 24 V efficaces : 24 . racine de 2, par l'exponentielle.
+    : vmax_(24.0 * std::exp(0.5 * std::log(2.0))),
+      imoy_(vmax_ * (1.0 + std::cos(alpha_ * pi / 180.0)) / (r_ * pi))
+{
+}
+
+std::span<const oscillo::Grandeur> PontDiodes::grandeurs() const
+{
+    return liste;
+}
+
+oscillo::References PontDiodes::references() const
+{
+    // Pas de courant de commande : la troisième classe n'est jamais choisie.
+    return {vmax_, imoy_, 0.0};
+}
+
+double PontDiodes::arrondir(double x) const
+{
+    return arrondi::quatre_chif_sign(x);
+}
+
+void PontDiodes::calculer(double t, double, int f)
+{
+    const double T = 1.0 / f;
+    const double t_alpha = alpha_ / (360.0 * f);
+
+    u_ = vmax_ * std::sin(deux_pi * f * t);
+    ic_ = imoy_;
+
+    // Conduction : le premier intervalle se réduit à t = 0, le troisième est vide.
+    switch (oscillo::intervalle_pont(t, t_alpha, T)) {
+    case oscillo::Intervalle::avant_amorcage: // D2 et D4
+        etat_ = {false, true, false, true};
+        uc_ = 0.0;
+        is_ = 0.0;
+        break;
+    case oscillo::Intervalle::alternance_positive: // D1 et D4
+        etat_ = {true, false, false, true};
+        uc_ = u_;
+        is_ = ic_;
+        break;
+    case oscillo::Intervalle::apres_demi_periode: // D1 et D3
+        etat_ = {true, false, true, false};
+        uc_ = 0.0;
+        is_ = 0.0;
+        break;
+    case oscillo::Intervalle::alternance_negative: // D2 et D3
+        etat_ = {false, true, true, false};
+        uc_ = -u_;
+        is_ = -ic_;
+        break;
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        if (etat_[k]) {
+            uD_[k] = 0.0;
+            iD_[k] = ic_;
+        } else {
+            // D1 et D4 bloquées supportent u, D2 et D3 supportent -u.
+            uD_[k] = (k == 0 || k == 3) ? u_ : -u_;
+            iD_[k] = 0.0;
+        }
+    }
+}
+
+double PontDiodes::valeur(int indice) const
+{
+    if (indice == i_u)
+        return u_;
+    if (indice == i_uc)
+        return uc_;
+    if (indice == i_ic)
+        return ic_;
+    if (indice == i_is)
+        return is_;
+    if (indice >= i_uD1 && indice < i_uD1 + 4)
+        return uD_[indice - i_uD1];
+    if (indice >= i_iD1 && indice < i_iD1 + 4)
+        return iD_[indice - i_iD1];
+    return 0.0;
+}
+
+oscillo::Moyenne PontDiodes::moyenne(int indice) const
+{
+    using oscillo::Moyenne;
+    if (indice == i_u || indice == i_is)
+        return Moyenne::de_texte("0");
+    if (indice == i_uc)
+        return Moyenne::de_nombre(2.0 * vmax_ / pi);
+    if (indice == i_ic)
+        return Moyenne::de_nombre(imoy_);
+    if (indice >= i_uD1 && indice < i_uD1 + 4)
+        return Moyenne::de_nombre(-vmax_ / pi);
+    if (indice >= i_iD1 && indice < i_iD1 + 4)
+        return Moyenne::de_nombre(imoy_ / 2.0);
+    return Moyenne::aucune();
+}
+
+} // namespace fenoul

@@ -1,0 +1,68 @@
+#pragma once
+// Modèle du pont de diodes monophasé (pont de Graëtz) D1..D4 sur une charge
+// R, L dont le courant est supposé parfaitement lissé : c'est le pont mixte
+// à angle nul, avec des diodes partout et sans tension de seuil. Pas de Qt ici.
+
+#include "circuit.h"
+
+#include <array>
+
+namespace fenoul {
+
+// Approximations de pi propres au programme : elles font partie des lectures.
+inline constexpr double pi = 3.14159;
+inline constexpr double deux_pi = 6.28318;
+
+// Indices de la liste des grandeurs.
+enum Indice : int {
+    i_u = 0,
+    i_uc,
+    i_ic,
+    i_is,
+    i_uD1,     // uD1 .. uD4 : 4 .. 7
+    i_iD1 = 8, // iD1 .. iD4 : 8 .. 11
+    nombre_grandeurs = 12
+};
+
+class PontDiodes : public oscillo::Circuit
+{
+public:
+    PontDiodes();
+
+    double vmax() const { return vmax_; }
+    int r() const { return r_; }
+    double alpha() const { return alpha_; }
+    double imoy() const { return imoy_; }
+
+    // Grandeurs du dernier calcul ; k = 1..4 pour les diodes.
+    double u() const { return u_; }
+    double uc() const { return uc_; }
+    double ic() const { return ic_; }
+    double is() const { return is_; }
+    double uD(int k) const { return uD_[k - 1]; }
+    double iD(int k) const { return iD_[k - 1]; }
+    bool etat(int k) const { return etat_[k - 1]; }
+
+    // oscillo::Circuit
+    std::span<const oscillo::Grandeur> grandeurs() const override;
+    oscillo::References references() const override;
+    double arrondir(double x) const override;
+    void calculer(double t, double dt, int f) override;
+    double valeur(int indice) const override;
+    int nombre_composants() const override { return 4; }
+    bool conduit(int, int composant) const override { return etat_[composant]; }
+    oscillo::Moyenne moyenne(int indice) const override;
+
+private:
+    double vmax_;
+    int r_ = 20;
+    // Début de conduction, nul et jamais changé : les diodes s'amorcent seules.
+    double alpha_ = 0.0;
+    double imoy_;
+
+    double u_ = 0.0, uc_ = 0.0, ic_ = 0.0, is_ = 0.0;
+    std::array<double, 4> uD_{}, iD_{};
+    std::array<bool, 4> etat_{};
+};
+
+} // namespace fenoul

@@ -1,0 +1,35 @@
+#include "redressement.h"
+
+namespace {
+
+// Ligne de géométrie de fenoul, la même que celle de gresil : axes des temps
+// de 6300 à 10440 (W = 4140), curseur de 720 à 8040.
+const oscillo::GeometriePanneaux geometrie{
+    6300, 10440, {1320, 3360, 5400, 7440}, {720, 2760, 4800, 6840}, {1920, 3960, 6000, 8040}, 6480, 720, 8040,
+    240,  6600};
+
+using oscillo::Semiconducteur;
+const oscillo::SchemaPont schema{
+    {Semiconducteur::diode, Semiconducteur::diode, Semiconducteur::diode, Semiconducteur::diode},
+    {"D1", "D2", "D3", "D4"},
+    "uD1",
+    "iD1",
+    false,
+    -360};
+
+} // namespace
+
+Redressement::Redressement()
+    // Le titre écrit nommait le pont mixte : c'est ici le pont de diodes.
+    : oscillo::FenetreRedresseur(QStringLiteral("Etude du pont de diodes par A. Varlon"), 12960, 8400,
+                                 geometrie, pont_)
+{
+    dessiner_schema(schema);
+    // Pas de saisie sous les notes.
+    ecrire_notes(
+        QStringLiteral("u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz."),
+        QStringLiteral("R = 20 Ohms."), QStringLiteral("Label18"),
+        QStringLiteral(
+            "Pour simplifier, les tensions de seuils des diodes et des thyristors ont été négligées."));
+    charger_balayage();
+}

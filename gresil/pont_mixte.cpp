@@ -1,0 +1,158 @@
+#include "pont_mixte.h"
+
+#include "arrondi.h"
+#include "pont_monophase.h"
+
+#include <cmath>
+
+namespace gresil {
+
+namespace {
+
+using oscillo::Classe;
+
+constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
+    {"u tension alternative (V)", Classe::tension},
+    {"uc tension redressée (V)", Classe::tension},
+    {"ic courant dans la charge (A)", Classe::courant},
+    {"is courant absorbé par le redresseur (A)", Classe::courant},
+    {"uT1 tension aux bornes de T1 (V)", Classe::tension},
+    {"uT2 tension aux bornes de T2 (V)", Classe::tension},
+    {"ud1 tension aux bornes de D1 (V)", Classe::tension},
+    // Le pont n'a pas de D3 : la tension montrée est celle de D2.
+    {"ud2 tension aux bornes de D2 (V)", Classe::tension},
+    {"iT1 intensité dans T1 (A)", Classe::courant},
+    {"iT2 intensité dans T2 (A)", Classe::courant},
+    {"iD1 intensité dans D1 (A)", Classe::courant},
+    {"iD2 intensité dans D2(A)", Classe::courant},
+    {"ig1 intensité dans gachette T1 (A)", Classe::commande},
+    {"ig2 intensité dans gachette T2 (A)", Classe::commande},
+};
+
+} // namespace
+
+PontMixte::PontMixte()
+    // Crête d'une tension de 24 V efficaces : 24 . racine de 2, par l'exponentielle.
+    : vmax_(24.0 * std::exp(0.5 * std::log(2.0)))
+{
+    fixer_alpha(0.0);
+}
+
+double PontMixte::cos_alpha() const
+{
+    return std::cos(alpha_ * pi / 180.0);
+}
+
+bool PontMixte::fixer_alpha(double degres)
+{
+    if (!(degres >= 0.0 && degres <= 180.0))
+        return false;
+    alpha_ = degres;
+    imoy_ = vmax_ * (1.0 + cos_alpha()) / (r_ * pi);
+    return true;
+}
+
+std::span<const oscillo::Grandeur> PontMixte::grandeurs() const
+{
+    return liste;
+}
+
+oscillo::References PontMixte::references() const
+{
+    return {vmax_, imoy_, imoy_ / 10.0};
+}
+
+double PontMixte::arrondir(double x) const
+{
+    return arrondi::quatre_chif_sign(x);
+}
+
+void PontMixte::calculer(double t, double dt, int f)
+{
+    const double T = 1.0 / f;
+    const double t_alpha = alpha_ / (360.0 * f);
+
+    u_ = vmax_ * std::sin(deux_pi * f * t);
+    ic_ = imoy_;
+
+    // Impulsions de gâchette : au plus deux tops autour de chaque amorçage.
+    ig_[0] = (t_alpha - dt < t && t <= t_alpha + dt) ? imoy_ / 10.0 : 0.0;
+    ig_[1] = (T / 2 + t_alpha - dt < t && t <= T / 2 + t_alpha + dt) ? imoy_ / 10.0 : 0.0;
+
+    // Conduction : deux composants à la fois ; pendant la roue libre, un
+    // thyristor et la diode de son bras court-circuitent la charge.
+    switch (oscillo::intervalle_pont(t, t_alpha, T)) {
+    case oscillo::Intervalle::avant_amorcage: // T2 et D2 en roue libre
+        etat_ = {false, true, false, true};
+        uc_ = 0.0;
+        is_ = 0.0;
+        break;
+    case oscillo::Intervalle::alternance_positive: // T1 et D2
+        etat_ = {true, false, false, true};
+        uc_ = u_;
+        is_ = ic_;
+        break;
+    case oscillo::Intervalle::apres_demi_periode: // T1 et D1 en roue libre
+        etat_ = {true, false, true, false};
+        uc_ = 0.0;
+        is_ = 0.0;
+        break;
+    case oscillo::Intervalle::alternance_negative: // T2 et D1
+        etat_ = {false, true, true, false};
+        uc_ = -u_;
+        is_ = -ic_;
+        break;
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        if (etat_[k]) {
+            tension_[k] = tension_passant;
+            courant_[k] = ic_;
+        } else {
+            // T1 et D2 bloqués supportent u, T2 et D1 supportent -u.
+            tension_[k] = (k == T1 || k == D2) ? u_ : -u_;
+            courant_[k] = 0.0;
+        }
+    }
+}
+
+double PontMixte::valeur(int indice) const
+{
+    if (indice == i_u)
+        return u_;
+    if (indice == i_uc)
+        return uc_;
+    if (indice == i_ic)
+        return ic_;
+    if (indice == i_is)
+        return is_;
+    if (indice >= i_uT1 && indice < i_uT1 + 4)
+        return tension_[indice - i_uT1];
+    if (indice >= i_iT1 && indice < i_iT1 + 4)
+        return courant_[indice - i_iT1];
+    if (indice >= i_ig1 && indice < i_ig1 + 2)
+        return ig_[indice - i_ig1];
+    return 0.0;
+}
+
+oscillo::Moyenne PontMixte::moyenne(int indice) const
+{
+    using oscillo::Moyenne;
+    if (indice == i_u || indice == i_is)
+        return Moyenne::de_texte("0");
+    if (indice == i_uc)
+        return Moyenne::de_nombre(vmax_ * (1.0 + cos_alpha()) / pi);
+    if (indice == i_ic)
+        return Moyenne::de_nombre(imoy_);
+    if (indice == i_uT1 || indice == i_uT1 + 1)
+        return Moyenne::de_nombre(-vmax_ * cos_alpha() / pi);
+    if (indice == i_uT1 + 2 || indice == i_uT1 + 3)
+        return Moyenne::de_nombre(-vmax_ / pi);
+    if (indice >= i_iT1 && indice < i_iT1 + 4)
+        return Moyenne::de_nombre(imoy_ / 2.0);
+    if (indice >= i_ig1 && indice < i_ig1 + 2)
+        return Moyenne::de_texte("");
+    return Moyenne::aucune();
+}
+
+} // namespace gresil

@@ -1,0 +1,83 @@
+#pragma once
+// Modèle du pont monophasé mixte : thyristors T1, T2 sur le rail haut,
+// diodes D1, D2 sur le rail bas, charge R, L dont le courant est supposé
+// parfaitement lissé (égal à sa valeur moyenne imoy). Pendant la roue libre
+// le courant passe par un thyristor et la diode du même bras : la tension
+// redressée est nulle au lieu d'être négative. Pas de Qt ici.
+
+#include "circuit.h"
+
+#include <array>
+
+namespace gresil {
+
+// Approximations de pi propres au programme : elles font partie des lectures.
+inline constexpr double pi = 3.14159;
+inline constexpr double deux_pi = 6.28318;
+
+// Indices de la liste des grandeurs.
+enum Indice : int {
+    i_u = 0,
+    i_uc,
+    i_ic,
+    i_is,
+    i_uT1,      // uT1, uT2, ud1, ud2 : 4 .. 7
+    i_iT1 = 8,  // iT1, iT2, iD1, iD2 : 8 .. 11
+    i_ig1 = 12, // ig1, ig2 : 12, 13
+    nombre_grandeurs = 14
+};
+
+// Composants, dans l'ordre des drapeaux de conduction.
+enum Composant : int { T1 = 0, T2, D1, D2 };
+
+class PontMixte : public oscillo::Circuit
+{
+public:
+    // Tension d'un composant passant, dessinée juste au-dessus de l'axe.
+    static constexpr double tension_passant = 0.6;
+
+    PontMixte();
+
+    // Validation de l'angle d'amorçage : accepté entre 0 et 180° (bornes
+    // comprises), imoy recalculé ; refusé sinon (rien ne change).
+    bool fixer_alpha(double degres);
+
+    double vmax() const { return vmax_; }
+    int r() const { return r_; }
+    double alpha() const { return alpha_; }
+    double imoy() const { return imoy_; }
+
+    // Grandeurs du dernier calcul ; k = T1, T2, D1, D2.
+    double u() const { return u_; }
+    double uc() const { return uc_; }
+    double ic() const { return ic_; }
+    double is() const { return is_; }
+    double tension(int k) const { return tension_[k]; }
+    double courant(int k) const { return courant_[k]; }
+    double ig(int g) const { return ig_[g - 1]; } // g = 1, 2
+
+    // oscillo::Circuit
+    std::span<const oscillo::Grandeur> grandeurs() const override;
+    oscillo::References references() const override;
+    double arrondir(double x) const override;
+    void calculer(double t, double dt, int f) override;
+    double valeur(int indice) const override;
+    int nombre_composants() const override { return 4; }
+    bool conduit(int, int composant) const override { return etat_[composant]; }
+    oscillo::Moyenne moyenne(int indice) const override;
+
+private:
+    double cos_alpha() const;
+
+    double vmax_;
+    int r_ = 20;
+    double alpha_ = 0.0;
+    double imoy_ = 0.0;
+
+    double u_ = 0.0, uc_ = 0.0, ic_ = 0.0, is_ = 0.0;
+    std::array<double, 4> tension_{}, courant_{};
+    std::array<double, 2> ig_{};
+    std::array<bool, 4> etat_{};
+};
+
+} // namespace gresil

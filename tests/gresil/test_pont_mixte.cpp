@@ -1,0 +1,198 @@
+// Modèle du pont mixte, sans fenêtre. Les valeurs attendues sont calculées à
+// la main avec pi = 3,14159 et vmax = 24 . racine de 2 = 33,9411 V.
+#include "pont_mixte.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <set>
+
+using gresil::PontMixte;
+
+namespace {
+
+constexpr int f = 50;
+// Temps avancé par top avec le pas initial : 50 / (4140 . 50) s ; un balayage
+// de la période compte 82 tops (le 83e dépasse le bout de l'axe).
+constexpr double dt = 50.0 / (4140.0 * 50.0);
+constexpr int tops_par_periode = 82;
+
+double nombre_moyenne(const PontMixte &pont, int indice)
+{
+    const oscillo::Moyenne m = pont.moyenne(indice);
+    EXPECT_EQ(m.genre, oscillo::Moyenne::Genre::nombre) << "indice " << indice;
+    return m.valeur;
+}
+
+std::array<bool, 4> etats(const PontMixte &pont)
+{
+    return {pont.conduit(0, gresil::T1), pont.conduit(0, gresil::T2), pont.conduit(0, gresil::D1),
+            pont.conduit(0, gresil::D2)};
+}
+
+} // namespace
+
+TEST(PontMixte, AngleNulPasDeRoueLibreEtUcEgaleValeurAbsolueDeU)
+{
+    PontMixte pont;
+    EXPECT_NEAR(pont.vmax(), 33.94113, 1e-5);
+    EXPECT_NEAR(pont.imoy(), 1.080380, 1e-6); // 33,9411 . 2 / (20 . 3,14159)
+    EXPECT_EQ(pont.arrondir(nombre_moyenne(pont, gresil::i_uc)), 21.61);
+    EXPECT_DOUBLE_EQ(pont.arrondir(pont.references().commande), 0.108);
+    for (int n = 1; n <= tops_par_periode; ++n) {
+        SCOPED_TRACE(n);
+        pont.calculer(n * dt, dt, f);
+        EXPECT_EQ(pont.uc(), std::fabs(pont.u()));
+        EXPECT_EQ(pont.ic(), pont.imoy());
+        // Jamais de roue libre : un thyristor et la diode de l'autre bras.
+        EXPECT_NE(pont.conduit(0, gresil::T1), pont.conduit(0, gresil::D1));
+        EXPECT_NE(pont.conduit(0, gresil::T1), pont.conduit(0, gresil::T2));
+    }
+}
+
+TEST(PontMixte, CentQuatreVingtsDegresRoueLibreToutLaPeriode)
+{
+    PontMixte pont;
+    ASSERT_TRUE(pont.fixer_alpha(180));
+    // cos(180 . 3,14159 / 180) = -0,9999999999965 : imoy vaut 1,9e-12 A, pas 0.
+    EXPECT_GT(pont.imoy(), 0.0);
+    EXPECT_LT(pont.imoy(), 1e-11);
+    EXPECT_EQ(pont.arrondir(pont.imoy()), 0.0);
+    EXPECT_EQ(pont.arrondir(nombre_moyenne(pont, gresil::i_uc)), 0.0);
+    for (int n = 1; n <= tops_par_periode; ++n) {
+        SCOPED_TRACE(n);
+        pont.calculer(n * dt, dt, f);
+        EXPECT_EQ(pont.uc(), 0.0);
+        EXPECT_EQ(pont.is(), 0.0);
+        // T2 et D2 jusqu'à T/2, puis T1 et D1 : toujours un seul bras.
+        const auto e = etats(pont);
+        EXPECT_TRUE((e == std::array{false, true, false, true}) ||
+                    (e == std::array{true, false, true, false}));
+    }
+}
+
+// À 60°, t_alpha = 3,333 ms : un instant dans chacun des quatre intervalles.
+TEST(PontMixte, TableDeConductionASoixanteDegres)
+{
+    const double ic = 0.8102858; // 33,9411 . 1,5 / (20 . 3,14159)
+    const struct {
+        double t, u;
+        std::array<bool, 4> conduisent; // T1, T2, D1, D2
+        double uc, is;
+    } cas[] = {
+        {0.002, 19.95008, {false, true, false, true}, 0.0, 0.0},       // roue libre T2, D2
+        {0.006, 32.27995, {true, false, false, true}, 32.27995, ic},   // T1, D2
+        {0.012, -19.95001, {true, false, true, false}, 0.0, 0.0},      // roue libre T1, D1
+        {0.016, -32.27997, {false, true, true, false}, 32.27997, -ic}, // T2, D1
+    };
+    PontMixte pont;
+    ASSERT_TRUE(pont.fixer_alpha(60));
+    EXPECT_NEAR(pont.imoy(), ic, 1e-6);
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.t);
+        pont.calculer(c.t, dt, f);
+        EXPECT_NEAR(pont.u(), c.u, 1e-4);
+        EXPECT_EQ(etats(pont), c.conduisent);
+        EXPECT_NEAR(pont.uc(), c.uc, 1e-4);
+        EXPECT_NEAR(pont.is(), c.is, 1e-6);
+        for (int k = 0; k < 4; ++k) {
+            SCOPED_TRACE(k);
+            // Passant : 0,6 V et le courant de charge ; bloqué : u pour T1
+            // et D2, -u pour T2 et D1, et aucun courant.
+            const double bloque = (k == gresil::T1 || k == gresil::D2) ? c.u : -c.u;
+            EXPECT_NEAR(pont.tension(k), c.conduisent[k] ? 0.6 : bloque, 1e-4);
+            EXPECT_NEAR(pont.courant(k), c.conduisent[k] ? ic : 0.0, 1e-6);
+            EXPECT_EQ(pont.valeur(gresil::i_uT1 + k), pont.tension(k));
+            EXPECT_EQ(pont.valeur(gresil::i_iT1 + k), pont.courant(k));
+        }
+    }
+}
+
+TEST(PontMixte, ImpulsionsDeGachetteDeuxTopsAutourDeChaqueAmorcage)
+{
+    // 60° : t_alpha = 3,333 ms, soit les tops 13 (3,140 ms) et 14 (3,382 ms) ;
+    // T/2 + t_alpha = 13,333 ms, soit les tops 55 (13,285) et 56 (13,527).
+    PontMixte pont;
+    ASSERT_TRUE(pont.fixer_alpha(60));
+    std::set<int> tops_ig1, tops_ig2;
+    for (int n = 1; n <= tops_par_periode; ++n) {
+        pont.calculer(n * dt, dt, f);
+        if (pont.valeur(gresil::i_ig1) != 0.0) {
+            tops_ig1.insert(n);
+            EXPECT_NEAR(pont.ig(1), 0.08102858, 1e-8);
+        }
+        if (pont.valeur(gresil::i_ig1 + 1) != 0.0)
+            tops_ig2.insert(n);
+    }
+    EXPECT_EQ(tops_ig1, (std::set<int>{13, 14}));
+    EXPECT_EQ(tops_ig2, (std::set<int>{55, 56}));
+}
+
+TEST(PontMixte, TableauDesMoyennesASoixanteDegres)
+{
+    PontMixte pont;
+    ASSERT_TRUE(pont.fixer_alpha(60));
+    const struct {
+        int indice;
+        double arrondie;
+    } nombres[] = {
+        {gresil::i_uc, 16.21},
+        {gresil::i_ic, 0.8103},
+        {4, -5.402},
+        {5, -5.402}, // -vmax cos / pi
+        {6, -10.8},
+        {7, -10.8},
+        {8, 0.4051},
+        {11, 0.4051}, // -vmax / pi, imoy / 2
+    };
+    for (const auto &c : nombres) {
+        SCOPED_TRACE(c.indice);
+        EXPECT_EQ(pont.arrondir(nombre_moyenne(pont, c.indice)), c.arrondie);
+    }
+    const struct {
+        int indice;
+        const char *texte;
+    } textes[] = {{gresil::i_u, "0"}, {gresil::i_is, "0"}, {12, ""}, {13, ""}};
+    for (const auto &c : textes) {
+        SCOPED_TRACE(c.indice);
+        const oscillo::Moyenne m = pont.moyenne(c.indice);
+        EXPECT_EQ(m.genre, oscillo::Moyenne::Genre::texte);
+        EXPECT_EQ(m.texte, c.texte);
+    }
+    EXPECT_EQ(pont.moyenne(14).genre, oscillo::Moyenne::Genre::inchangee);
+}
+
+TEST(PontMixte, AnglesRefusesNeChangentRien)
+{
+    PontMixte pont;
+    ASSERT_TRUE(pont.fixer_alpha(30));
+    const double imoy = pont.imoy();
+    for (double refuse : {-1.0, -0.001, 180.001, 1e300, std::nan(""), HUGE_VAL}) {
+        SCOPED_TRACE(refuse);
+        EXPECT_FALSE(pont.fixer_alpha(refuse));
+        EXPECT_EQ(pont.alpha(), 30.0);
+        EXPECT_EQ(pont.imoy(), imoy);
+    }
+    for (double accepte : {0.0, 180.0}) {
+        SCOPED_TRACE(accepte);
+        EXPECT_TRUE(pont.fixer_alpha(accepte));
+        EXPECT_EQ(pont.alpha(), accepte);
+    }
+}
+
+TEST(PontMixte, ListeDesQuatorzeGrandeursEtLegendeDeD2)
+{
+    const PontMixte pont;
+    const auto liste = pont.grandeurs();
+    ASSERT_EQ(liste.size(), 14u);
+    EXPECT_EQ(liste[7].legende, "ud2 tension aux bornes de D2 (V)");
+    EXPECT_EQ(liste[6].legende, "ud1 tension aux bornes de D1 (V)");
+    EXPECT_EQ(liste[11].legende, "iD2 intensité dans D2(A)");
+    EXPECT_EQ(liste[13].legende, "ig2 intensité dans gachette T2 (A)");
+    const std::array classes = {oscillo::Classe::tension, oscillo::Classe::courant,
+                                oscillo::Classe::commande};
+    const std::array indices = {7, 10, 12};
+    for (int j = 0; j < 3; ++j)
+        EXPECT_EQ(liste[indices[j]].classe, classes[j]) << indices[j];
+}
