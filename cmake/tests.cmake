@@ -4,8 +4,9 @@ include(GoogleTest)
 # Un exécutable de tests GoogleTest, enregistré auprès de CTest test par test.
 # FENETRES : les tests créent des fenêtres ; leur main construit une
 # QApplication sur la plate-forme « offscreen ».
+# PROPRIETES : propriétés CTest de plus pour chaque test (FIXTURES_REQUIRED…).
 function(bancs_test nom)
-  cmake_parse_arguments(T "FENETRES" "" "SOURCES;LIENS" ${ARGN})
+  cmake_parse_arguments(T "FENETRES" "" "SOURCES;LIENS;PROPRIETES" ${ARGN})
   add_executable(${nom} ${T_SOURCES})
   if(T_FENETRES)
     target_link_libraries(${nom} PRIVATE bancs_tests_fenetres ${T_LIENS} GTest::gtest Qt6::Test)
@@ -14,5 +15,7 @@ function(bancs_test nom)
   endif()
   gtest_discover_tests(${nom}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+    # Une seule variable : gtest_discover_tests coupe toute liste à ses « ; ».
+    # ASAN_OPTIONS vient de l'environnement de ctest (outils/tester.sh).
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${T_PROPRIETES})
 endfunction()

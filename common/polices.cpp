@@ -1,5 +1,7 @@
 #include "polices.h"
 
+#include "icone_programme.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -21,6 +23,7 @@ void preparer_application(QApplication &application)
 {
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     application.setFont(police(8.0));
+    icone_programme::poser(application);
 }
 
 } // namespace polices

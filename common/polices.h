@@ -17,7 +17,8 @@ inline const QString serif = QStringLiteral("Liberation Serif");
 
 QFont police(double points, bool gras = false, bool italique = false, const QString &famille = sans);
 
-// Style Fusion (le même partout) et police par défaut des contrôles.
+// Style Fusion (le même partout), police par défaut des contrôles et icône
+// des fenêtres du programme (icone_programme.h).
 void preparer_application(QApplication &application);
 
 } // namespace polices

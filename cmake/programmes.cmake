@@ -1,0 +1,59 @@
+# La suite en un seul endroit. Le lanceur (ses tuiles), les entrées de menu, la
+# fiche AppStream et les tests d'installation sont tirés de ce tableau ; le
+# tableau « Les programmes » du README le recopie, et un test vérifie qu'il
+# n'en diverge pas. Pas de « ; », de « " » ni de « \ » dans les textes.
+
+set(BANCS_IDENTIFIANT fr.electrotechnique.bancs)
+set(BANCS_SUITE_NOM "Bancs d'électrotechnique")
+set(BANCS_SUITE_RESUME "Neuf simulateurs de bancs d'électrotechnique pour l'enseignement")
+
+set(BANCS_GROUPES)
+set(BANCS_PROGRAMMES)
+
+function(bancs_groupe cle titre)
+  set(BANCS_GROUPES ${BANCS_GROUPES} ${cle} PARENT_SCOPE)
+  set(BANCS_GROUPE_${cle} "${titre}" PARENT_SCOPE)
+endfunction()
+
+function(bancs_programme nom groupe titre fenetre description)
+  foreach(texte IN ITEMS "${titre}" "${description}")
+    if(texte MATCHES "[;\"\\\\]")
+      message(FATAL_ERROR "programmes.cmake : caractère interdit dans « ${texte} »")
+    endif()
+  endforeach()
+  if(NOT groupe IN_LIST BANCS_GROUPES)
+    message(FATAL_ERROR "programmes.cmake : groupe inconnu « ${groupe} » pour ${nom}")
+  endif()
+  set(BANCS_PROGRAMMES ${BANCS_PROGRAMMES} ${nom} PARENT_SCOPE)
+  set(BANCS_${nom}_GROUPE ${groupe} PARENT_SCOPE)
+  set(BANCS_${nom}_TITRE "${titre}" PARENT_SCOPE)
+  set(BANCS_${nom}_FENETRE ${fenetre} PARENT_SCOPE)
+  set(BANCS_${nom}_DESCRIPTION "${description}" PARENT_SCOPE)
+endfunction()
+
+# Groupes, dans l'ordre du lanceur.
+bancs_groupe(machines "Bancs de machines")
+bancs_groupe(electronique "Électronique de puissance")
+bancs_groupe(transformateur "Transformateur")
+bancs_groupe(champ "Champ tournant")
+
+# Programmes, groupe par groupe, dans l'ordre des tuiles :
+#   nom  groupe  nom dans le menu  fenêtre principale  description d'une ligne
+bancs_programme(vek machines "Machines à courant continu" machine1
+  "deux machines à courant continu identiques sur un même arbre : la machine 1 en moteur, la machine 2 en frein sur un rhéostat ou en entraînement")
+bancs_programme(sodel machines "Moteur asynchrone" Form1
+  "moteur asynchrone triphasé alimenté par un onduleur à fréquence variable, entraînant une charge au choix, avec les courbes couple-vitesse")
+bancs_programme(trivon machines "Alternateur" Form1
+  "machine synchrone triphasée entraînée en alternateur par un moteur à courant continu, avec excitation, couplage et charge R-L")
+bancs_programme(orvalt electronique "Pont tout thyristors" redressement
+  "oscillogrammes d'un pont monophasé tout thyristors")
+bancs_programme(gresil electronique "Pont mixte" redressement
+  "oscillogrammes d'un pont monophasé mixte")
+bancs_programme(fenoul electronique "Pont de diodes" redressement
+  "oscillogrammes d'un pont de diodes (pont de Graëtz)")
+bancs_programme(onduleur electronique "Onduleur" onduleur
+  "oscillogrammes d'un onduleur monophasé en pont à commande pleine onde sur charge R-L")
+bancs_programme(transfo transformateur "Transformateur" Transfo
+  "transformateur monophasé : essais à vide et en court-circuit, charge R-L réglable, six appareils de mesure et un fusible")
+bancs_programme(virelai champ "Champ tournant" virelai
+  "animation du champ tournant créé par trois bobines parcourues par des courants triphasés")
