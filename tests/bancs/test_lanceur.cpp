@@ -1,0 +1,124 @@
+// Fenêtre du lanceur hors écran : tuiles, clavier, et message quand un
+// programme ne peut pas être lancé. Le lancement réel d'un programme installé
+// est dans test_installation.
+#include "lanceur.h"
+#include "outils_fenetres.h"
+#include "tuile.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Fenetre {
+    QTemporaryDir vide; // aucun programme n'y est installé
+    std::unique_ptr<Bancs> bancs;
+
+    Fenetre()
+    {
+        bancs = std::make_unique<Bancs>(vide.path());
+        bancs->setAttribute(Qt::WA_DeleteOnClose, false);
+        bancs->show();
+        bancs->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(bancs.get()));
+    }
+    Tuile *tuile(int i) const
+    {
+        return essai::controle<Tuile>(bancs.get(), QStringLiteral("tuile(%1)").arg(i));
+    }
+};
+
+} // namespace
+
+TEST(Lanceur, NeufTuilesSousLesTitresDesQuatreGroupes)
+{
+    Fenetre f;
+    EXPECT_EQ(f.bancs->objectName(), QStringLiteral("bancs"));
+    EXPECT_EQ(f.bancs->windowTitle(), QStringLiteral("Bancs d'électrotechnique"));
+    const char *titres[] = {"Machines à courant continu",
+                            "Moteur asynchrone",
+                            "Alternateur",
+                            "Pont tout thyristors",
+                            "Pont mixte",
+                            "Pont de diodes",
+                            "Onduleur",
+                            "Transformateur",
+                            "Champ tournant"};
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(i);
+        Tuile *t = f.tuile(i);
+        ASSERT_NE(t, nullptr);
+        EXPECT_TRUE(t->isVisible());
+        EXPECT_EQ(t->text(), QString::fromUtf8(titres[i]));
+        EXPECT_FALSE(t->icon().isNull());
+    }
+    EXPECT_EQ(f.bancs->findChild<Tuile *>(QStringLiteral("tuile(9)")), nullptr);
+    EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("groupe_machines")),
+              QStringLiteral("Bancs de machines"));
+    EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("groupe_electronique")),
+              QStringLiteral("Électronique de puissance"));
+    EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("groupe_transformateur")),
+              QStringLiteral("Transformateur"));
+    EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("groupe_champ")), QStringLiteral("Champ tournant"));
+    // Les tuiles ne se chevauchent pas et restent dans la fenêtre.
+    for (int i = 0; i < 9; ++i)
+        for (int j = i + 1; j < 9; ++j)
+            EXPECT_FALSE(f.tuile(i)->geometry().intersects(f.tuile(j)->geometry())) << i << " " << j;
+    for (int i = 0; i < 9; ++i)
+        EXPECT_TRUE(f.bancs->rect().contains(f.tuile(i)->geometry())) << i;
+}
+
+TEST(Lanceur, TabEtFlechesParcourentLesTuiles)
+{
+    Fenetre f;
+    EXPECT_EQ(QApplication::focusWidget(), f.tuile(0));
+    for (int i = 1; i < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), f.tuile(i)) << i;
+    }
+    // Depuis l'onduleur (deuxième ligne, quatrième colonne).
+    struct Cas {
+        Qt::Key touche;
+        int arrivee;
+    };
+    const Cas cas[] = {{Qt::Key_Up, 2}, {Qt::Key_Down, 5},  {Qt::Key_Down, 8}, {Qt::Key_Left, 7},
+                       {Qt::Key_Up, 3}, {Qt::Key_Right, 4}, {Qt::Key_Up, 1}};
+    f.tuile(6)->setFocus();
+    for (const Cas &c : cas) {
+        QTest::keyClick(QApplication::focusWidget(), c.touche);
+        EXPECT_EQ(QApplication::focusWidget(), f.tuile(c.arrivee)) << c.arrivee;
+    }
+}
+
+TEST(Lanceur, ProgrammeAbsentSignaleParUnMessage)
+{
+    // Entrée, Espace et clic : chacun donne le message, jamais le silence.
+    for (int maniere = 0; maniere < 3; ++maniere) {
+        SCOPED_TRACE(maniere);
+        Fenetre f;
+        Tuile *gresil = f.tuile(4);
+        gresil->setFocus();
+        if (maniere == 0)
+            QTest::keyClick(gresil, Qt::Key_Return);
+        else if (maniere == 1)
+            QTest::keyClick(gresil, Qt::Key_Space);
+        else
+            QTest::mouseClick(gresil, Qt::LeftButton);
+        auto *message = f.bancs->findChild<QMessageBox *>(QStringLiteral("message_lancement"));
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->isVisible());
+        EXPECT_TRUE(message->text().startsWith(QStringLiteral(
+            "Le programme « Pont mixte » (gresil) ne peut pas être lancé : il n'est pas installé")))
+            << message->text().toStdString();
+        EXPECT_TRUE(message->text().contains(QDir(f.vide.path()).filePath(QStringLiteral("gresil"))));
+        EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("etat")),
+                  QStringLiteral("« Pont mixte » (gresil) ne peut pas être lancé."));
+        EXPECT_EQ(f.bancs->dernier_processus(), 0);
+        message->accept();
+    }
+}
