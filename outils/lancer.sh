@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installe ce qui manque, construit la suite et lance un programme.
 #   bash outils/lancer.sh vek
-# Sans nom de programme, propose la liste des programmes construits.
+# Sans nom de programme, ouvre le lanceur « bancs », qui montre les neuf
+# simulateurs.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$racine/outils/installer.sh"
@@ -13,15 +14,9 @@ for p in vek sodel trivon virelai orvalt gresil fenoul onduleur transfo; do
     [ -x "$racine/build/$p/$p" ] && programmes+=("$p")
 done
 
-choix="${1:-}"
-if [ -z "$choix" ]; then
-    echo "Programmes disponibles :"
-    select choix in "${programmes[@]}"; do
-        [ -n "$choix" ] && break
-    done
-fi
+choix="${1:-bancs}"
 if [ ! -x "$racine/build/$choix/$choix" ]; then
-    echo "Programme inconnu : $choix (disponibles : ${programmes[*]})" >&2
+    echo "Programme inconnu : $choix (disponibles : bancs ${programmes[*]})" >&2
     exit 2
 fi
 # Sans écran (session distante), le programme s'ouvre dans un écran virtuel.
