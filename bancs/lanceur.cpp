@@ -15,7 +15,7 @@ namespace {
 constexpr int colonnes = 4;
 constexpr double marge = 240;
 constexpr double largeur_tuile = 3900;
-constexpr double hauteur_tuile = 1740;
+constexpr double hauteur_tuile = 1830;
 constexpr double ecart = 180;
 constexpr double haut_grille = 1140;
 constexpr double hauteur_titre_groupe = 360;
