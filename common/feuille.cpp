@@ -470,3 +470,23 @@ void Feuille::paintEvent(QPaintEvent *event)
         if (e->visible() && e->limites().intersects(zone_twips))
             e->peindre(p);
 }
+
+// --- Minuteries jumelles -----------------------------------------------------
+
+void passer_la_main(QTimer *de, QTimer *a)
+{
+    de->stop();
+    if (!a->isActive())
+        a->start();
+}
+
+QColor bordure_active()
+{
+    return QColor(212, 208, 200);
+}
+
+void faire_clignoter(std::initializer_list<Bouton *> boutons, bool rouge)
+{
+    for (Bouton *b : boutons)
+        b->setFond(rouge && b->isEnabled() ? couleur_bgr(fond_alerte) : bordure_active());
+}

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QCheckBox;
@@ -213,3 +214,17 @@ private:
     Style style_ = Style::plein;
     QColor avant_plan_ = Qt::black;
 };
+
+// --- Minuteries jumelles des bancs ------------------------------------------
+// L'arbre qui scintille et les boutons Valid qui clignotent sont menés par
+// deux minuteries qui se passent la main : chaque top arrête la sienne et
+// lance l'autre.
+void passer_la_main(QTimer *de, QTimer *a);
+
+// Couleur système de la bordure d'une fenêtre active, fond des Valid éteints.
+QColor bordure_active();
+
+// Un temps du clignotement des Valid : fond rouge (255) pour chaque bouton
+// actif quand « rouge », sinon la couleur de la bordure active. Seuls les
+// boutons dont la couleur change sont repeints.
+void faire_clignoter(std::initializer_list<Bouton *> boutons, bool rouge);

@@ -39,12 +39,6 @@ QString ecrit_simple(float valeur)
     return QString::fromStdString(nombre::texte_simple(valeur));
 }
 
-// Couleur système de la bordure d'une fenêtre active, fond des Valid éteints.
-QColor bordure_active()
-{
-    return QColor(212, 208, 200);
-}
-
 } // namespace
 
 Machine1::Machine1(ProgrammeVek &programme)
@@ -404,9 +398,7 @@ void Machine1::trace_courbe_Click()
 
 void Machine1::Timer1_Timer()
 {
-    Timer1_->stop();
-    if (!Timer2_->isActive())
-        Timer2_->start();
+    passer_la_main(Timer1_, Timer2_);
     const vek::EtatRotor etat = vek::top_rotor(true, banc_.n(), programme_.caracteristiques.nn);
     rotor_->setRemplissage(couleur_bgr(static_cast<std::uint32_t>(etat.couleur)));
     if (etat.intervalle > 0) {
@@ -419,33 +411,21 @@ void Machine1::Timer1_Timer()
 
 void Machine1::Timer2_Timer()
 {
-    Timer2_->stop();
-    if (!Timer1_->isActive())
-        Timer1_->start();
+    passer_la_main(Timer2_, Timer1_);
     const vek::EtatRotor etat = vek::top_rotor(false, banc_.n(), programme_.caracteristiques.nn);
     rotor_->setRemplissage(couleur_bgr(static_cast<std::uint32_t>(etat.couleur)));
 }
 
-void Machine1::faire_clignoter(bool rouge)
-{
-    for (Bouton *b : {valid_ui_, valid_ue_, valid_ui2_})
-        b->setFond(rouge && b->isEnabled() ? couleur_bgr(fond_alerte) : bordure_active());
-}
-
 void Machine1::Timer3_Timer()
 {
-    Timer3_->stop();
-    if (!Timer4_->isActive())
-        Timer4_->start();
-    faire_clignoter(true);
+    passer_la_main(Timer3_, Timer4_);
+    faire_clignoter({valid_ui_, valid_ue_, valid_ui2_}, true);
 }
 
 void Machine1::Timer4_Timer()
 {
-    Timer4_->stop();
-    if (!Timer3_->isActive())
-        Timer3_->start();
-    faire_clignoter(false);
+    passer_la_main(Timer4_, Timer3_);
+    faire_clignoter({valid_ui_, valid_ue_, valid_ui2_}, false);
 }
 
 // --- Effets du modèle -----------------------------------------------------------

@@ -61,7 +61,6 @@ private:
     void dessiner_schema();
     void remplir_plaque();
     QLabel *afficheur_de(vek::Afficheur afficheur) const;
-    void faire_clignoter(bool rouge);
 
     ProgrammeVek &programme_;
     vek::BancCC banc_;
