@@ -50,7 +50,7 @@ Form1::Form1(ProgrammeTrivon &programme)
     creer_controles();
     creer_panneaux();
     banc_.initialise();
-    banc_.calcul_point();
+    recalculer();
 }
 
 // --- Schéma -------------------------------------------------------------------
@@ -379,14 +379,14 @@ void Form1::valid_uvek_Click()
 {
     valid_uvek_->hide();
     banc_.reglages().U = nombre::lire_nombre(choix_uvek_->text().toStdString());
-    banc_.calcul_point();
+    recalculer();
 }
 
 void Form1::valid_ue_Click()
 {
     valid_ue_->hide();
     banc_.reglages().Ue = nombre::lire_nombre(choix_ue_->text().toStdString());
-    banc_.calcul_point();
+    recalculer();
 }
 
 void Form1::valid_rc_Click()
@@ -394,7 +394,7 @@ void Form1::valid_rc_Click()
     valid_rc_->hide();
     banc_.reglages().R = nombre::lire_nombre(choix_rc_->text().toStdString());
     banc_.reglages().L = nombre::en_simple(nombre::lire_nombre(choix_lc_->text().toStdString()));
-    banc_.calcul_point();
+    recalculer();
 }
 
 bool Form1::eventFilter(QObject *objet, QEvent *evenement)
@@ -416,7 +416,7 @@ bool Form1::eventFilter(QObject *objet, QEvent *evenement)
 void Form1::bouton_inter_Click()
 {
     banc_.reglages().inter_ferme = !banc_.reglages().inter_ferme;
-    banc_.calcul_point();
+    recalculer();
 }
 
 void Form1::bouton_couplage_Click()
@@ -424,7 +424,7 @@ void Form1::bouton_couplage_Click()
     banc_.reglages().etoile = !banc_.reglages().etoile;
     aff_couplage_->setText(banc_.reglages().etoile ? QStringLiteral("couplage étoile")
                                                    : QStringLiteral("couplage triangle"));
-    banc_.calcul_point();
+    recalculer();
 }
 
 void Form1::trace_courbe_Click()
@@ -433,6 +433,18 @@ void Form1::trace_courbe_Click()
 }
 
 // --- Minuteries ---------------------------------------------------------------
+
+void Form1::recalculer()
+{
+    banc_.calcul_point();
+    // Une minuterie de l'arbre réglée pour une vitesse très basse (jusqu'à
+    // 65 s) ferait attendre la nouvelle vitesse jusqu'à son top : elle repart
+    // tout de suite à la cadence de la nouvelle vitesse.
+    const int voulu = trivon::top_arbre(true, banc_.resultats().n).intervalle;
+    for (QTimer *t : {Timer1_, Timer2_})
+        if (t->isActive() && t->remainingTime() > voulu)
+            t->start(voulu);
+}
 
 void Form1::regler_arbre(const trivon::EtatArbre &etat)
 {

@@ -53,6 +53,8 @@ private:
     void creer_panneaux();
     QLabel *appareil(const QString &nom, const QString &unite, double gauche, double haut);
     void regler_arbre(const trivon::EtatArbre &etat);
+    // calcul_point, puis l'arbre reprend sans attendre la cadence de la nouvelle vitesse.
+    void recalculer();
 
     ProgrammeTrivon &programme_;
     trivon::BancSynchrone banc_;
