@@ -246,9 +246,7 @@ void ApercuImpression::tracer_apercu()
     };
     Label_x_->setText(legende(etat_.grandeur_x));
     Label_y_->setText(legende(etat_.grandeur_y));
-    // xmax vient d'un point rangé en simple précision : ses chiffres au-delà
-    // du septième ne sont que du bruit (2.73600006103516 pour 2.736).
-    label_xmax_->setText(qs(nombre::texte_simple(static_cast<float>(etat_.xmax))));
+    label_xmax_->setText(qs(nombre::texte_nombre(etat_.xmax)));
     label_ymax_->setText(qs(nombre::texte_simple(etat_.ymax)));
 
     const courbe::Repere r = repere();

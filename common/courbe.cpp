@@ -287,16 +287,13 @@ void Courbe::tracer_points()
         trait(X, r.Y0, X, r.Y0 + 100, Qt::black);
     if (d.echelle_x_gauche) {
         label_echelle_x_->move(twips::px(*d.echelle_x_gauche), twips::px(r.Y0 + 120));
-        // Le pas peut être gardé tel que calculé, bruit de simple précision
-        // compris (0.500000059604645) ; 2, 5 ou 10 fois une puissance de dix,
-        // il s'écrit sans perte à quatre chiffres.
-        label_echelle_x_->setText(texte_quatre(etat_.pas_x));
+        label_echelle_x_->setText(qs(nombre::texte_nombre(etat_.pas_x)));
     }
     for (double Y : d.graduations_y)
         trait(r.X0 - 100, Y, r.X0, Y, Qt::black);
     if (d.echelle_y_haut) {
         label_echelle_y_->move(twips::px(r.X0 - 840), twips::px(*d.echelle_y_haut));
-        label_echelle_y_->setText(texte_quatre(etat_.pas_y));
+        label_echelle_y_->setText(qs(nombre::texte_simple(etat_.pas_y)));
     }
 }
 
