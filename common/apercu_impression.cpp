@@ -90,8 +90,11 @@ void ApercuImpression::creer_controles()
     Label_x_->setFont(legende);
     Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 180, r.Ytop - 330, 2400, 285);
     Label_y_->setFont(legende);
-    label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 900, r.Yx + 140, 900, 255);
+    // Assez large, sur une ligne, pour un xmax venu d'un point en simple
+    // précision (trivon : « 2.73600006103516 »), calé à droite sur l'axe.
+    label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 1800, r.Yx + 140, 1800, 255);
     label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label_xmax_->setWordWrap(false);
     label_ymax_ = label(QStringLiteral("label_ymax"), QStringLiteral("ymax"), r.X0 - 1020, r.Ytop - 120, 900, 255);
     label_ymax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label_echelle_x_ = label(QStringLiteral("label_echelle_x"), QString(), r.X0, r.Yx + 140, 900, 255);

@@ -112,8 +112,10 @@ void Courbe::creer_controles()
     label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label_ymax_ = label(QStringLiteral("label_ymax"), QStringLiteral("y max"), r.X0 - 840, r.Ytop - 120, 720, 255);
     label_ymax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    // Assez large pour un pas gardé tel que calculé (sodel : « 10.0000001490116 »).
-    label_echelle_x_ = label(QStringLiteral("label_echelle_x"), QString(), r.X0, r.Yx + 120, 1500, 255);
+    // Assez large, sur une ligne, pour un pas gardé tel que calculé (sodel :
+    // « 10.0000001490116 », trivon : « 0.500000059604645 »).
+    label_echelle_x_ = label(QStringLiteral("label_echelle_x"), QString(), r.X0, r.Yx + 120, 1800, 255);
+    label_echelle_x_->setWordWrap(false);
     label_echelle_y_ = label(QStringLiteral("label_echelle_y"), QString(), r.X0 - 840, r.Yx, 720, 255);
     label_echelle_y_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 

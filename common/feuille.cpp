@@ -473,6 +473,8 @@ void Feuille::paintEvent(QPaintEvent *event)
 
 // --- Minuteries jumelles -----------------------------------------------------
 
+namespace minuteries {
+
 void passer_la_main(QTimer *de, QTimer *a)
 {
     de->stop();
@@ -490,3 +492,5 @@ void faire_clignoter(std::initializer_list<Bouton *> boutons, bool rouge)
     for (Bouton *b : boutons)
         b->setFond(rouge && b->isEnabled() ? couleur_bgr(fond_alerte) : bordure_active());
 }
+
+} // namespace minuteries

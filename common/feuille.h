@@ -219,6 +219,8 @@ private:
 // L'arbre qui scintille et les boutons Valid qui clignotent sont menés par
 // deux minuteries qui se passent la main : chaque top arrête la sienne et
 // lance l'autre.
+namespace minuteries {
+
 void passer_la_main(QTimer *de, QTimer *a);
 
 // Couleur système de la bordure d'une fenêtre active, fond des Valid éteints.
@@ -228,3 +230,5 @@ QColor bordure_active();
 // actif quand « rouge », sinon la couleur de la bordure active. Seuls les
 // boutons dont la couleur change sont repeints.
 void faire_clignoter(std::initializer_list<Bouton *> boutons, bool rouge);
+
+} // namespace minuteries

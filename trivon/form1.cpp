@@ -458,26 +458,26 @@ void Form1::regler_arbre(const trivon::EtatArbre &etat)
 
 void Form1::Timer1_Timer()
 {
-    passer_la_main(Timer1_, Timer2_);
+    minuteries::passer_la_main(Timer1_, Timer2_);
     regler_arbre(trivon::top_arbre(true, banc_.resultats().n));
 }
 
 void Form1::Timer2_Timer()
 {
-    passer_la_main(Timer2_, Timer1_);
+    minuteries::passer_la_main(Timer2_, Timer1_);
     regler_arbre(trivon::top_arbre(false, banc_.resultats().n));
 }
 
 void Form1::Timer3_Timer()
 {
-    passer_la_main(Timer3_, Timer4_);
-    faire_clignoter({valid_uvek_, valid_ue_, valid_rc_}, true);
+    minuteries::passer_la_main(Timer3_, Timer4_);
+    minuteries::faire_clignoter({valid_uvek_, valid_ue_, valid_rc_}, true);
 }
 
 void Form1::Timer4_Timer()
 {
-    passer_la_main(Timer4_, Timer3_);
-    faire_clignoter({valid_uvek_, valid_ue_, valid_rc_}, false);
+    minuteries::passer_la_main(Timer4_, Timer3_);
+    minuteries::faire_clignoter({valid_uvek_, valid_ue_, valid_rc_}, false);
 }
 
 // --- Effets du modèle -----------------------------------------------------------

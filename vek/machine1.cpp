@@ -398,7 +398,7 @@ void Machine1::trace_courbe_Click()
 
 void Machine1::Timer1_Timer()
 {
-    passer_la_main(Timer1_, Timer2_);
+    minuteries::passer_la_main(Timer1_, Timer2_);
     const vek::EtatRotor etat = vek::top_rotor(true, banc_.n(), programme_.caracteristiques.nn);
     rotor_->setRemplissage(couleur_bgr(static_cast<std::uint32_t>(etat.couleur)));
     if (etat.intervalle > 0) {
@@ -411,21 +411,21 @@ void Machine1::Timer1_Timer()
 
 void Machine1::Timer2_Timer()
 {
-    passer_la_main(Timer2_, Timer1_);
+    minuteries::passer_la_main(Timer2_, Timer1_);
     const vek::EtatRotor etat = vek::top_rotor(false, banc_.n(), programme_.caracteristiques.nn);
     rotor_->setRemplissage(couleur_bgr(static_cast<std::uint32_t>(etat.couleur)));
 }
 
 void Machine1::Timer3_Timer()
 {
-    passer_la_main(Timer3_, Timer4_);
-    faire_clignoter({valid_ui_, valid_ue_, valid_ui2_}, true);
+    minuteries::passer_la_main(Timer3_, Timer4_);
+    minuteries::faire_clignoter({valid_ui_, valid_ue_, valid_ui2_}, true);
 }
 
 void Machine1::Timer4_Timer()
 {
-    passer_la_main(Timer4_, Timer3_);
-    faire_clignoter({valid_ui_, valid_ue_, valid_ui2_}, false);
+    minuteries::passer_la_main(Timer4_, Timer3_);
+    minuteries::faire_clignoter({valid_ui_, valid_ue_, valid_ui2_}, false);
 }
 
 // --- Effets du modèle -----------------------------------------------------------
