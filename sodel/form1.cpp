@@ -24,12 +24,6 @@ constexpr double largeur_fenetre = 12300, hauteur_fenetre = 5760;
 constexpr double y_fil[4] = {1500, 2200, 2900, 3500};
 constexpr double x_onduleur = 2520, x_moteur = 6900, x_moteur_fin = 8700, x_charge = 10000;
 
-// Couleur système de la bordure d'une fenêtre active, fond des Valid éteints.
-QColor bordure_active()
-{
-    return QColor(212, 208, 200);
-}
-
 const QColor rouge_fil(255, 0, 0);
 const QColor fond_boite(235, 235, 235);
 
@@ -394,40 +388,26 @@ void Form1::colorer_arbre(const QColor &tourne)
 
 void Form1::Timer1_Timer()
 {
-    Timer1_->stop();
-    if (!Timer2_->isActive())
-        Timer2_->start();
+    minuteries::passer_la_main(Timer1_, Timer2_);
     colorer_arbre(QColor(255, 0, 0));
 }
 
 void Form1::Timer2_Timer()
 {
-    Timer2_->stop();
-    if (!Timer1_->isActive())
-        Timer1_->start();
+    minuteries::passer_la_main(Timer2_, Timer1_);
     colorer_arbre(QColor(192, 0, 0));
-}
-
-void Form1::faire_clignoter(bool rouge)
-{
-    for (Bouton *b : {valid_f_, valid_T_})
-        b->setFond(rouge && b->isEnabled() ? QColor(255, 0, 0) : bordure_active());
 }
 
 void Form1::Timer3_Timer()
 {
-    Timer3_->stop();
-    if (!Timer4_->isActive())
-        Timer4_->start();
-    faire_clignoter(true);
+    minuteries::passer_la_main(Timer3_, Timer4_);
+    minuteries::faire_clignoter({valid_f_, valid_T_}, true);
 }
 
 void Form1::Timer4_Timer()
 {
-    Timer4_->stop();
-    if (!Timer3_->isActive())
-        Timer3_->start();
-    faire_clignoter(false);
+    minuteries::passer_la_main(Timer4_, Timer3_);
+    minuteries::faire_clignoter({valid_f_, valid_T_}, false);
 }
 
 // --- Effets du modèle ------------------------------------------------------------------

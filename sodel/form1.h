@@ -64,7 +64,6 @@ private:
     void dessiner_schema();
     void creer_controles();
     QWidget *afficheur_de(sodel::Afficheur afficheur) const;
-    void faire_clignoter(bool rouge);
     void colorer_arbre(const QColor &tourne);
 
     ProgrammeSodel &programme_;
