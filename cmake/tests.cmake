@@ -19,3 +19,17 @@ function(bancs_test nom)
     # ASAN_OPTIONS vient de l'environnement de ctest (outils/tester.sh).
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${T_PROPRIETES})
 endfunction()
+
+# bancs_outil(NOM SOURCES fichiers... LIENS bibliothèques...)
+# Un outil de développeur (captures d'écran, mesures) : construit seulement à
+# la demande, par sa cible ou par la cible « outils » qui les regroupe toutes
+# (outils/captures.sh), pour que la construction des tests ne le paie pas.
+if(NOT TARGET outils)
+  add_custom_target(outils)
+endif()
+function(bancs_outil nom)
+  cmake_parse_arguments(T "" "" "SOURCES;LIENS" ${ARGN})
+  add_executable(${nom} EXCLUDE_FROM_ALL ${T_SOURCES})
+  target_link_libraries(${nom} PRIVATE ${T_LIENS})
+  add_dependencies(outils ${nom})
+endfunction()

@@ -6,7 +6,7 @@ set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$racine/outils/installer.sh"
 cmake -S "$racine" -B "$racine/build" > /dev/null
-cmake --build "$racine/build" -j"$(nproc)"
+cmake --build "$racine/build" --target outils -j"$(nproc)"
 mkdir -p "$racine/captures"
 find "$racine/build/tests" -type f -name 'captures_*' -perm -u+x | sort | while read -r outil; do
     xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$outil" "$racine/captures"
