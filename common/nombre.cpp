@@ -25,7 +25,17 @@ std::string texte_general(double valeur, int chiffres)
         std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::general, chiffres);
     if (erreur != std::errc())
         return "0";
-    return std::string(tampon, fin);
+    std::string texte(tampon, fin);
+    // Tout près du plus grand double, l'arrondi à 15 chiffres le dépasse
+    // (1.79769313486232e+308) et le texte se relirait 0 : on écrit alors la
+    // forme la plus courte qui se relit exactement.
+    if (lire_nombre(texte) == 0.0) {
+        const auto [fin_exacte, erreur_exacte] = std::to_chars(tampon, tampon + sizeof tampon, valeur);
+        if (erreur_exacte != std::errc())
+            return "0";
+        texte.assign(tampon, fin_exacte);
+    }
+    return texte;
 }
 
 } // namespace
