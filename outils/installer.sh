@@ -2,12 +2,13 @@
 # Installe ce qui manque pour construire et tester la suite sur une Debian 12 :
 # compilateur, CMake, Qt 6, GoogleTest, polices Liberation, Xvfb, et de quoi
 # installer et empaqueter la suite (rendu des icônes, validation des entrées
-# de menu et de la fiche AppStream, dépendances du paquet Debian).
+# de menu et de la fiche AppStream, dépendances du paquet Debian), et clang
+# pour le fuzzing par libFuzzer (outils/fuzz.sh).
 # Ne fait rien (et très vite) quand tout est déjà là.
 set -euo pipefail
 
 paquets=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libbenchmark-dev
-         fonts-liberation xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev)
+         fonts-liberation xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev clang)
 
 manquants=()
 for p in "${paquets[@]}"; do

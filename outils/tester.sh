@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installe ce qui manque, construit la suite et passe tous les tests, une fois
-# normalement puis une fois sous AddressSanitizer et UndefinedBehaviorSanitizer.
+# normalement puis une fois sous AddressSanitizer et UndefinedBehaviorSanitizer,
+# puis fuzze la lecture et l'écriture des nombres et l'enregistreur (outils/fuzz.sh).
 #   bash outils/tester.sh
 # Sort en erreur au premier échec.
 set -euo pipefail
@@ -22,3 +23,7 @@ echo "== Construction et tests sous AddressSanitizer et UndefinedBehaviorSanitiz
 cmake -S "$racine" -B "$racine/build-sanitiseurs" -DCMAKE_BUILD_TYPE=Debug -DBANCS_SANITISEURS=ON > /dev/null
 cmake --build "$racine/build-sanitiseurs" -j"$coeurs"
 (cd "$racine/build-sanitiseurs" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$coeurs")
+
+echo "== Fuzzing par libFuzzer =="
+bash "$racine/outils/fuzz.sh"
+echo "== Tout est passé : tests, tests sous sanitiseurs et fuzzing =="

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Fuzzing par libFuzzer (clang) des fonctions sans Qt qui lisent et écrivent
+# les nombres et disposent les courbes enregistrées :
+#   bash outils/fuzz.sh [secondes par cible, 20 par défaut]
+# Chaque cible part de son corpus de graines (fuzz/corpus/<cible>, jamais
+# modifié) ; ce qu'elle découvre va dans build-fuzz/corpus/<cible>. Un plantage,
+# une fuite, un comportement indéfini ou une exécution de plus de 5 s arrête
+# tout, sort en erreur et laisse l'entrée fautive dans build-fuzz/.
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+duree="${1:-20}"
+sortie="$racine/build-fuzz"
+mkdir -p "$sortie"
+drapeaux=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined,float-cast-overflow
+          -fno-sanitize-recover=all -I"$racine/common")
+
+debut=$SECONDS
+pids=()
+for cible in lire_nombre texte_nombre courbe; do
+    sources=("$racine/fuzz/$cible.cpp" "$racine/common/nombre.cpp")
+    if [ "$cible" = courbe ]; then
+        sources+=("$racine/common/courbe_enregistree.cpp" "$racine/common/arrondi.cpp")
+    fi
+    clang++ "${drapeaux[@]}" "${sources[@]}" -o "$sortie/fuzz_$cible" &
+    pids+=($!)
+done
+for pid in "${pids[@]}"; do
+    wait "$pid"
+done
+echo "Fuzzing : cibles construites par clang en $((SECONDS - debut)) s"
+
+for cible in lire_nombre texte_nombre courbe; do
+    mkdir -p "$sortie/corpus/$cible"
+    debut=$SECONDS
+    if ! (cd "$sortie" && "./fuzz_$cible" -max_total_time="$duree" -timeout=5 -max_len=4096 \
+            -print_final_stats=1 "corpus/$cible" "$racine/fuzz/corpus/$cible" > "fuzz_$cible.log" 2>&1); then
+        tail -n 40 "$sortie/fuzz_$cible.log"
+        echo "Fuzzing : ÉCHEC de $cible (journal : build-fuzz/fuzz_$cible.log)"
+        exit 1
+    fi
+    executions="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$sortie/fuzz_$cible.log" | grep -o '[0-9]*$')"
+    echo "Fuzzing : $cible, $executions entrées en $((SECONDS - debut)) s, sans défaut"
+done
+echo "Fuzzing : les trois cibles ont tenu ($duree s chacune)."
