@@ -1,0 +1,13 @@
+// Endurance de fenoul : 10^5 tops de l'oscilloscope, une grandeur sur chaque
+// voie, sans que la mémoire en usage croisse après la mise en régime.
+#include "endurance.h"
+#include "redressement.h"
+
+TEST(EnduranceFenoul, LaMemoireResteStableAuFilDesTops)
+{
+    Redressement w;
+    w.show();
+    essai::tracer_sur_toutes_les_voies(w);
+    w.Timer1()->stop(); // les tops sont appelés ici
+    essai::endurance([&] { w.Timer1_Timer(); });
+}

@@ -1,0 +1,13 @@
+// Endurance de onduleur : 10^5 tops de l'oscilloscope, une grandeur sur chaque
+// voie, sans que la mémoire en usage croisse après la mise en régime.
+#include "endurance.h"
+#include "onduleur.h"
+
+TEST(EnduranceOnduleur, LaMemoireResteStableAuFilDesTops)
+{
+    Onduleur w;
+    w.show();
+    essai::tracer_sur_toutes_les_voies(w);
+    w.Timer1()->stop(); // les tops sont appelés ici
+    essai::endurance([&] { w.Timer1_Timer(); });
+}

@@ -1,0 +1,12 @@
+// Endurance de virelai : le champ tournant animé pendant 10^5 tops, sans que
+// la mémoire en usage croisse après la mise en régime.
+#include "endurance.h"
+#include "fenetre_virelai.h"
+
+TEST(EnduranceVirelai, LaMemoireResteStableAuFilDesTops)
+{
+    Virelai w;
+    w.Timer1()->stop(); // les tops sont appelés ici
+    w.show();
+    essai::endurance([&] { w.Timer1_Timer(); });
+}
