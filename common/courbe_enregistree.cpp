@@ -3,6 +3,7 @@
 #include "arrondi.h"
 #include "nombre.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -245,7 +246,13 @@ std::optional<Segment> couper(const Segment &s, const Segment &cadre)
                 t1 = t;
         }
     }
-    return Segment{s.x1 + t0 * dx, s.y1 + t0 * dy, s.x1 + t1 * dx, s.y1 + t1 * dy};
+    // Pour un segment démesuré (1e18 twips), s.x1 + t dx garde une erreur
+    // d'arrondi de l'ordre de dizaines de twips : les extrémités sont
+    // ramenées sur le bord qu'elles ne peuvent pas dépasser.
+    const auto dans_x = [&](double x) { return std::clamp(x, cadre.x1, cadre.x2); };
+    const auto dans_y = [&](double y) { return std::clamp(y, cadre.y1, cadre.y2); };
+    return Segment{dans_x(s.x1 + t0 * dx), dans_y(s.y1 + t0 * dy), dans_x(s.x1 + t1 * dx),
+                   dans_y(s.y1 + t1 * dy)};
 }
 
 } // namespace

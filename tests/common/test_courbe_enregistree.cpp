@@ -420,6 +420,24 @@ TEST(Ajustement, UnPolynomeQuiSEnvoleNeSortJamaisDuCadre)
     EXPECT_TRUE(courbe::tracer_polynome({1e300, 1e300, 1e300}, 1000, 9000, 500, cadre).empty());
 }
 
+TEST(Ajustement, UnSegmentDemesureEstCoupeExactementAuCadre)
+{
+    // Trouvé par le fuzzing : une marque à x = -1.78e20 twips (abscisse
+    // enregistrée très négative), des pas de 1.78e18 twips. Le dernier
+    // segment, long de ~1e18, traverse le cadre ; sa découpe calculée
+    // laissait une extrémité à y = 8704, 64 twips sous le cadre.
+    const courbe::Segment cadre{0, 0, 11520, 8640};
+    const std::vector<double> c{-3180.9975528753716, 0.99230903688166405, 5.5868842832609494e-21};
+    const auto segments = courbe::tracer_polynome(c, -1.7761403074961732e20, 9622, 690, cadre);
+    ASSERT_FALSE(segments.empty());
+    for (const courbe::Segment &seg : segments) {
+        for (double v : {seg.x1, seg.x2})
+            EXPECT_TRUE(v >= 0 && v <= 11520) << v;
+        for (double v : {seg.y1, seg.y2})
+            EXPECT_TRUE(v >= 0 && v <= 8640) << v;
+    }
+}
+
 // --- Lecture des coordonnées ------------------------------------------------------
 
 TEST(Lecture, CoordonneesAuMilieuDuGraphe)
