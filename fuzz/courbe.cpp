@@ -91,9 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
             exiger(std::isfinite(s.x1) && std::isfinite(s.y1) && std::isfinite(s.x2) && std::isfinite(s.y2),
                    "segment non fini");
             for (double a : {s.x1, s.x2})
-                exiger(a >= cadre.x1 - 1e-6 && a <= cadre.x2 + 1e-6, "segment hors du cadre");
+                exiger(a >= cadre.x1 && a <= cadre.x2, "segment hors du cadre");
             for (double a : {s.y1, s.y2})
-                exiger(a >= cadre.y1 - 1e-6 && a <= cadre.y2 + 1e-6, "segment hors du cadre");
+                exiger(a >= cadre.y1 && a <= cadre.y2, "segment hors du cadre");
         }
     }
     return 0;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstddef>
