@@ -10,7 +10,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -61,17 +60,9 @@ ApercuImpression::ApercuImpression(const courbe::CourbeEnregistree &etat, const 
     setMouseTracking(true);
 
     montrer_message = [this](const QString &texte) {
-        QMessageBox::information(this, QStringLiteral("Aperçu avant impression"), texte);
+        message_information(QStringLiteral("Aperçu avant impression"), texte);
     };
     imprimante_disponible = [] { return !imprimante_du_systeme().isNull(); };
-    demander_fichier_pdf = [this]() -> QString {
-        QString chemin = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Aucune imprimante : enregistrer la page en PDF"),
-            QDir::home().filePath(QStringLiteral("courbe.pdf")), QStringLiteral("Document PDF (*.pdf)"));
-        if (!chemin.isEmpty() && !chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            chemin += QStringLiteral(".pdf");
-        return chemin;
-    };
     creer_controles();
 }
 
@@ -90,8 +81,8 @@ void ApercuImpression::creer_controles()
     Label_x_->setFont(legende);
     Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 180, r.Ytop - 330, 2400, 285);
     Label_y_->setFont(legende);
-    // Assez large, sur une ligne, pour un xmax venu d'un point en simple
-    // précision (trivon : « 2.73600006103516 »), calé à droite sur l'axe.
+    // Assez large, sur une ligne, pour un xmax en simple précision écrit en
+    // entier (jusqu'à neuf chiffres), calé à droite sur l'axe.
     label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 1800, r.Yx + 140, 1800, 255);
     label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label_xmax_->setWordWrap(false);
@@ -199,9 +190,36 @@ void ApercuImpression::impression_Click()
         return;
     }
     // Pas d'imprimante (courant sur un ordinateur portable) : la page en PDF.
-    const QString chemin = demander_fichier_pdf();
+    if (demander_fichier_pdf)
+        enregistrer_page(demander_fichier_pdf());
+    else
+        ouvrir_choix_fichier();
+}
+
+void ApercuImpression::ouvrir_choix_fichier()
+{
+    // Boîte sur le tas, enfant de l'aperçu et ouverte sans boucle d'attente :
+    // fermer l'aperçu pendant le choix la détruit proprement avec lui, et la
+    // suite (l'enregistrement) n'est plus appelée.
+    auto *boite = new QFileDialog(this, QStringLiteral("Aucune imprimante : enregistrer la page en PDF"),
+                                  QDir::home().filePath(QStringLiteral("courbe.pdf")),
+                                  QStringLiteral("Document PDF (*.pdf)"));
+    boite->setObjectName(QStringLiteral("choix_fichier_pdf"));
+    boite->setAcceptMode(QFileDialog::AcceptSave);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    connect(boite, &QFileDialog::fileSelected, this, [this](const QString &choisi) {
+        QString chemin = choisi;
+        if (!chemin.isEmpty() && !chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            chemin += QStringLiteral(".pdf");
+        enregistrer_page(chemin);
+    });
+    boite->open();
+}
+
+void ApercuImpression::enregistrer_page(const QString &chemin)
+{
     if (chemin.isEmpty())
-        return;
+        return; // l'élève a renoncé
     if (enregistrer_pdf(chemin))
         montrer_message(QStringLiteral("Aucune imprimante n'est installée. La page a été enregistrée au format "
                                        "PDF dans le fichier :\n%1")
@@ -249,7 +267,9 @@ void ApercuImpression::tracer_apercu()
     };
     Label_x_->setText(legende(etat_.grandeur_x));
     Label_y_->setText(legende(etat_.grandeur_y));
-    label_xmax_->setText(qs(nombre::texte_nombre(etat_.xmax)));
+    // xmax vient d'une abscisse rangée en simple précision : écrite au plus
+    // court qui redonne le même float (0.1, et non 0.100000001490116).
+    label_xmax_->setText(qs(nombre::texte_simple_court(nombre::en_simple(etat_.xmax))));
     label_ymax_->setText(qs(nombre::texte_simple(etat_.ymax)));
 
     const courbe::Repere r = repere();

@@ -54,7 +54,10 @@ public:
     // Ce qui parle à l'élève et au système ; les tests les remplacent.
     std::function<void(const QString &)> montrer_message;
     std::function<bool()> imprimante_disponible;
-    std::function<QString()> demander_fichier_pdf; // vide : l'élève a renoncé
+    // Chemin du PDF, chaîne vide si l'élève renonce. Sans cette fonction (le
+    // cas du programme), la boîte de choix du fichier, « choix_fichier_pdf »,
+    // s'ouvre sans bloquer et l'enregistrement suit son acceptation.
+    std::function<QString()> demander_fichier_pdf;
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -64,6 +67,8 @@ private:
     void tracer_marques(const courbe::Disposition &d);
     void tracer_grille(const courbe::Repere &r, const courbe::Disposition &d);
     void legende_interpol(bool dessiner);
+    void ouvrir_choix_fichier();
+    void enregistrer_page(const QString &chemin);
 
     const courbe::CourbeEnregistree &etat_;
     const courbe::Variante &variante_;

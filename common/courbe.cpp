@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -45,7 +44,7 @@ Courbe::Courbe(courbe::CourbeEnregistree &etat, const courbe::Variante &variante
 {
     setAttribute(Qt::WA_DeleteOnClose);
     montrer_message = [this](const QString &texte) {
-        QMessageBox::information(this, QStringLiteral("Tracé d'une courbe"), texte);
+        message_information(QStringLiteral("Tracé d'une courbe"), texte);
     };
     creer_controles();
 }

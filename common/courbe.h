@@ -49,7 +49,7 @@ public:
     int pos_x(int i) const { return pos_x_.at(static_cast<std::size_t>(i)); }
     int pos_y(int i) const { return pos_y_.at(static_cast<std::size_t>(i)); }
 
-    // Message à l'élève (boîte modale avec OK) ; les tests le remplacent.
+    // Message à l'élève (boîte avec OK, sans bloquer) ; les tests le remplacent.
     std::function<void(const QString &)> montrer_message;
 
 protected:

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -295,6 +296,15 @@ QTimer *Feuille::minuterie(const QString &nom, int intervalle, bool active)
     if (active)
         t->start();
     return t;
+}
+
+QMessageBox *Feuille::message_information(const QString &titre, const QString &texte)
+{
+    auto *boite = new QMessageBox(QMessageBox::Information, titre, texte, QMessageBox::Ok, this);
+    boite->setObjectName(QStringLiteral("message"));
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    boite->open();
+    return boite;
 }
 
 Ligne *Feuille::ligne(const QString &nom, double x1, double y1, double x2, double y2, QColor couleur,

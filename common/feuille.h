@@ -24,6 +24,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QPainter;
 class QTimer;
 class Feuille;
@@ -163,6 +164,13 @@ public:
     QGroupBox *cadre(const QString &nom, const QString &legende, double gauche, double haut, double largeur,
                      double hauteur);
     QTimer *minuterie(const QString &nom, int intervalle, bool active);
+
+    // Message à l'élève, avec OK, sans bloquer : la boîte, nommée « message »,
+    // est modale pour cette fenêtre seulement et lui appartient. Si la fenêtre
+    // se ferme (ou est détruite) pendant que la boîte est ouverte, la boîte
+    // part avec elle ; une boîte locale sur la pile serait alors détruite deux
+    // fois.
+    QMessageBox *message_information(const QString &titre, const QString &texte);
 
     Ligne *ligne(const QString &nom, double x1, double y1, double x2, double y2, QColor couleur = Qt::black,
                  int largeur = 1);

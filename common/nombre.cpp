@@ -96,6 +96,29 @@ std::string texte_simple(float valeur)
     return texte_general(static_cast<double>(valeur), 7);
 }
 
+std::string texte_simple_court(float valeur)
+{
+    if (!std::isfinite(valeur))
+        return "0";
+    char tampon[64];
+    for (int chiffres = 1; chiffres <= 9; ++chiffres) {
+        const auto [fin, erreur] = std::to_chars(tampon, tampon + sizeof tampon, valeur,
+                                                 std::chars_format::scientific, chiffres - 1);
+        if (erreur != std::errc())
+            break;
+        float relu = 0.0f;
+        const auto [ptr, err_lu] = std::from_chars(tampon, fin, relu);
+        if (err_lu != std::errc() || relu != valeur)
+            continue;
+        // La même décimale, relue en double, s'écrit sans bruit à 15 chiffres.
+        double decimal = 0.0;
+        std::from_chars(tampon, fin, decimal);
+        return texte_nombre(decimal);
+    }
+    // Neuf chiffres suffisent toujours pour un float fini.
+    return texte_nombre(static_cast<double>(valeur));
+}
+
 } // namespace nombre
 
 namespace nombre {

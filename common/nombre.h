@@ -21,6 +21,12 @@ std::string texte_nombre(double valeur);
 // (0.3 et non 0.300000011920929).
 std::string texte_simple(float valeur);
 
+// Texte le plus court (au plus 9 chiffres significatifs) qui, relu en simple
+// précision, redonne exactement la valeur : 0.1 pour le float le plus proche
+// de 0.1, 1.0000001 pour le float qui suit 1. Même écriture que texte_nombre
+// (pas d'exposant entre 10⁻⁴ et 10¹⁵). Une valeur non finie s'écrit "0".
+std::string texte_simple_court(float valeur);
+
 } // namespace nombre
 
 namespace nombre {

@@ -80,7 +80,9 @@ void BancTransfo::calculer(bool apres_fusible)
     effets_.afficher(Afficheur::p2, arrondi::quatre_chif_sign(res_.P2));
 
     // 9. Fusible : strictement au-delà du seuil, une seule fois par action.
-    if (res_.I1 > I1_fusible && !apres_fusible)
+    // Il fond sur l'intensité en valeur absolue : une tension négative fait
+    // passer le même courant, de sens opposé.
+    if (std::fabs(res_.I1) > I1_fusible && !apres_fusible)
         fondre_fusible();
 }
 

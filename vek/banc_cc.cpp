@@ -194,12 +194,14 @@ void BancCC::affichage_mesure()
 
 void BancCC::controle_limites()
 {
-    if (Ii_ > 2.0 * c_.Iin) {
+    // Chaque limite porte sur la grandeur en valeur absolue : un courant ou
+    // une vitesse de sens inverse abîme la machine tout autant.
+    if (std::fabs(Ii_) > 2.0 * c_.Iin) {
         alerte(Afficheur::Ii, texte_surintensite_induit);
         ouvre_induit();
         remise_rheostat();
     }
-    if (Ie_ > 2.0 * static_cast<double>(c_.Ien)) {
+    if (std::fabs(Ie_) > 2.0 * static_cast<double>(c_.Ien)) {
         alerte(Afficheur::Ie, texte_surintensite_inducteur);
         // Le réglage Ue reste : le prochain calcul le reprendra si l'élève ne
         // valide pas le 0 écrit dans la saisie.
@@ -207,7 +209,7 @@ void BancCC::controle_limites()
         Ie_ = 0.0;
         effets_.ecrire_choixUe("0");
     }
-    if (static_cast<double>(n_) > 3.0 * c_.nn) {
+    if (std::fabs(static_cast<double>(n_)) > 3.0 * c_.nn) {
         alerte(Afficheur::n, texte_survitesse);
         ouvre_induit();
     }
@@ -256,9 +258,9 @@ void BancCC::Interinduit_Click()
     inter1_ferme_ = !inter1_ferme_;
     affichage_mesure();
     // Fermeture sous une tension qui ferait passer plus de cinq fois le courant
-    // nominal au démarrage (Ui / Ri) : refusée.
+    // nominal au démarrage (Ui / Ri) : refusée, quel que soit le sens.
     const double Ri = c_.Ri;
-    if (inter1_ferme_ && r_.Ui > 5.0 * Ri * c_.Iin) {
+    if (inter1_ferme_ && std::fabs(r_.Ui) > 5.0 * Ri * c_.Iin) {
         effets_.afficher(Afficheur::Ii, arrondi::trois_chif_sign(r_.Ui / Ri));
         alerte(Afficheur::Ii, texte_demarrage);
         inter1_ferme_ = false;

@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -585,4 +587,121 @@ TEST(Impression, UnFichierImpossibleAEcrireEstSignale)
     essai::cliquer(a, "impression");
     ASSERT_EQ(b.messages.size(), 1u);
     EXPECT_TRUE(b.messages[0].contains("n'a pas pu être écrit"));
+}
+
+// --- xmax de l'aperçu ----------------------------------------------------------------
+
+TEST(Apercu, XmaxEcritAuPlusCourtCommeLeFloatEnregistre)
+{
+    const struct {
+        const char *abscisse, *attendu;
+    } cas[] = {
+        {"0.1", "0.1"}, // et non 0.100000001490116
+        {"2.736", "2.736"},
+        {"1.0000001", "1.0000001"}, // le float qui suit 1, distinct de 1
+        {"220", "220"},
+        {"123456789", "123456790"}, // rangé 123456792 en simple précision
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.abscisse);
+        Banc b;
+        ApercuImpression *a = apercu_avec(b, {{c.abscisse, "0.1"}});
+        EXPECT_EQ(texte(a, "label_xmax"), c.attendu);
+        EXPECT_EQ(texte(a, "label_ymax"), "0.1");
+    }
+}
+
+// --- Boîtes encore ouvertes quand leur fenêtre disparaît ------------------------------
+
+namespace {
+
+enum class Boite { message_enregistreur, message_apercu, fichier_pdf };
+
+// Ouvre la boîte demandée telle que le programme la montre (sans les
+// remplacements des tests) et rend la fenêtre qui la porte.
+Feuille *ouvrir_boite(Banc &b, Boite quoi)
+{
+    Courbe *c = b.traceur->ouvrir_courbe();
+    choisir(c, "choix_x", 0);
+    choisir(c, "choix_y", 2);
+    essai::cliquer(c, "valid");
+    if (quoi == Boite::message_enregistreur) {
+        for (int i = 1; i <= courbe::capacite + 1; ++i) // le 101e point : liste pleine
+            placer(b, c, std::to_string(i).c_str(), "1249");
+        return c;
+    }
+    placer(b, c, "220", "1249"); // un seul point : pas d'ajustement possible
+    essai::cliquer(c, "impression");
+    ApercuImpression *a = b.traceur->ouvrir_apercu();
+    a->Timer1_Timer();
+    if (quoi == Boite::message_apercu) {
+        essai::cliquer(a, "interpol");
+    } else {
+        a->imprimante_disponible = [] { return false; };
+        essai::cliquer(a, "impression");
+    }
+    return a;
+}
+
+} // namespace
+
+TEST(Boites, LaFenetreDisparaitAvecSaBoiteOuverte)
+{
+    // Fermée par code (elle se détruit alors d'elle-même) ou détruite comme à
+    // la sortie du programme : la boîte part avec sa fenêtre, une seule fois.
+    const struct {
+        Boite quoi;
+        const char *nom_boite;
+        bool detruire;
+    } cas[] = {
+        {Boite::message_enregistreur, "message", false}, {Boite::message_enregistreur, "message", true},
+        {Boite::message_apercu, "message", false},       {Boite::message_apercu, "message", true},
+        {Boite::fichier_pdf, "choix_fichier_pdf", false}, {Boite::fichier_pdf, "choix_fichier_pdf", true},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(std::string(c.nom_boite) + (c.detruire ? ", fenêtre détruite" : ", fenêtre fermée") + " (" +
+                     std::to_string(static_cast<int>(c.quoi)) + ")");
+        Banc b;
+        QPointer<Feuille> fenetre = ouvrir_boite(b, c.quoi);
+        ASSERT_FALSE(fenetre.isNull());
+        QPointer<QWidget> boite = fenetre->findChild<QWidget *>(QString::fromUtf8(c.nom_boite));
+        ASSERT_FALSE(boite.isNull());
+        EXPECT_TRUE(boite->isVisible());
+        EXPECT_TRUE(fenetre->isVisible()); // le programme n'attend pas la réponse
+        if (c.detruire)
+            delete fenetre.data();
+        else
+            fenetre->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(fenetre.isNull());
+        EXPECT_TRUE(boite.isNull());
+    }
+}
+
+TEST(Boites, LeFichierChoisiDansLaBoiteRecoitLaPage)
+{
+    // Un seul cas : chaque page PDF coûte plusieurs secondes.
+    const struct {
+        const char *choisi, *ecrit;
+    } cas[] = {
+        {"page", "page.pdf"}, // l'extension est ajoutée
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.choisi);
+        Banc b;
+        QTemporaryDir dossier;
+        ASSERT_TRUE(dossier.isValid());
+        auto *a = static_cast<ApercuImpression *>(ouvrir_boite(b, Boite::fichier_pdf));
+        auto *boite = essai::controle<QFileDialog>(a, "choix_fichier_pdf");
+        ASSERT_NE(boite, nullptr);
+        boite->selectFile(dossier.filePath(QString::fromUtf8(c.choisi)));
+        static_cast<QDialog *>(boite)->accept(); // comme le bouton « Enregistrer »
+        const QString chemin = dossier.filePath(QString::fromUtf8(c.ecrit));
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+        auto *message = essai::controle<QMessageBox>(a, "message");
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->text().contains(chemin)) << message->text().toStdString();
+    }
 }

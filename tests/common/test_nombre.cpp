@@ -80,6 +80,33 @@ TEST(TexteSimple, SeptChiffresPourLaSimplePrecision)
     EXPECT_EQ(texte_simple(0.15f), "0.15");
 }
 
+TEST(TexteSimpleCourt, LePlusCourtQuiRedonneLeMemeFloat)
+{
+    const struct {
+        float valeur;
+        const char *attendu;
+    } cas[] = {
+        {0.1f, "0.1"}, // et non 0.100000001490116
+        {2.736f, "2.736"},
+        {-0.1f, "-0.1"},
+        {220.0f, "220"},
+        {1.00000012f, "1.0000001"},   // le float qui suit 1 : sept chiffres ne suffisent pas
+        {16777216.0f, "16777216"},    // 2^24, écrit en entier
+        {123456789.0f, "123456790"},  // rangé 123456792 ; huit chiffres le retrouvent
+        {0.0001f, "0.0001"},
+        {0.00001f, "1e-05"},
+        {3.40282347e38f, "3.4028235e+38"}, // le plus grand float
+        {0.0f, "0"},
+        {-0.0f, "0"},
+        {std::numeric_limits<float>::quiet_NaN(), "0"},
+        {-std::numeric_limits<float>::infinity(), "0"},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.attendu);
+        EXPECT_EQ(texte_simple_court(c.valeur), c.attendu);
+    }
+}
+
 TEST(Conversions, SimplePrecisionEtEntierGardes)
 {
     EXPECT_EQ(en_simple(1e300), std::numeric_limits<float>::infinity());

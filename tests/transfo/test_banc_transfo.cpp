@@ -229,6 +229,34 @@ TEST_F(Banc, CourtCircuitA50VLeFusibleFondEtLeSecondaireSOuvre)
     EXPECT_EQ(banc.u1(), 50.0);
 }
 
+TEST(Fusible, UneTensionNegativeFaitFondreCommeLaPositive)
+{
+    // Court-circuit : 3,232 A sous 49 V, 3,298 A sous 50 V ; secondaire
+    // ouvert : 3,35e-4 A par volt, soit 335 A sous un million de volts.
+    const struct {
+        const char *u1;
+        bool court_circuit;
+        int fusibles;
+    } cas[] = {
+        {"49", true, 0},       {"-49", true, 0},      {"50", true, 1},   {"-50", true, 1},
+        {"1000000", false, 1}, {"-1000000", false, 1}, {"-230", false, 0},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.u1);
+        Enregistreur effets;
+        BancTransfo banc{effets};
+        banc.init_transfo();
+        banc.calcul_transfo();
+        if (c.court_circuit)
+            banc.commande_kcc_Click();
+        banc.valid_u1_Click(c.u1);
+        EXPECT_EQ(effets.fusibles, c.fusibles); // une seule fois, même au-delà de 9,73 kV
+        EXPECT_EQ(banc.kcc_ferme(), c.court_circuit && c.fusibles == 0);
+        if (c.fusibles == 0)
+            EXPECT_LE(std::fabs(banc.resultats().I1), transfo::I1_fusible);
+    }
+}
+
 TEST_F(Banc, UneIntensiteEgaleAuSeuilNeFaitPasFondreLeFusible)
 {
     banc.commande_kcc_Click();

@@ -604,6 +604,60 @@ TEST(Limites, ChaqueControleSExecuteMemeSiUnAutreAEteDeclenche)
     EXPECT_EQ(av[1], surintensite_inducteur);
 }
 
+TEST(Limites, UneGrandeurNegativeDeclencheCommeLaPositive)
+{
+    // Induit fermé sous Ui, champ Ue : seuils de 45 V au démarrage, 2 . 30 A
+    // d'induit (3 kW : 2 . 15 A sous Ri = 1 ohm), 3 . 1200 tr/min.
+    const struct {
+        bool machine_3kW, bloque;
+        double Ue, Ui;
+        std::vector<std::string> avertissements;
+    } cas[] = {
+        {false, false, 180, 45, {}},
+        {false, false, 180, 45.01, {demarrage}},
+        // Sous une tension d'induit négative, l'arbre reste calé : tout le
+        // courant Ui / 0,3 traverse l'induit, -33,3 A admis, -150 A non.
+        {false, false, 180, -10, {}},
+        {false, false, 180, -45, {surintensite_induit}},
+        {false, true, 180, 40, {surintensite_induit}}, // 133 A
+        {false, true, 180, -40, {surintensite_induit}},
+        {true, true, 180, -30, {}}, // -30 A : exactement deux fois le nominal
+        {true, true, 180, -30.001, {surintensite_induit}},
+        {false, false, 3, 40, {survitesse}}, // champ faible : 4144 tr/min
+        {false, false, -3, 40, {survitesse}}, // -4144 tr/min
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE("Ue = " + nombre::texte_nombre(c.Ue) + " V, Ui = " + nombre::texte_nombre(c.Ui) + " V" +
+                     (c.bloque ? ", rotor bloqué" : ""));
+        Banc b(c.machine_3kW ? machine_3kW() : machine_6kW());
+        if (c.bloque)
+            b.banc.rotor_bloque_Click();
+        b.regler_Ue(c.Ue);
+        b.r.Ui = c.Ui;
+        b.banc.Interinduit_Click();
+        EXPECT_EQ(b.j.avertissements(), c.avertissements);
+        EXPECT_EQ(b.banc.inter1_ferme(), c.avertissements.empty());
+    }
+}
+
+TEST(Limites, ChampNegatifExcessifAverti)
+{
+    // Re = 180 / 1,2 = 150 ohms ; limite 2 . 1,2 A, soit 360 V.
+    const struct {
+        double Ue;
+        bool averti;
+    } cas[] = {{360, false}, {-360, false}, {400, true}, {-400, true}, {-1000000, true}, {1000000, true}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE("Ue = " + nombre::texte_nombre(c.Ue) + " V");
+        Banc b;
+        b.regler_Ue(c.Ue);
+        EXPECT_EQ(b.j.avertissements(),
+                  c.averti ? std::vector<std::string>{surintensite_inducteur} : std::vector<std::string>{});
+        EXPECT_NEAR(b.banc.Ie(), c.averti ? 0.0 : c.Ue / 150.0, 1e-9);
+        EXPECT_EQ(b.j.lecture(Afficheur::Ie), c.averti ? 0.0 : (c.Ue > 0 ? 2.4 : -2.4));
+    }
+}
+
 // --- Verrouillage du rotor --------------------------------------------------------
 
 TEST(Verrou, BloquerInduitFermeOuvreLInduit)
