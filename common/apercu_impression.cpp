@@ -77,7 +77,9 @@ void ApercuImpression::creer_controles()
     ligne(QStringLiteral("fleche_y2"), r.X0 + 75, r.Ytop + 150, r.X0, r.Ytop, Qt::black, 2);
 
     const QFont legende = polices::police(9, true);
-    Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 60, r.Yx - 360, 1300, 285);
+    // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
+    Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 60, r.Yx - 360,
+                     std::min(1300.0, largeur_fenetre - (r.Xend + 60)), 285);
     Label_x_->setFont(legende);
     Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 180, r.Ytop - 330, 2400, 285);
     Label_y_->setFont(legende);

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -105,7 +106,9 @@ void Courbe::creer_controles()
 
     label(QStringLiteral("titre_apercu"), QStringLiteral("Apercu de la courbe"), 6600, 30, 2400, 255)
         ->setFont(polices::police(8, true));
-    Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 120, r.Yx - 330, 1200, 255);
+    // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
+    Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 120, r.Yx - 330,
+                     std::min(1200.0, largeur_fenetre - (r.Xend + 120)), 255);
     Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 150, r.Ytop - 180, 1800, 255);
     label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 360, r.Yx + 120, 720, 255);
     label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);

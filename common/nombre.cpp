@@ -1,5 +1,6 @@
 #include "nombre.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -25,6 +26,17 @@ std::string texte_general(double valeur, int chiffres)
         std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::general, chiffres);
     if (erreur != std::errc())
         return "0";
+    // Avec peu de chiffres, l'écriture générale passe à l'exposant dès 10^chiffres
+    // (« 2.147484e+09 ») : une grandeur ordinaire s'écrit en entier, arrondie
+    // à ces chiffres (2147484000) ; l'exposant reste au-delà de 1e15.
+    double arrondie = 0.0;
+    if (std::find(tampon, fin, 'e') != fin && std::from_chars(tampon, fin, arrondie).ec == std::errc() &&
+        std::fabs(arrondie) >= 1 && std::fabs(arrondie) < 1e15) {
+        const auto [fin_entier, erreur_entier] =
+            std::to_chars(tampon, tampon + sizeof tampon, arrondie, std::chars_format::fixed, 0);
+        if (erreur_entier == std::errc())
+            return std::string(tampon, fin_entier);
+    }
     std::string texte(tampon, fin);
     // Tout près du plus grand double, l'arrondi à 15 chiffres le dépasse
     // (1.79769313486232e+308) et le texte se relirait 0 : on écrit alors la

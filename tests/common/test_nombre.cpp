@@ -107,6 +107,32 @@ TEST(TexteSimpleCourt, LePlusCourtQuiRedonneLeMemeFloat)
     }
 }
 
+TEST(TexteSimple, EntierArrondiEntre1e7Et1e15ExposantAuDela)
+{
+    // Une résistance tapée « 2147483648 » ou « 1e9 » : l'exposant n'est
+    // gardé que hors de 1e-4 … 1e15.
+    const struct {
+        float valeur;
+        const char *texte;
+    } cas[] = {
+        {9999999.0f, "9999999"},
+        {12345678.0f, "12345680"},
+        {2147483648.0f, "2147484000"},
+        {-2147483648.0f, "-2147484000"},
+        {1e9f, "1000000000"},
+        {-1e7f, "-10000000"},
+        {9.876543e14f, "987654300000000"},
+        {1e15f, "1e+15"},
+        {3e38f, "3e+38"},
+        {1e-5f, "1e-05"},
+        {0.0001f, "0.0001"},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.texte);
+        EXPECT_EQ(texte_simple(c.valeur), c.texte);
+    }
+}
+
 TEST(Conversions, SimplePrecisionEtEntierGardes)
 {
     EXPECT_EQ(en_simple(1e300), std::numeric_limits<float>::infinity());

@@ -1,0 +1,16 @@
+// Campagne d'entrées hostiles sur gresil : sa fenêtre unique.
+#include "campagne.h"
+#include "redressement.h"
+
+#include <gtest/gtest.h>
+
+TEST(Campagne, Gresil)
+{
+    campagne::Programme p{"gresil", [] { (new Redressement)->show(); }};
+    p.etats = {
+        {"au repos", [] {}},
+        {"en marche", [] { campagne::jouer({"!arret"}); }},
+    };
+    p.graine = 14;
+    campagne::exercer(p);
+}

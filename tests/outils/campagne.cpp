@@ -1,0 +1,483 @@
+#include "campagne.h"
+
+#include "apercu_impression.h"
+#include "courbe.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace campagne {
+
+const QStringList &corpus()
+{
+    static const QStringList entrees = [] {
+        QStringList c = {"",
+                         " ",
+                         "a",
+                         "abc",
+                         "Valid",
+                         "nan",
+                         "NaN",
+                         "-nan",
+                         "inf",
+                         "-inf",
+                         "Infinity",
+                         "-Infinity",
+                         "1e999",
+                         "-1e999",
+                         "1e-400",
+                         "-0",
+                         "0",
+                         "-0.0",
+                         "1,5",
+                         "--5",
+                         "+-5",
+                         "0x10",
+                         "1e",
+                         "1e+",
+                         ".",
+                         "-",
+                         "+",
+                         ",",
+                         "3.14.15",
+                         "230abc",
+                         "1 000",
+                         "5%",
+                         "1/2",
+                         "1e308",
+                         "1.7976931348623157e308",
+                         "-1.7976931348623157e308",
+                         "4.9e-324",
+                         "-4.9e-324",
+                         "1e-300",
+                         "0.0001",
+                         "0,00001",
+                         "1e15",
+                         "1e16",
+                         "2147483648",
+                         "-2147483649",
+                         "9223372036854775808",
+                         "123456789012345678901234567890",
+                         "1000000",
+                         "-1000000",
+                         "-1e6",
+                         "1e9",
+                         "-400",
+                         "0.001",
+                         "  12",
+                         "\t12",
+                         " 230 ",
+                         "12\n5",
+                         "\r",
+                         "\x01\x02\x1b",
+                         "\x7f",
+                         QString::fromUtf8("\u2212"
+                                           "5"),
+                         QString::fromUtf8("\uff11\uff12\uff13"),
+                         QString::fromUtf8("\u0661\u0662\u0663"),
+                         QString::fromUtf8("\u03b1\u03b2\u03b3 \u03a9"),
+                         QString::fromUtf8("\u7535\u538b"),
+                         QString::fromUtf8("\u26a1\U0001F600"),
+                         QString::fromUtf8("\u00bd")};
+        c.append(QString(10000, QLatin1Char('9')));
+        c.append(QStringLiteral("-") + QString(10000, QLatin1Char('9')));
+        c.append(QStringLiteral("0.") + QString(5000, QLatin1Char('0')) + QStringLiteral("1"));
+        c.append(QString(500, QLatin1Char('x')));
+        c.append(QString(QChar(0)) + QStringLiteral("5"));
+        return c;
+    }();
+    return entrees;
+}
+
+QString defaut_texte(const QString &texte)
+{
+    static const QRegularExpression non_nombre(QStringLiteral("(?<!\\p{L})(nan|inf|infinity)(?!\\p{L})"),
+                                               QRegularExpression::CaseInsensitiveOption |
+                                                   QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression chiffres(QStringLiteral("[0-9]{16,}"));
+    static const QRegularExpression exposant(
+        QStringLiteral("([0-9]+(?:[.,][0-9]*)?|[.,][0-9]+)[eE]([-+]?[0-9]+)"));
+    if (texte.size() > 400)
+        return QStringLiteral("plus de 400 caractères (%1)").arg(texte.size());
+    if (non_nombre.match(texte).hasMatch())
+        return QStringLiteral("nan ou inf");
+    if (chiffres.match(texte).hasMatch())
+        return QStringLiteral("16 chiffres de suite ou plus");
+    for (auto it = exposant.globalMatch(texte); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const double mantisse = m.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        if (mantisse == 0)
+            continue;
+        const double ordre = std::log10(mantisse) + m.captured(2).toDouble();
+        if (ordre >= -4 && ordre < 15)
+            return QStringLiteral("notation exponentielle pour une grandeur ordinaire");
+    }
+    return {};
+}
+
+namespace {
+
+// Où en est la campagne : de quoi retrouver et rejouer un défaut.
+struct Contexte {
+    QString programme, etat, action;
+    unsigned graine = 0;
+    int defauts = 0;
+    int saisies = 0, actions = 0, redemarrages = 0; // bilan
+};
+Contexte ctx;
+
+void signaler(const QString &defaut)
+{
+    ++ctx.defauts;
+    if (ctx.defauts <= 12)
+        ADD_FAILURE() << ctx.programme.toStdString() << ", état « " << ctx.etat.toStdString() << " », graine "
+                      << ctx.graine << ", après « " << ctx.action.left(80).toStdString()
+                      << " » : " << defaut.toStdString();
+}
+
+bool est_fenetre(const QWidget *w)
+{
+    const Qt::WindowType t = w->windowType();
+    return w->isVisible() && t != Qt::Popup && t != Qt::ToolTip && t != Qt::Desktop;
+}
+
+QList<QPointer<QWidget>> fenetres()
+{
+    QList<QPointer<QWidget>> liste;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (est_fenetre(w))
+            liste.append(w);
+    return liste;
+}
+
+// Contrôles visibles d'un type dans toutes les fenêtres.
+template <typename T> QList<QPointer<T>> visibles(bool actifs = true)
+{
+    QList<QPointer<T>> liste;
+    for (const QPointer<QWidget> &f : fenetres())
+        for (T *c : f->findChildren<T *>())
+            if (c->isVisible() && (!actifs || c->isEnabled()))
+                liste.append(c);
+    return liste;
+}
+
+// Les zones où l'élève peut taper (les afficheurs en lecture seule exceptés).
+QList<QPointer<QLineEdit>> saisies()
+{
+    QList<QPointer<QLineEdit>> liste = visibles<QLineEdit>();
+    liste.removeIf([](const QPointer<QLineEdit> &e) { return e->isReadOnly(); });
+    return liste;
+}
+
+// Les messages de l'enregistreur et de l'aperçu sont recueillis et vérifiés au
+// lieu d'ouvrir une boîte modale ; l'aperçu n'a pas d'imprimante et l'élève
+// renonce au PDF (l'écriture d'une page prend des secondes ; les tests de
+// l'aperçu la vérifient).
+void apprivoiser()
+{
+    auto recueillir = [](const QString &message) {
+        if (const QString d = defaut_texte(message); !d.isEmpty())
+            signaler(QStringLiteral("message « %1 » : %2").arg(message.left(60), d));
+    };
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *c = qobject_cast<Courbe *>(w))
+            c->montrer_message = recueillir;
+        if (auto *a = qobject_cast<ApercuImpression *>(w)) {
+            a->montrer_message = recueillir;
+            a->imprimante_disponible = [] { return false; };
+            a->demander_fichier_pdf = [] { return QString(); };
+        }
+    }
+}
+
+void verifier_texte(const QWidget *fenetre, const QWidget *controle, const QString &texte)
+{
+    if (const QString d = defaut_texte(texte); !d.isEmpty())
+        signaler(QStringLiteral("%1/%2 montre « %3 » : %4")
+                     .arg(fenetre->objectName(), controle->objectName(), texte.left(60), d));
+}
+
+void verifier()
+{
+    int alertes = 0;
+    for (const QPointer<QWidget> &f : fenetres()) {
+        if (f->objectName() == QLatin1String("feuille_mauvaise_manip") ||
+            f->objectName() == QLatin1String("Fusible"))
+            ++alertes;
+        verifier_texte(f, f, f->windowTitle());
+        const QRect cadre = f->rect();
+        for (QWidget *c : f->findChildren<QWidget *>()) {
+            if (!c->isVisible() || c->isWindow())
+                continue;
+            const QRect place(c->mapTo(f.data(), QPoint(0, 0)), c->size());
+            if (!c->objectName().isEmpty() && !cadre.contains(place))
+                signaler(QStringLiteral("%1/%2 déborde de sa fenêtre").arg(f->objectName(), c->objectName()));
+            if (auto *l = qobject_cast<QLabel *>(c))
+                verifier_texte(f, c, l->text());
+            else if (auto *b = qobject_cast<QAbstractButton *>(c))
+                verifier_texte(f, c, b->text());
+            else if (auto *g = qobject_cast<QGroupBox *>(c))
+                verifier_texte(f, c, g->title());
+            else if (auto *l = qobject_cast<QComboBox *>(c))
+                verifier_texte(f, c, l->currentText());
+            else if (auto *e = qobject_cast<QLineEdit *>(c); e && e->isReadOnly())
+                verifier_texte(f, c, e->text());
+        }
+    }
+    if (alertes > 1)
+        signaler(QStringLiteral("%1 fenêtres d'avertissement ou de fusible ouvertes").arg(alertes));
+}
+
+// Après chaque action : suppressions différées, repeintures, contrôles.
+void apres(const QString &action)
+{
+    // CAMPAGNE_TRACE=1 : chaque action et sa durée, pour rejouer un défaut.
+    static const bool trace = qEnvironmentVariableIntValue("CAMPAGNE_TRACE") > 0;
+    static QElapsedTimer chrono;
+    if (trace)
+        qInfo("%6lld ms  %s", static_cast<long long>(chrono.restart()), qPrintable(action.left(80)));
+    ctx.action = action;
+    QApplication::sendPostedEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    apprivoiser();
+    verifier();
+}
+
+void frapper(QLineEdit *e, const QString &texte)
+{
+    e->selectAll();
+    e->insert(texte);
+    QTest::keyClick(e, Qt::Key_Return);
+}
+
+void souris(QWidget *w, QEvent::Type type, QPointF p, Qt::MouseButtons boutons)
+{
+    QMouseEvent e(type, p, w->mapToGlobal(p), Qt::LeftButton, boutons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// Un top de chaque minuterie active, appelé directement.
+void tops()
+{
+    QList<QPointer<QTimer>> minuteries;
+    for (const QPointer<QWidget> &f : fenetres())
+        for (QTimer *t : f->findChildren<QTimer *>())
+            if (t->isActive())
+                minuteries.append(t);
+    for (const QPointer<QTimer> &t : minuteries)
+        if (t && t->isActive()) {
+            QTimerEvent e(t->timerId());
+            QApplication::sendEvent(t.data(), &e);
+        }
+}
+
+QWidget *trouver(const QString &chemin)
+{
+    const QString fenetre =
+        chemin.contains(QLatin1Char('/')) ? chemin.section(QLatin1Char('/'), 0, 0) : QString();
+    const QString nom = chemin.section(QLatin1Char('/'), -1);
+    for (const QPointer<QWidget> &f : fenetres())
+        if (fenetre.isEmpty() || f->objectName() == fenetre)
+            if (auto *c = f->findChild<QWidget *>(nom); c && c->isVisible())
+                return c;
+    ADD_FAILURE() << "contrôle introuvable : " << chemin.toStdString();
+    return nullptr;
+}
+
+} // namespace
+
+void jouer(const QStringList &etapes)
+{
+    for (const QString &etape : etapes) {
+        if (etape.startsWith(QLatin1Char('!'))) {
+            if (QWidget *b = trouver(etape.mid(1)))
+                QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+        } else if (etape.contains(QLatin1Char('='))) {
+            if (auto *e = qobject_cast<QLineEdit *>(trouver(etape.section(QLatin1Char('='), 0, 0))))
+                frapper(e, etape.section(QLatin1Char('='), 1));
+        } else if (auto *l = qobject_cast<QComboBox *>(trouver(etape.section(QLatin1Char('#'), 0, 0)))) {
+            const int i = etape.section(QLatin1Char('#'), 1).toInt();
+            l->setCurrentIndex(i);
+            emit l->activated(i);
+        }
+        apres(etape);
+    }
+}
+
+void fermer_tout()
+{
+    QList<QPointer<QWidget>> liste;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        liste.append(w);
+    for (const QPointer<QWidget> &w : liste)
+        delete w.data();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+namespace {
+
+void demarrer(const Programme &p, const Etat &e)
+{
+    fermer_tout();
+    ctx.etat = e.nom;
+    p.demarrer();
+    apres(QStringLiteral("démarrage"));
+    e.preparer();
+    apres(QStringLiteral("préparation"));
+}
+
+// Chaque entrée du corpus dans chaque saisie visible ; l'état est refait
+// avant chaque saisie.
+void saisies_hostiles(const Programme &p, const Etat &e)
+{
+    demarrer(p, e);
+    QList<QPair<QString, QString>> cibles;
+    for (const QPointer<QLineEdit> &s : saisies())
+        cibles.append({s->window()->objectName(), s->objectName()});
+    for (const auto &[fenetre, nom] : cibles) {
+        demarrer(p, e);
+        for (const QString &entree : corpus()) {
+            QPointer<QLineEdit> s;
+            for (const QPointer<QLineEdit> &c : saisies())
+                if (c->objectName() == nom && c->window()->objectName() == fenetre)
+                    s = c;
+            if (!s)
+                break; // fenêtre fermée ou saisie cachée par l'entrée précédente
+            frapper(s, entree);
+            ++ctx.saisies;
+            apres(QStringLiteral("%1/%2 ← « %3 »").arg(fenetre, nom, entree.left(40)));
+        }
+    }
+}
+
+template <typename T> T *au_hasard(const QList<QPointer<T>> &liste, std::mt19937 &alea)
+{
+    if (liste.isEmpty())
+        return nullptr;
+    return liste[std::uniform_int_distribution<qsizetype>(0, liste.size() - 1)(alea)].data();
+}
+
+// Valeurs plausibles, pour que le banc sorte du repos entre deux attaques.
+const QStringList plausibles = {"0",   "1",   "5",   "10",  "40",  "50", "100",
+                                "120", "180", "220", "230", "400", "-5", "0.5"};
+
+void action_au_hasard(const Programme &p, std::mt19937 &alea)
+{
+    auto tirage = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(alea); };
+    QString action;
+    switch (const int de = tirage(100); de < 30   ? 0
+                                        : de < 55 ? 1
+                                        : de < 70 ? 2
+                                        : de < 85 ? 3
+                                        : de < 99 ? 4
+                                                  : 5) {
+    case 0:
+        tops();
+        action = QStringLiteral("tops des minuteries");
+        break;
+    case 1:
+        if (QAbstractButton *b = au_hasard(visibles<QAbstractButton>(), alea)) {
+            action = QStringLiteral("clic sur %1/%2").arg(b->window()->objectName(), b->objectName());
+            QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+        }
+        break;
+    case 2: {
+        // Glissé : contrôles et fenêtres elles-mêmes (rhéostats, pistes, graphes).
+        QList<QPointer<QWidget>> cibles = fenetres();
+        for (const QPointer<QWidget> &w : visibles<QWidget>())
+            if (!qobject_cast<QComboBox *>(w) && !qobject_cast<QLineEdit *>(w))
+                cibles.append(w);
+        QPointer<QWidget> w = au_hasard(cibles, alea);
+        if (!w)
+            break;
+        action = QStringLiteral("glissé sur %1/%2").arg(w->window()->objectName(), w->objectName());
+        auto point = [&] { return QPointF(tirage(w->width() + 40) - 20, tirage(w->height() + 40) - 20); };
+        souris(w, QEvent::MouseButtonPress, point(), Qt::LeftButton);
+        for (int k = tirage(4); k >= 0 && w; --k)
+            souris(w, QEvent::MouseMove, point(), Qt::LeftButton);
+        if (w)
+            souris(w, QEvent::MouseButtonRelease, point(), Qt::NoButton);
+        break;
+    }
+    case 3:
+        if (QLineEdit *e = au_hasard(saisies(), alea)) {
+            const QString t =
+                tirage(2) ? plausibles[tirage(plausibles.size())] : corpus()[tirage(corpus().size())];
+            action =
+                QStringLiteral("%1/%2 ← « %3 »").arg(e->window()->objectName(), e->objectName(), t.left(40));
+            frapper(e, t);
+        }
+        break;
+    case 4:
+        if (QComboBox *l = au_hasard(visibles<QComboBox>(), alea); l && l->count() > 0) {
+            const int i = tirage(l->count());
+            action =
+                QStringLiteral("choix %1 dans %2/%3").arg(i).arg(l->window()->objectName(), l->objectName());
+            l->setCurrentIndex(i);
+            emit l->activated(i);
+        }
+        break;
+    default:
+        if (QWidget *f = au_hasard(fenetres(), alea)) {
+            action = QStringLiteral("fermeture de %1").arg(f->objectName());
+            f->close();
+        }
+    }
+    ++ctx.actions;
+    apres(action);
+    if (fenetres().isEmpty()) {
+        ++ctx.redemarrages;
+        fermer_tout();
+        p.demarrer();
+        apres(QStringLiteral("redémarrage"));
+    }
+}
+
+} // namespace
+
+void exercer(const Programme &p)
+{
+    ctx = Contexte{p.nom, {}, {}, p.graine, 0};
+    // Filet : une boîte modale ouverte malgré tout est refermée, jamais attendue.
+    QTimer filet;
+    QObject::connect(&filet, &QTimer::timeout, [] {
+        if (QWidget *m = QApplication::activeModalWidget())
+            m->close();
+    });
+    filet.start(20);
+
+    for (const Etat &e : p.etats)
+        saisies_hostiles(p, e);
+
+    int actions = p.actions;
+    if (const int n = qEnvironmentVariableIntValue("CAMPAGNE_ACTIONS"); n > 0)
+        actions = n;
+    std::mt19937 alea(p.graine);
+    for (const Etat &e : p.etats) {
+        demarrer(p, e);
+        ctx.etat = e.nom + QStringLiteral(" puis au hasard");
+        for (int k = 0; k < actions / static_cast<int>(p.etats.size()); ++k)
+            action_au_hasard(p, alea);
+    }
+    fermer_tout();
+    qInfo("%s : %d saisies hostiles, %d actions au hasard (graine %u), %d redémarrages, %d défauts",
+          qPrintable(p.nom), ctx.saisies, ctx.actions, p.graine, ctx.redemarrages, ctx.defauts);
+    EXPECT_EQ(ctx.defauts, 0) << "défauts trouvés dans " << p.nom.toStdString();
+}
+
+} // namespace campagne
