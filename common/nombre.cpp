@@ -38,14 +38,25 @@ std::string texte_general(double valeur, int chiffres)
             return std::string(tampon, fin_entier);
     }
     std::string texte(tampon, fin);
-    // Tout près du plus grand double, l'arrondi à 15 chiffres le dépasse
-    // (1.79769313486232e+308) et le texte se relirait 0 : on écrit alors la
-    // forme la plus courte qui se relit exactement.
-    if (lire_nombre(texte) == 0.0) {
-        const auto [fin_exacte, erreur_exacte] = std::to_chars(tampon, tampon + sizeof tampon, valeur);
-        if (erreur_exacte != std::errc())
+    // Tout près du plus grand double, l'arrondi au plus proche le dépasse
+    // (1.79769313486232e+308) et le texte se relirait 0 : on garde alors les
+    // mêmes chiffres tronqués vers zéro (1.79769313486231e+308), qui se
+    // relisent en un nombre fini à moins d'un chiffre du dernier rang.
+    if (lire_nombre(texte) == 0.0 && valeur != 0.0) {
+        const auto [fin_sci, erreur_sci] =
+            std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 16);
+        if (erreur_sci != std::errc())
             return "0";
-        texte.assign(tampon, fin_exacte);
+        const std::string complet(tampon, fin_sci);
+        const std::size_t e = complet.find('e');
+        const std::size_t debut = complet[0] == '-' ? 1 : 0;
+        // Un chiffre, le point, puis les décimales gardées.
+        std::string mantisse = complet.substr(0, std::min(e, debut + 2 + (chiffres - 1)));
+        while (!mantisse.empty() && mantisse.back() == '0')
+            mantisse.pop_back();
+        if (!mantisse.empty() && mantisse.back() == '.')
+            mantisse.pop_back();
+        texte = mantisse + complet.substr(e);
     }
     return texte;
 }

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     if (taille >= sizeof(double)) {
         double valeur;
         std::memcpy(&valeur, donnees, sizeof valeur);
-        // "-1.23456789012345e-308", ou "-1.7976931348623157e+308" tout près
+        // "-1.23456789012345e-308", ou "-1.79769313486231e+308" tout près
         // du plus grand double : 24 caractères au plus.
         verifier(nombre::texte_nombre(valeur), valeur, 5.1e-15, 24);
     }
