@@ -252,8 +252,9 @@ TEST(Fusible, UneTensionNegativeFaitFondreCommeLaPositive)
         banc.valid_u1_Click(c.u1);
         EXPECT_EQ(effets.fusibles, c.fusibles); // une seule fois, même au-delà de 9,73 kV
         EXPECT_EQ(banc.kcc_ferme(), c.court_circuit && c.fusibles == 0);
-        if (c.fusibles == 0)
+        if (c.fusibles == 0) {
             EXPECT_LE(std::fabs(banc.resultats().I1), transfo::I1_fusible);
+        }
     }
 }
 
