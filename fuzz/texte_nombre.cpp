@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     if (taille >= sizeof(float)) {
         float valeur;
         std::memcpy(&valeur, donnees + taille - sizeof valeur, sizeof valeur);
-        // "-1.234567e-38" ; une valeur sous-normale garde moins de chiffres.
-        verifier(nombre::texte_simple(valeur), valeur, 5.1e-7, 13);
+        // "-1.234567e-38", ou en entier sous 1e15 : "-999999900000000" ;
+        // une valeur sous-normale garde moins de chiffres. 16 caractères au plus.
+        verifier(nombre::texte_simple(valeur), valeur, 5.1e-7, 16);
     }
     return 0;
 }
