@@ -4,6 +4,7 @@
 #include "captures.h"
 #include "intro.h"
 #include "onduleur.h"
+#include "pilote_oscillo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,20 +16,8 @@ namespace {
 
 using capture::capturer;
 
-void choisir(Onduleur *w, int panneau, int indice)
-{
-    auto *liste = w->findChild<QComboBox *>(QStringLiteral("choix_grandeur(%1)").arg(panneau));
-    liste->setCurrentIndex(indice);
-    w->choix_grandeur_Click(panneau);
-}
-
-// Tous les tops jusqu'au dernier avant l'effacement.
-void balayer(Onduleur *w)
-{
-    const int W = 4020;
-    while (w->balayage().x_curseur() + w->balayage().pas() <= W)
-        w->Timer1_Timer();
-}
+using pilote::balayer;
+using pilote::choisir;
 
 // Les tops du balayage en cours jusqu'à l'instant t (s).
 void avancer_jusqu_a(Onduleur *w, double t)

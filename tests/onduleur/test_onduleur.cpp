@@ -4,6 +4,7 @@
 // s'annule vers 3,80 ms, entre les tops 15 et 16.
 #include "onduleur.h"
 #include "outils_fenetres.h"
+#include "pilote_oscillo.h"
 
 #include <QComboBox>
 #include <QTimer>
@@ -27,12 +28,7 @@ protected:
     }
     void TearDown() override { delete w; }
 
-    void choisir(int panneau, int indice)
-    {
-        auto *liste = essai::controle<QComboBox>(w, QStringLiteral("choix_grandeur(%1)").arg(panneau));
-        liste->setCurrentIndex(indice);
-        emit liste->activated(indice);
-    }
+    void choisir(int panneau, int indice) { pilote::choisir(w, panneau, indice); }
     void tops(int n)
     {
         for (int k = 0; k < n; ++k)
