@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace {
 
 using sodel::Saisie;
@@ -148,8 +150,18 @@ void CaractCharge::Form_MouseMove(double x, double y)
         return;
     }
     aff_coord_->setText(QStringLiteral("X = ") + ecrit(l->n) + QStringLiteral("  ;  Y = ") + ecrit(l->T));
-    const QRect g = aff_coord_->geometry();
-    placer(aff_coord_, x + 250, y + 100, twips::depuis_px(g.width()), twips::depuis_px(g.height()));
+    // La lecture s'affiche à droite du pointeur ; près du bord droit, elle passe
+    // à sa gauche pour rester entière dans la fenêtre.
+    const double largeur = twips::depuis_px(aff_coord_->width());
+    const double hauteur = twips::depuis_px(aff_coord_->height());
+    const double largeur_fenetre = twips::depuis_px(width());
+    const double hauteur_fenetre = twips::depuis_px(height());
+    double gauche = x + 250;
+    if (gauche + largeur > largeur_fenetre)
+        gauche = x - 250 - largeur;
+    gauche = std::clamp(gauche, 0.0, std::max(0.0, largeur_fenetre - largeur));
+    const double haut = std::clamp(y + 100, 0.0, std::max(0.0, hauteur_fenetre - hauteur));
+    placer(aff_coord_, gauche, haut, largeur, hauteur);
     aff_coord_->show();
 }
 

@@ -18,8 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
+#include <utility>
 
 namespace campagne {
 
@@ -109,7 +111,9 @@ QString defaut_texte(const QString &texte)
     static const QRegularExpression non_nombre(QStringLiteral("(?<!\\p{L})(nan|inf|infinity)(?!\\p{L})"),
                                                QRegularExpression::CaseInsensitiveOption |
                                                    QRegularExpression::UseUnicodePropertiesOption);
-    static const QRegularExpression chiffres(QStringLiteral("[0-9]{16,}"));
+    // Les zéros de tête d'une fraction ne comptent pas : « 0.0499999942533646 »
+    // est un double écrit à 15 chiffres significatifs, comme tout le programme.
+    static const QRegularExpression chiffres(QStringLiteral("[1-9][0-9]{15,}|0{16,}"));
     static const QRegularExpression exposant(
         QStringLiteral("([0-9]+(?:[.,][0-9]*)?|[.,][0-9]+)[eE]([-+]?[0-9]+)"));
     if (texte.size() > 400)
@@ -162,6 +166,11 @@ QList<QPointer<QWidget>> fenetres()
     for (QWidget *w : QApplication::topLevelWidgets())
         if (est_fenetre(w))
             liste.append(w);
+    // Qt rend les fenêtres dans l'ordre d'un ensemble haché (selon leurs
+    // adresses) : triées par nom, une graine rejoue la même suite d'actions.
+    std::stable_sort(liste.begin(), liste.end(), [](const QPointer<QWidget> &a, const QPointer<QWidget> &b) {
+        return std::pair(a->objectName(), a->windowTitle()) < std::pair(b->objectName(), b->windowTitle());
+    });
     return liste;
 }
 
@@ -452,7 +461,11 @@ void action_au_hasard(const Programme &p, std::mt19937 &alea)
 
 void exercer(const Programme &p)
 {
-    ctx = Contexte{p.nom, {}, {}, p.graine, 0};
+    // CAMPAGNE_GRAINE=n rejoue la campagne avec une autre graine.
+    unsigned graine = p.graine;
+    if (const int g = qEnvironmentVariableIntValue("CAMPAGNE_GRAINE"); g > 0)
+        graine = static_cast<unsigned>(g);
+    ctx = Contexte{p.nom, {}, {}, graine, 0};
     // Filet : une boîte modale ouverte malgré tout est refermée, jamais attendue.
     QTimer filet;
     QObject::connect(&filet, &QTimer::timeout, [] {
@@ -467,7 +480,7 @@ void exercer(const Programme &p)
     int actions = p.actions;
     if (const int n = qEnvironmentVariableIntValue("CAMPAGNE_ACTIONS"); n > 0)
         actions = n;
-    std::mt19937 alea(p.graine);
+    std::mt19937 alea(graine);
     for (const Etat &e : p.etats) {
         demarrer(p, e);
         ctx.etat = e.nom + QStringLiteral(" puis au hasard");
@@ -476,7 +489,7 @@ void exercer(const Programme &p)
     }
     fermer_tout();
     qInfo("%s : %d saisies hostiles, %d actions au hasard (graine %u), %d redémarrages, %d défauts",
-          qPrintable(p.nom), ctx.saisies, ctx.actions, p.graine, ctx.redemarrages, ctx.defauts);
+          qPrintable(p.nom), ctx.saisies, ctx.actions, graine, ctx.redemarrages, ctx.defauts);
     EXPECT_EQ(ctx.defauts, 0) << "défauts trouvés dans " << p.nom.toStdString();
 }
 

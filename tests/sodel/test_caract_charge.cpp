@@ -120,6 +120,11 @@ TEST_F(CaractSodel, LectureSousLePointeurCacheeSurLesAxes)
     EXPECT_TRUE(coord->isVisible());
     EXPECT_EQ(texte(f, "aff_coord"), "X = 900  ;  Y = 24");
     EXPECT_EQ(coord->x(), qRound((5580 + 250) / 15.0));
+    // Près du bord droit du cadre, la lecture passe à gauche du pointeur et reste entière.
+    f->Form_MouseMove(9500, 2820);
+    EXPECT_TRUE(coord->isVisible());
+    EXPECT_EQ(coord->x() + coord->width(), qRound((9500 - 250) / 15.0));
+    EXPECT_TRUE(f->rect().contains(coord->geometry()));
     f->Form_MouseMove(1560, 2820); // sur l'axe des couples
     EXPECT_FALSE(coord->isVisible());
     // Par un vrai mouvement de souris, au milieu du cadre.
