@@ -1,13 +1,16 @@
 #include "lanceur.h"
 
+#include "ligne_commande.h"
 #include "polices.h"
 #include "tuile.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 
 namespace {
 
@@ -47,6 +50,31 @@ QIcon icone_tuile(const QString &nom)
 }
 
 } // namespace
+
+namespace reglage_taille {
+
+namespace {
+// Fichier ~/.config/bancs-electrotechnique/bancs.conf sous Linux. Pas de
+// QApplication nécessaire : main le lit avant de la construire.
+QSettings reglages()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"));
+}
+} // namespace
+
+int lire()
+{
+    const int t =
+        ligne_commande::lire_taille(reglages().value(QStringLiteral("taille")).toString().toStdString());
+    return t == 0 ? 100 : t;
+}
+
+void ecrire(int taille)
+{
+    reglages().setValue(QStringLiteral("taille"), taille);
+}
+
+} // namespace reglage_taille
 
 Bancs::Bancs(const QString &dossier_programmes, QWidget *parent)
     : Feuille(QStringLiteral("bancs"), QStringLiteral("Bancs d'électrotechnique"), largeur_fenetre(),
@@ -98,6 +126,23 @@ Bancs::Bancs(const QString &dossier_programmes, QWidget *parent)
             setTabOrder(tuiles_.back(), tuile);
         tuiles_.push_back(tuile);
     }
+    // Taille des programmes démarrés, pour le vidéoprojecteur.
+    QLabel *legende_taille =
+        label(QStringLiteral("Label_taille"), QStringLiteral("Taille des fenêtres :"), 10800, 240, 3000, 300);
+    legende_taille->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    taille_ = Feuille::liste(QStringLiteral("taille"), 13980, 200, 2400, 375);
+    taille_->setToolTip(QStringLiteral("Taille des fenêtres des programmes lancés (vidéoprojecteur)"));
+    const int retenue = reglage_taille::lire();
+    for (int t : ligne_commande::tailles) {
+        taille_->addItem(QStringLiteral("%1 %").arg(t), t);
+        if (t == retenue)
+            taille_->setCurrentIndex(taille_->count() - 1);
+    }
+    legende_taille->setBuddy(taille_);
+    connect(taille_, &QComboBox::activated, this, &Bancs::taille_Click);
+    if (!tuiles_.empty())
+        setTabOrder(tuiles_.back(), taille_);
+
     etat_ = label(QStringLiteral("etat"), QString(), marge, haut_grille + disposition_.lignes * hauteur_ligne,
                   15000, 300);
     if (!tuiles_.empty())
@@ -121,6 +166,7 @@ void Bancs::tuile_Click(int indice)
     }
     QProcess processus;
     processus.setProgram(QString::fromStdString(chemin->string()));
+    processus.setArguments(arguments_programme());
     qint64 numero = 0;
     if (!processus.startDetached(&numero)) {
         signaler_echec(
@@ -130,6 +176,18 @@ void Bancs::tuile_Click(int indice)
     dernier_processus_ = numero;
     etat_->setText(QStringLiteral("« %1 » (%2) démarre dans sa propre fenêtre.")
                        .arg(qtexte(prog.titre), qtexte(prog.nom)));
+}
+
+QStringList Bancs::arguments_programme() const
+{
+    return {QStringLiteral("--taille"), QString::number(taille_->currentData().toInt())};
+}
+
+void Bancs::taille_Click(int entree)
+{
+    const int t = taille_->itemData(entree).toInt();
+    reglage_taille::ecrire(t);
+    etat_->setText(QStringLiteral("Les programmes lancés s'ouvriront à %1 %.").arg(t));
 }
 
 void Bancs::tuile_KeyDown(int indice, int touche)

@@ -12,8 +12,16 @@
 
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class Tuile;
+
+// Taille des fenêtres des programmes (100, 150 ou 200 %), le seul réglage que
+// la suite retient d'une fois sur l'autre, dans les réglages de l'utilisateur.
+namespace reglage_taille {
+int lire();
+void ecrire(int taille);
+} // namespace reglage_taille
 
 class Bancs : public Feuille
 {
@@ -25,6 +33,10 @@ public:
 
     void tuile_Click(int indice);
     void tuile_KeyDown(int indice, int touche);
+    void taille_Click(int entree);
+
+    // Arguments donnés au programme démarré : la taille choisie.
+    QStringList arguments_programme() const;
 
     // Numéro de processus du dernier programme démarré (0 si aucun).
     qint64 dernier_processus() const { return dernier_processus_; }
@@ -36,5 +48,6 @@ private:
     catalogue::Disposition disposition_;
     std::vector<Tuile *> tuiles_;
     QLabel *etat_ = nullptr;
+    QComboBox *taille_ = nullptr;
     qint64 dernier_processus_ = 0;
 };

@@ -1,5 +1,6 @@
 // gresil : oscillogrammes d'un pont monophasé mixte.
 #include "intro.h"
+#include "ligne_commande.h"
 #include "polices.h"
 #include "redressement.h"
 
@@ -9,6 +10,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const int code = ligne_commande::preparer(argc, argv); code >= 0)
+        return code;
     QApplication application(argc, argv);
     polices::preparer_application(application);
     std::int16_t annee_version = 0; // état du programme : année de la version

@@ -1,5 +1,6 @@
 // sodel : machine asynchrone triphasée alimentée par un onduleur, et sa charge.
 #include "intro.h"
+#include "ligne_commande.h"
 #include "polices.h"
 #include "programme_sodel.h"
 
@@ -7,6 +8,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const int code = ligne_commande::preparer(argc, argv); code >= 0)
+        return code;
     QApplication application(argc, argv);
     polices::preparer_application(application);
     ProgrammeSodel programme;

@@ -1,5 +1,6 @@
 // vek : banc de deux machines à courant continu identiques.
 #include "intro.h"
+#include "ligne_commande.h"
 #include "polices.h"
 #include "programme_vek.h"
 
@@ -7,6 +8,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const int code = ligne_commande::preparer(argc, argv); code >= 0)
+        return code;
     QApplication application(argc, argv);
     polices::preparer_application(application);
     ProgrammeVek programme;

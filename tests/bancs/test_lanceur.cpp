@@ -6,8 +6,10 @@
 #include "tuile.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -120,5 +122,42 @@ TEST(Lanceur, ProgrammeAbsentSignaleParUnMessage)
                   QStringLiteral("« Pont mixte » (gresil) ne peut pas être lancé."));
         EXPECT_EQ(f.bancs->dernier_processus(), 0);
         message->accept();
+    }
+}
+
+TEST(Lanceur, TailleChoisieRetenueEtDonneeAuxProgrammes)
+{
+    // Les réglages de l'utilisateur sont détournés vers un dossier d'essai.
+    QTemporaryDir dossier;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier.path());
+    {
+        Fenetre f;
+        auto *taille = essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("taille"));
+        ASSERT_NE(taille, nullptr);
+        EXPECT_EQ(taille->currentText(), QStringLiteral("100 %"));
+        EXPECT_EQ(f.bancs->arguments_programme(), (QStringList{"--taille", "100"}));
+        // Au clavier, comme un élève : Tab depuis la dernière tuile, puis deux fois Bas.
+        f.tuile(8)->setFocus();
+        QTest::keyClick(f.tuile(8), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), taille);
+        QTest::keyClick(taille, Qt::Key_Down);
+        QTest::keyClick(taille, Qt::Key_Down);
+        EXPECT_EQ(taille->currentText(), QStringLiteral("200 %"));
+        EXPECT_EQ(f.bancs->arguments_programme(), (QStringList{"--taille", "200"}));
+        EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("etat")),
+                  QStringLiteral("Les programmes lancés s'ouvriront à 200 %."));
+    }
+    // Une autre fois : la taille est retenue.
+    EXPECT_EQ(reglage_taille::lire(), 200);
+    {
+        Fenetre f;
+        EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("taille")), QStringLiteral("200 %"));
+    }
+    // Un réglage abîmé à la main redonne 100 %.
+    for (const char *abime : {"abc", "175", "", "1e9"}) {
+        SCOPED_TRACE(abime);
+        QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"))
+            .setValue(QStringLiteral("taille"), QString::fromUtf8(abime));
+        EXPECT_EQ(reglage_taille::lire(), 100);
     }
 }

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "ligne_commande.h"
 #include "polices.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,13 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef BANCS_TAILLE_ESSAI
+    // Tests « en classe » : la taille passe par la ligne de commande des programmes.
+    char nom[] = "essai", option[] = "--taille", taille[] = BANCS_TAILLE_ESSAI;
+    char *ligne[] = {nom, option, taille};
+    if (ligne_commande::preparer(3, ligne) >= 0)
+        return 2;
+#endif
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);

@@ -1,0 +1,149 @@
+#include "ligne_commande.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+namespace ligne_commande {
+
+namespace {
+
+// Options de QGuiApplication et QApplication qui prennent une valeur, puis
+// celles qui n'en prennent pas : Qt les lit lui-même.
+constexpr std::string_view options_qt_valeur[] = {
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-session",       "-style",  "-stylesheet",
+    "-display",     "-geometry",           "-title",         "-name"};
+constexpr std::string_view options_qt_seules[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+
+bool commence_par(std::string_view s, std::string_view debut)
+{
+    return s.substr(0, debut.size()) == debut;
+}
+
+// Option de Qt sous la forme « -style fusion » (rend 2), « -style=fusion » ou
+// « -reverse » (rend 1), ou 0 si ce n'en est pas une.
+int option_qt(std::string_view arg, bool valeur_suit)
+{
+    for (std::string_view o : options_qt_seules)
+        if (arg == o)
+            return 1;
+    for (std::string_view o : options_qt_valeur) {
+        if (arg == o)
+            return valeur_suit ? 2 : 0;
+        if (commence_par(arg, o) && arg.size() > o.size() && arg[o.size()] == '=')
+            return 1;
+    }
+    return 0;
+}
+
+std::string liste_tailles()
+{
+    return "100, 150 ou 200";
+}
+
+} // namespace
+
+int lire_taille(const std::string &texte)
+{
+    std::string_view t(texte);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    if (!t.empty() && t.back() == '%')
+        t.remove_suffix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    int valeur = 0;
+    const auto [fin, ec] = std::from_chars(t.data(), t.data() + t.size(), valeur);
+    if (ec != std::errc() || fin != t.data() + t.size())
+        return 0;
+    return std::find(std::begin(tailles), std::end(tailles), valeur) != std::end(tailles) ? valeur : 0;
+}
+
+Options analyser(const std::vector<std::string> &arguments)
+{
+    Options o;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &arg = arguments[i];
+        const bool suivant = i + 1 < arguments.size();
+        if (arg == "--taille" || commence_par(arg, "--taille=")) {
+            std::string valeur;
+            if (arg == "--taille") {
+                if (suivant)
+                    valeur = arguments[++i];
+            } else {
+                valeur = arg.substr(std::string_view("--taille=").size());
+            }
+            if (valeur.empty()) {
+                o.erreur = "l'option --taille attend une taille : " + liste_tailles() + ".";
+                return o;
+            }
+            o.taille = lire_taille(valeur);
+            if (o.taille == 0) {
+                o.erreur = "taille « " + valeur + " » refusée : choisir " + liste_tailles() + ".";
+                return o;
+            }
+        } else if (arg == "--aide" || arg == "--help" || arg == "-h") {
+            o.aide = true;
+        } else if (const int n = option_qt(arg, suivant)) {
+            i += static_cast<std::size_t>(n - 1);
+        } else {
+            o.erreur = "argument inconnu « " + arg + " ».";
+            return o;
+        }
+    }
+    return o;
+}
+
+std::string aide(const std::string &programme)
+{
+    return "Utilisation : " + programme +
+           " [--taille 100|150|200]\n"
+           "  --taille N   ouvre les fenêtres à N % de leur taille d'origine (pour un vidéoprojecteur)\n"
+           "  --aide       affiche cette aide\n";
+}
+
+double facteur_echelle(int taille, const std::string &facteur_existant)
+{
+    double existant = 1.0;
+    if (!facteur_existant.empty()) {
+        const char *debut = facteur_existant.data();
+        const auto [fin, ec] = std::from_chars(debut, debut + facteur_existant.size(), existant);
+        if (ec != std::errc() || fin != debut + facteur_existant.size() || !std::isfinite(existant) ||
+            existant <= 0.0 || existant > 10.0)
+            existant = 1.0;
+    }
+    return existant * taille / 100.0;
+}
+
+int preparer(int argc, char **argv, int taille_par_defaut)
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+    const std::string programme = argc > 0 && argv[0] ? argv[0] : "programme";
+    const Options o = analyser(arguments);
+    if (!o.erreur.empty()) {
+        std::fprintf(stderr, "%s : %s\n%s", programme.c_str(), o.erreur.c_str(), aide(programme).c_str());
+        return 2;
+    }
+    if (o.aide) {
+        std::fputs(aide(programme).c_str(), stdout);
+        return 0;
+    }
+    int taille = o.taille;
+    if (taille == 0)
+        taille = lire_taille(std::to_string(taille_par_defaut)) ? taille_par_defaut : 100;
+    if (taille != 100) {
+        const double f = facteur_echelle(taille, qgetenv("QT_SCALE_FACTOR").toStdString());
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(f));
+    }
+    return -1;
+}
+
+} // namespace ligne_commande

@@ -1,0 +1,10 @@
+// orvalt en classe : sa fenêtre à 200 %.
+#include "classe.h"
+#include "redressement.h"
+
+#include <gtest/gtest.h>
+
+TEST(Classe, Orvalt)
+{
+    classe::verifier([] { (new Redressement)->show(); }, {{"redressement"}});
+}

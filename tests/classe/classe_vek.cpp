@@ -1,0 +1,50 @@
+// vek en classe : chaque fenêtre à 200 %.
+#include "campagne.h"
+#include "classe.h"
+#include "programme_vek.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+std::optional<ProgrammeVek> programme;
+void jouer(const QStringList &e)
+{
+    campagne::jouer(e);
+}
+} // namespace
+
+TEST(Classe, Vek)
+{
+    const auto demarrer = [] {
+        programme.emplace();
+        programme->caracteristiques = vek::machine_6kW();
+    };
+    classe::verifier(demarrer, {
+                                   {"Intro", [] { programme->demarrer(); }},
+                                   {"machine1", [] { programme->ouvrir_machine1(); }},
+                                   {"mot_de_passe",
+                                    [] {
+                                        programme->ouvrir_machine1();
+                                        jouer({"!modif_moteur"});
+                                    }},
+                                   {"caract_moteur", [] { programme->ouvrir_caract_moteur(); }},
+                                   {"courbe",
+                                    [] {
+                                        programme->ouvrir_machine1();
+                                        jouer({"!trace_courbe"});
+                                    }},
+                                   {"apercu_impression",
+                                    [] {
+                                        programme->ouvrir_machine1();
+                                        jouer({"!trace_courbe", "!courbe/impression"});
+                                    }},
+                                   {"feuille_mauvaise_manip",
+                                    [] {
+                                        programme->ouvrir_machine1();
+                                        jouer({"choixUi=220", "!Interinduit"});
+                                    }},
+                               });
+    programme.reset();
+}

@@ -1,0 +1,77 @@
+// Ligne de commande commune aux programmes : « --taille », aide, refus.
+#include "ligne_commande.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Cas {
+    const char *nom;
+    std::vector<std::string> arguments;
+    int taille; // 0 : non donnée
+    bool aide;
+    const char *erreur; // début du message attendu, vide si acceptée
+};
+
+} // namespace
+
+TEST(LigneCommande, TaillesOffertesAccepteesLeResteRefuse)
+{
+    const Cas cas[] = {
+        {"rien", {}, 0, false, ""},
+        {"taille 150", {"--taille", "150"}, 150, false, ""},
+        {"taille=200", {"--taille=200"}, 200, false, ""},
+        {"taille 100", {"--taille", "100"}, 100, false, ""},
+        {"taille avec %", {"--taille", "150 %"}, 150, false, ""},
+        {"la dernière l'emporte", {"--taille", "150", "--taille", "200"}, 200, false, ""},
+        {"option de Qt avec valeur", {"-platform", "offscreen", "--taille", "200"}, 200, false, ""},
+        {"option de Qt collée", {"-style=fusion"}, 0, false, ""},
+        {"option de Qt seule", {"-reverse"}, 0, false, ""},
+        {"aide", {"--aide"}, 0, true, ""},
+        {"taille non offerte",
+         {"--taille", "175"},
+         0,
+         false,
+         "taille « 175 » refusée : choisir 100, 150 ou 200."},
+        {"taille négative", {"--taille", "-200"}, 0, false, "taille « -200 » refusée"},
+        {"taille en lettres", {"--taille", "grande"}, 0, false, "taille « grande » refusée"},
+        {"taille vide", {"--taille="}, 0, false, "l'option --taille attend une taille"},
+        {"taille énorme", {"--taille", "99999999999999999999"}, 0, false, "taille « 99999999999999999999 »"},
+        {"taille sans valeur", {"--taille"}, 0, false, "l'option --taille attend une taille"},
+        {"argument inconnu", {"--plein-ecran"}, 0, false, "argument inconnu « --plein-ecran »."},
+        {"fichier", {"mesures.txt"}, 0, false, "argument inconnu « mesures.txt »."},
+        {"option de Qt sans sa valeur", {"-platform"}, 0, false, "argument inconnu « -platform »."},
+        {"inconnu après une bonne taille", {"--taille", "150", "x"}, 150, false, "argument inconnu « x »."},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.nom);
+        const ligne_commande::Options o = ligne_commande::analyser(c.arguments);
+        const std::string attendu = c.erreur;
+        if (attendu.empty()) {
+            EXPECT_EQ(o.erreur, "");
+            EXPECT_EQ(o.taille, c.taille);
+            EXPECT_EQ(o.aide, c.aide);
+        } else {
+            EXPECT_EQ(o.erreur.substr(0, attendu.size()), attendu) << o.erreur;
+        }
+    }
+}
+
+TEST(LigneCommande, EchelleCombineeAvecCelleDeLUtilisateur)
+{
+    const struct {
+        int taille;
+        const char *existant;
+        double facteur;
+    } cas[] = {
+        {150, "", 1.5},    {200, "", 2.0},   {200, "1.25", 2.5},  {150, "abc", 1.5},
+        {200, "nan", 2.0}, {200, "-3", 2.0}, {200, "1e300", 2.0}, {100, "2", 2.0},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(std::to_string(c.taille) + " " + c.existant);
+        EXPECT_DOUBLE_EQ(ligne_commande::facteur_echelle(c.taille, c.existant), c.facteur);
+    }
+}

@@ -1,0 +1,25 @@
+# Un programme de la suite lancé avec un mauvais argument : message clair sur
+# la sortie d'erreur et code de sortie non nul ; « --aide » sort sans erreur.
+# cmake -DPROGRAMME=<exécutable> -P verifier_arguments.cmake
+set(ENV{QT_QPA_PLATFORM} offscreen)
+foreach(cas "--plein-ecran|argument inconnu « --plein-ecran »"
+            "--taille,175|taille « 175 » refusée : choisir 100, 150 ou 200."
+            "--taille|l'option --taille attend une taille")
+  string(REPLACE "|" ";" parties "${cas}")
+  list(GET parties 0 arguments)
+  list(GET parties -1 message)
+  string(REPLACE "," ";" arguments "${arguments}")
+  execute_process(COMMAND ${PROGRAMME} ${arguments} RESULT_VARIABLE code ERROR_VARIABLE erreur
+                  OUTPUT_VARIABLE sortie TIMEOUT 20)
+  if(NOT code EQUAL 2)
+    message(FATAL_ERROR "${PROGRAMME} ${arguments} : code ${code} au lieu de 2\n${erreur}")
+  endif()
+  string(FIND "${erreur}" "${message}" trouve)
+  if(trouve EQUAL -1)
+    message(FATAL_ERROR "${PROGRAMME} ${arguments} : message attendu « ${message} », reçu :\n${erreur}")
+  endif()
+endforeach()
+execute_process(COMMAND ${PROGRAMME} --aide RESULT_VARIABLE code OUTPUT_VARIABLE sortie TIMEOUT 20)
+if(NOT code EQUAL 0 OR NOT sortie MATCHES "--taille N")
+  message(FATAL_ERROR "${PROGRAMME} --aide : code ${code}\n${sortie}")
+endif()
