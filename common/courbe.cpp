@@ -2,10 +2,13 @@
 
 #include "apercu_impression.h"
 #include "arrondi.h"
+#include "exportation.h"
 #include "nombre.h"
 #include "polices.h"
 #include "twips.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,7 +37,8 @@ QRectF dans_fenetre(const QRectF &r, const QWidget *w)
 }
 
 constexpr double largeur_fenetre = 11400;
-constexpr double hauteur_fenetre = 3480;
+// Trois rangées de boutons à gauche ; la troisième porte la sortie vers un tableur.
+constexpr double hauteur_fenetre = 4110;
 
 } // namespace
 
@@ -89,6 +93,16 @@ void Courbe::creer_controles()
     connect(annulle_, &QPushButton::clicked, this, &Courbe::annulle_Click);
     connect(change_axe_, &QPushButton::clicked, this, &Courbe::change_axe_Click);
     connect(impression_, &QPushButton::clicked, this, &Courbe::impression_Click);
+    copier_points_ = bouton(QStringLiteral("copier_points"), QStringLiteral("Copier les points"), 120, 3480, 1920,
+                            540);
+    copier_points_->setToolTip(
+        QStringLiteral("Copier les points enregistrés, à coller dans un tableur (deux colonnes)"));
+    exporter_points_ = bouton(QStringLiteral("exporter_points"), QStringLiteral("Exporter…"), 2160, 3480, 1920, 540);
+    exporter_points_->setToolTip(QStringLiteral("Enregistrer les points dans un fichier CSV pour un tableur"));
+    for (Bouton *b : {copier_points_, exporter_points_})
+        b->setFond(QColor(220, 220, 220));
+    connect(copier_points_, &QPushButton::clicked, this, &Courbe::copier_points_Click);
+    connect(exporter_points_, &QPushButton::clicked, this, &Courbe::exporter_points_Click);
     if (variante_.bouton_autre_courbe) {
         change_courbe_ = bouton(QStringLiteral("change_courbe"), QStringLiteral("Autre courbe"), 2160, 1500, 1920,
                                 375);
@@ -216,6 +230,35 @@ void Courbe::impression_Click()
         ouvrir_apercu_();
 }
 
+void Courbe::copier_points_Click()
+{
+    if (etat_.nb_points <= 0) {
+        montrer_message(QStringLiteral("Aucun point n'est enregistré : il n'y a rien à copier."));
+        return;
+    }
+    const tableur::Tableau t = courbe::tableau_points(etat_, variante_);
+    QApplication::clipboard()->setText(qs(tableur::ecrire(t, exportation::format_presse_papiers())));
+    montrer_message(QStringLiteral("%1 point(s) copié(s) avec les légendes des axes : collez-les dans un tableur "
+                                   "(Ctrl+V), ils y prennent deux colonnes.")
+                        .arg(t.lignes.size()));
+}
+
+void Courbe::exporter_points_Click()
+{
+    if (etat_.nb_points <= 0) {
+        montrer_message(QStringLiteral("Aucun point n'est enregistré : il n'y a rien à exporter."));
+        return;
+    }
+    exportation::Demande demande;
+    demande.nom_propose = QStringLiteral("points.csv");
+    demande.titre_boite = QStringLiteral("Exporter les points vers un tableur (CSV)");
+    demande.demander = demander_fichier_csv;
+    demande.montrer = [this](const QString &m) { montrer_message(m); };
+    demande.ce_qui_est_enregistre = QStringLiteral("Les points ont été enregistrés");
+    // Le tableau est lu à l'enregistrement : les points de ce moment-là.
+    exportation::exporter_csv(this, demande, [this] { return courbe::tableau_points(etat_, variante_); });
+}
+
 void Courbe::Timer1_Timer()
 {
     tracer_points();
@@ -241,7 +284,7 @@ void Courbe::ecrire_ymax()
 
 void Courbe::montrer_boutons_action(bool visibles)
 {
-    for (Bouton *b : {change_axe_, place_point_, annulle_, impression_})
+    for (Bouton *b : {change_axe_, place_point_, annulle_, impression_, copier_points_, exporter_points_})
         b->setVisible(visibles);
 }
 

@@ -8,6 +8,7 @@
 // fermée et rouverte, les points restent.
 
 #include "courbe_enregistree.h"
+#include "exportation.h"
 #include "feuille.h"
 
 #include <QPointer>
@@ -22,7 +23,7 @@ class QGroupBox;
 class QLabel;
 class QTimer;
 
-class Courbe : public Feuille
+class Courbe : public Feuille, public exportation::Exportateur
 {
     Q_OBJECT
 public:
@@ -37,6 +38,8 @@ public:
     void annulle_Click();
     void change_axe_Click();
     void impression_Click();
+    void copier_points_Click();
+    void exporter_points_Click();
     void Timer1_Timer();
 
     void recommencer();
@@ -49,8 +52,6 @@ public:
     int pos_x(int i) const { return pos_x_.at(static_cast<std::size_t>(i)); }
     int pos_y(int i) const { return pos_y_.at(static_cast<std::size_t>(i)); }
 
-    // Message à l'élève (boîte avec OK, sans bloquer) ; les tests le remplacent.
-    std::function<void(const QString &)> montrer_message;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -75,7 +76,8 @@ private:
     QGroupBox *frame_axe_ = nullptr;
     QComboBox *choix_x_ = nullptr, *choix_y_ = nullptr;
     Bouton *valid_ = nullptr, *place_point_ = nullptr, *annulle_ = nullptr, *change_axe_ = nullptr,
-           *impression_ = nullptr, *change_courbe_ = nullptr;
+           *impression_ = nullptr, *change_courbe_ = nullptr, *copier_points_ = nullptr,
+           *exporter_points_ = nullptr;
     QLabel *Label_x_ = nullptr, *Label_y_ = nullptr, *label_xmax_ = nullptr, *label_ymax_ = nullptr;
     QLabel *label_echelle_x_ = nullptr, *label_echelle_y_ = nullptr;
     Ligne *ligne_x_ = nullptr, *ligne_y_ = nullptr;

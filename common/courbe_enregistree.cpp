@@ -286,4 +286,20 @@ std::optional<std::string> lecture_coordonnees(const Repere &r, double xmax, dou
     return "X =" + nombre::texte_nombre(X) + " ;   Y =  " + nombre::texte_nombre(Y);
 }
 
+tableur::Tableau tableau_points(const CourbeEnregistree &c, const Variante &v)
+{
+    const auto legende = [&v](int grandeur, const char *defaut) {
+        if (grandeur >= 1 && grandeur <= static_cast<int>(v.grandeurs.size()))
+            return v.grandeurs[static_cast<std::size_t>(grandeur - 1)].legende;
+        return std::string(defaut);
+    };
+    tableur::Tableau t;
+    t.entetes = {legende(c.grandeur_x, "x"), legende(c.grandeur_y, "y")};
+    const int n = std::clamp<int>(c.nb_points, 0, capacite);
+    for (int i = 1; i <= n; ++i)
+        t.lignes.push_back({nombre::texte_simple_court(c.x_point[static_cast<std::size_t>(i)]),
+                            nombre::texte_simple_court(c.y_point[static_cast<std::size_t>(i)])});
+    return t;
+}
+
 } // namespace courbe

@@ -9,6 +9,8 @@
 // d'axe et lecture du texte ACTUEL du contrôle du banc qui la montre.
 // L'enregistreur ne calcule jamais une grandeur : il lit ce que l'élève voit.
 
+#include "tableur.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -116,6 +118,12 @@ Disposition disposer(const CourbeEnregistree &c, const Repere &r);
 // maximum ou le pas n'est pas positif, ou quand il y en aurait plus de 1000
 // (un pas devenu 0 ou ridicule pour une lecture démesurée).
 int nombre_graduations(double maximum, double pas);
+
+// Les points enregistrés pour un tableur : en-têtes les légendes des deux
+// axes (« x » et « y » pour un axe sans grandeur), puis les points 1 ..
+// nb_points dans l'ordre, chaque valeur écrite au plus court qui redonne le
+// nombre rangé en simple précision.
+tableur::Tableau tableau_points(const CourbeEnregistree &c, const Variante &v);
 
 // --- Aperçu : ajustement polynomial -----------------------------------------
 

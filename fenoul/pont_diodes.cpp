@@ -26,6 +26,23 @@ constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
     {"iD4 intensité dans D4 (A)", Classe::courant},
 };
 
+// Diodes passantes et signe de uc dans chaque intervalle (le premier se
+// réduit à t = 0 et le troisième est vide : l'angle est nul).
+oscillo::Conduction conduction(oscillo::Intervalle intervalle)
+{
+    switch (intervalle) {
+    case oscillo::Intervalle::avant_amorcage: // D2 et D4
+        return {{false, true, false, true}, 0};
+    case oscillo::Intervalle::alternance_positive: // D1 et D4
+        return {{true, false, false, true}, 1};
+    case oscillo::Intervalle::apres_demi_periode: // D1 et D3
+        return {{true, false, true, false}, 0};
+    case oscillo::Intervalle::alternance_negative: // D2 et D3
+        break;
+    }
+    return {{false, true, true, false}, -1};
+}
+
 } // namespace
 
 PontDiodes::PontDiodes()
@@ -60,28 +77,10 @@ void PontDiodes::calculer(double t, double, int f)
     ic_ = imoy_;
 
     // Conduction : le premier intervalle se réduit à t = 0, le troisième est vide.
-    switch (oscillo::intervalle_pont(t, t_alpha, T)) {
-    case oscillo::Intervalle::avant_amorcage: // D2 et D4
-        etat_ = {false, true, false, true};
-        uc_ = 0.0;
-        is_ = 0.0;
-        break;
-    case oscillo::Intervalle::alternance_positive: // D1 et D4
-        etat_ = {true, false, false, true};
-        uc_ = u_;
-        is_ = ic_;
-        break;
-    case oscillo::Intervalle::apres_demi_periode: // D1 et D3
-        etat_ = {true, false, true, false};
-        uc_ = 0.0;
-        is_ = 0.0;
-        break;
-    case oscillo::Intervalle::alternance_negative: // D2 et D3
-        etat_ = {false, true, true, false};
-        uc_ = -u_;
-        is_ = -ic_;
-        break;
-    }
+    const oscillo::Conduction c = conduction(oscillo::intervalle_pont(t, t_alpha, T));
+    etat_ = c.etat;
+    uc_ = c.sens * u_;
+    is_ = c.sens * ic_;
 
     for (int k = 0; k < 4; ++k) {
         if (etat_[k]) {
@@ -126,6 +125,23 @@ oscillo::Moyenne PontDiodes::moyenne(int indice) const
     if (indice >= i_iD1 && indice < i_iD1 + 4)
         return Moyenne::de_nombre(imoy_ / 2.0);
     return Moyenne::aucune();
+}
+
+oscillo::Forme PontDiodes::forme(int indice, double, int f) const
+{
+    const auto g = oscillo::grandeur_pont(indice);
+    if (!g)
+        return {};
+    // Aucune tension de seuil ; D1 et D4 bloquées supportent u, D2 et D3 -u.
+    const double T = 1.0 / f;
+    const oscillo::ParametresPont p{vmax_, deux_pi * f, alpha_ / (360.0 * f), T, imoy_, 0.0,
+                                    {true, false, false, true}};
+    return oscillo::forme_pont(g->genre, g->composant, p, conduction);
+}
+
+std::unique_ptr<oscillo::Circuit> PontDiodes::copie() const
+{
+    return std::make_unique<PontDiodes>(*this);
 }
 
 } // namespace fenoul

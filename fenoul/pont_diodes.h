@@ -52,6 +52,8 @@ public:
     int nombre_composants() const override { return 4; }
     bool conduit(int, int composant) const override { return etat_[composant]; }
     oscillo::Moyenne moyenne(int indice) const override;
+    oscillo::Forme forme(int indice, double dt, int f) const override;
+    std::unique_ptr<oscillo::Circuit> copie() const override;
 
 private:
     double vmax_;

@@ -29,6 +29,22 @@ constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
     {"ig2 intensité dans gachette T2 (A)", Classe::commande},
 };
 
+// Composants passants (T1, T2, D1, D2) et signe de uc dans chaque intervalle.
+oscillo::Conduction conduction(oscillo::Intervalle intervalle)
+{
+    switch (intervalle) {
+    case oscillo::Intervalle::avant_amorcage: // T2 et D2 en roue libre
+        return {{false, true, false, true}, 0};
+    case oscillo::Intervalle::alternance_positive: // T1 et D2
+        return {{true, false, false, true}, 1};
+    case oscillo::Intervalle::apres_demi_periode: // T1 et D1 en roue libre
+        return {{true, false, true, false}, 0};
+    case oscillo::Intervalle::alternance_negative: // T2 et D1
+        break;
+    }
+    return {{false, true, true, false}, -1};
+}
+
 } // namespace
 
 PontMixte::PontMixte()
@@ -81,28 +97,10 @@ void PontMixte::calculer(double t, double dt, int f)
 
     // Conduction : deux composants à la fois ; pendant la roue libre, un
     // thyristor et la diode de son bras court-circuitent la charge.
-    switch (oscillo::intervalle_pont(t, t_alpha, T)) {
-    case oscillo::Intervalle::avant_amorcage: // T2 et D2 en roue libre
-        etat_ = {false, true, false, true};
-        uc_ = 0.0;
-        is_ = 0.0;
-        break;
-    case oscillo::Intervalle::alternance_positive: // T1 et D2
-        etat_ = {true, false, false, true};
-        uc_ = u_;
-        is_ = ic_;
-        break;
-    case oscillo::Intervalle::apres_demi_periode: // T1 et D1 en roue libre
-        etat_ = {true, false, true, false};
-        uc_ = 0.0;
-        is_ = 0.0;
-        break;
-    case oscillo::Intervalle::alternance_negative: // T2 et D1
-        etat_ = {false, true, true, false};
-        uc_ = -u_;
-        is_ = -ic_;
-        break;
-    }
+    const oscillo::Conduction c = conduction(oscillo::intervalle_pont(t, t_alpha, T));
+    etat_ = c.etat;
+    uc_ = c.sens * u_;
+    is_ = c.sens * ic_;
 
     for (int k = 0; k < 4; ++k) {
         if (etat_[k]) {
@@ -153,6 +151,25 @@ oscillo::Moyenne PontMixte::moyenne(int indice) const
     if (indice >= i_ig1 && indice < i_ig1 + 2)
         return Moyenne::de_texte("");
     return Moyenne::aucune();
+}
+
+oscillo::Forme PontMixte::forme(int indice, double dt, int f) const
+{
+    const double T = 1.0 / f, t_alpha = alpha_ / (360.0 * f);
+    if (indice == i_ig1 || indice == i_ig1 + 1)
+        return oscillo::impulsion(indice == i_ig1 ? t_alpha : T / 2 + t_alpha, dt, T, imoy_ / 10.0);
+    const auto g = oscillo::grandeur_pont(indice);
+    if (!g)
+        return {};
+    // T1 et D2 bloqués supportent u, T2 et D1 supportent -u.
+    const oscillo::ParametresPont p{vmax_, deux_pi * f, t_alpha, T, imoy_, tension_passant,
+                                    {true, false, false, true}};
+    return oscillo::forme_pont(g->genre, g->composant, p, conduction);
+}
+
+std::unique_ptr<oscillo::Circuit> PontMixte::copie() const
+{
+    return std::make_unique<PontMixte>(*this);
 }
 
 } // namespace gresil

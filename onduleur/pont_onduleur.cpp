@@ -3,6 +3,7 @@
 #include "arrondi.h"
 #include "nombre.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace onduleur {
@@ -198,6 +199,62 @@ oscillo::Moyenne PontOnduleur::moyenne(int indice) const
         // pour ne pas laisser sous ce panneau la moyenne d'une autre grandeur.
         return Moyenne::de_texte("");
     return Moyenne::aucune();
+}
+
+oscillo::Forme PontOnduleur::forme(int indice, double, int f) const
+{
+    using oscillo::Morceau;
+    const double E = e_continue_, T = 1.0 / f, demi = T / 2.0;
+    const double lambda = r_ / l_;
+    // Première alternance : i = E/R - (2E / (R (1 + a))) exp(-R t / L) ;
+    // la seconde est son opposée, décalée d'une demi-période.
+    const double c = E / r_, k = -2.0 * E / (r_ * (1.0 + a_));
+    const auto i_premiere = [&](double debut, double fin, double signe) {
+        return Morceau::exponentielle(debut, fin, signe * c, signe * k, lambda, 0.0);
+    };
+    const auto i_seconde = [&](double debut, double fin, double signe) {
+        return Morceau::exponentielle(debut, fin, -signe * c, -signe * k, lambda, demi);
+    };
+    // i s'annule en t0 dans chaque alternance : avant, la diode de la paire
+    // qui reçoit la tension conduit -i (ou i), ensuite son transistor.
+    const double t_zero = std::clamp(t0(), 0.0, demi);
+    const auto transistor = [&](int k0, double echelle) -> oscillo::Forme {
+        if (k0 == 0 || k0 == 3)
+            return {i_premiere(t_zero, demi, echelle)};
+        return {i_seconde(demi + t_zero, T, -echelle)};
+    };
+    if (indice == i_E)
+        return {Morceau::constante(0.0, T, E)};
+    if (indice == i_u)
+        return {Morceau::constante(0.0, demi, E), Morceau::constante(demi, T, -E)};
+    if (indice == i_i)
+        return {i_premiere(0.0, demi, 1.0), i_seconde(demi, T, 1.0)};
+    if (indice == i_iE)
+        return {i_premiere(0.0, demi, 1.0), i_seconde(demi, T, -1.0)};
+    if (dans(indice, i_uT1) || dans(indice, i_uD1)) {
+        // Tension E aux bornes de T1 et T4 pendant la seconde alternance,
+        // de T2 et T3 pendant la première ; uD = -uT.
+        const int k0 = dans(indice, i_uT1) ? indice - i_uT1 : indice - i_uD1;
+        const double v = dans(indice, i_uT1) ? E : -E;
+        return (k0 == 0 || k0 == 3) ? oscillo::Forme{Morceau::constante(demi, T, v)}
+                                    : oscillo::Forme{Morceau::constante(0.0, demi, v)};
+    }
+    if (dans(indice, i_iT1))
+        return transistor(indice - i_iT1, 1.0);
+    if (dans(indice, i_ib1))
+        return transistor(indice - i_ib1, 0.1);
+    if (dans(indice, i_iD1)) {
+        const int k0 = indice - i_iD1;
+        if (k0 == 0 || k0 == 3)
+            return {i_premiere(0.0, t_zero, -1.0)};
+        return {i_seconde(demi, demi + t_zero, 1.0)};
+    }
+    return {};
+}
+
+std::unique_ptr<oscillo::Circuit> PontOnduleur::copie() const
+{
+    return std::make_unique<PontOnduleur>(*this);
 }
 
 } // namespace onduleur

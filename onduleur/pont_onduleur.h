@@ -73,6 +73,8 @@ public:
     int nombre_composants() const override { return 4; }
     bool conduit(int jeu, int composant) const override;
     oscillo::Moyenne moyenne(int indice) const override;
+    oscillo::Forme forme(int indice, double dt, int f) const override;
+    std::unique_ptr<oscillo::Circuit> copie() const override;
 
 private:
     int e_continue_ = 0;

@@ -30,6 +30,15 @@ constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
     {"ig4 intensité dans gachette T4 (A)", Classe::commande},
 };
 
+// T1 et T4 conduisent de l'amorçage à T/2 + t_alpha, T2 et T3 le reste de
+// la période ; uc vaut u ou -u.
+oscillo::Conduction conduction(oscillo::Intervalle intervalle)
+{
+    const bool t1_t4 = intervalle == oscillo::Intervalle::alternance_positive ||
+                       intervalle == oscillo::Intervalle::apres_demi_periode;
+    return {{t1_t4, !t1_t4, !t1_t4, t1_t4}, t1_t4 ? 1 : -1};
+}
+
 } // namespace
 
 PontToutThyristor::PontToutThyristor()
@@ -99,13 +108,10 @@ void PontToutThyristor::calculer(double t, double dt, int f)
     if (T / 2 + t_alpha - dt < t && t <= T / 2 + t_alpha + dt)
         ig_[1] = ig_[2] = imoy_ / 10.0;
 
-    // Conduction : T1 et T4 de l'amorçage à T/2 + t_alpha, T2 et T3 sinon.
-    const oscillo::Intervalle intervalle = oscillo::intervalle_pont(t, t_alpha, T);
-    const bool t1_t4 = intervalle == oscillo::Intervalle::alternance_positive ||
-                       intervalle == oscillo::Intervalle::apres_demi_periode;
-    etat_ = {t1_t4, !t1_t4, !t1_t4, t1_t4};
-    uc_ = t1_t4 ? u_ : -u_;
-    is_ = t1_t4 ? ic_ : -ic_;
+    const oscillo::Conduction c = conduction(oscillo::intervalle_pont(t, t_alpha, T));
+    etat_ = c.etat;
+    uc_ = c.sens * u_;
+    is_ = c.sens * ic_;
 
     // Pont bloqué : la tension redressée moyenne ne vaincrait pas e.
     bloque_ = bloque();
@@ -163,6 +169,31 @@ oscillo::Moyenne PontToutThyristor::moyenne(int indice) const
     if (indice >= i_ig1 && indice < i_ig1 + 4)
         return Moyenne::de_texte("");
     return Moyenne::aucune();
+}
+
+oscillo::Forme PontToutThyristor::forme(int indice, double dt, int f) const
+{
+    const double T = 1.0 / f, t_alpha = alpha_ / (360.0 * f);
+    if (indice >= i_ig1 && indice < i_ig1 + 4) {
+        // ig1 et ig4 à l'amorçage de T1 et T4, ig2 et ig3 une demi-période plus tard.
+        const bool premiere_paire = indice == i_ig1 || indice == i_ig1 + 3;
+        return oscillo::impulsion(premiere_paire ? t_alpha : T / 2 + t_alpha, dt, T, imoy_ / 10.0);
+    }
+    const auto g = oscillo::grandeur_pont(indice);
+    if (!g)
+        return {};
+    // Pont bloqué : rien ne conduit, uc, is et ic sont nuls toute la période.
+    const bool b = bloque();
+    const oscillo::ParametresPont p{vmax_, deux_pi * f, t_alpha, T, b ? 0.0 : imoy_, tension_passant,
+                                    {true, false, false, true}};
+    return oscillo::forme_pont(g->genre, g->composant, p, [b](oscillo::Intervalle i) {
+        return b ? oscillo::Conduction{{false, false, false, false}, 0} : conduction(i);
+    });
+}
+
+std::unique_ptr<oscillo::Circuit> PontToutThyristor::copie() const
+{
+    return std::make_unique<PontToutThyristor>(*this);
 }
 
 } // namespace orvalt

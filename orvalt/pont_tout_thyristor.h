@@ -71,6 +71,8 @@ public:
     bool conduit(int, int composant) const override { return etat_[composant]; }
     oscillo::Moyenne moyenne(int indice) const override;
     bool moyennes_a_zero() const override { return bloque_; }
+    oscillo::Forme forme(int indice, double dt, int f) const override;
+    std::unique_ptr<oscillo::Circuit> copie() const override;
 
 private:
     void calculer_imoy();

@@ -63,12 +63,18 @@ double Balayage::largeur_axe() const
     return axe.x_droite - axe.x_gauche;
 }
 
+double Balayage::dt() const
+{
+    const double W = largeur_axe();
+    return W > 0.0 ? pas_ / (W * f_) : 0.0;
+}
+
 void Balayage::Timer1_Timer()
 {
     x_curseur_ += pas_;
     const double W = largeur_axe();
     t_ = x_curseur_ / (W * f_);
-    circuit_.calculer(t_, pas_ / (W * f_), f_);
+    circuit_.calculer(t_, dt(), f_);
     if (circuit_.moyennes_a_zero())
         for (int i = 0; i < nombre_panneaux; ++i)
             ecran_.ecrire_vmoy_texte(i, "0");
@@ -149,6 +155,48 @@ void Balayage::affiche_moyennes()
     }
 }
 
+void Balayage::affiche_efficaces()
+{
+    for (int i = 0; i < nombre_panneaux; ++i) {
+        if (!choix_valide(choix_[i]))
+            continue;
+        const Forme forme = circuit_.forme(choix_[i], dt(), f_);
+        if (!forme.empty())
+            ecran_.ecrire_veff(i, circuit_.arrondir(valeur_efficace(forme, 1.0 / f_)));
+    }
+}
+
+Periode Balayage::echantillonner_periode(int echantillons) const
+{
+    Periode p;
+    std::vector<int> panneaux;
+    for (int i = 0; i < nombre_panneaux; ++i)
+        if (choix_valide(choix_[i]))
+            panneaux.push_back(i);
+    if (panneaux.empty() || echantillons <= 0)
+        return p;
+    p.legendes.push_back("t (s)");
+    const auto liste = circuit_.grandeurs();
+    for (int i : panneaux)
+        p.legendes.emplace_back(liste[choix_[i]].legende);
+
+    const double T = 1.0 / f_, pas_temps = dt();
+    const std::unique_ptr<Circuit> modele = circuit_.copie();
+    const auto instant = [&](int n) { return n * T / echantillons; };
+    for (int n = 0; n < echantillons; ++n) // une période pour le régime établi
+        modele->calculer(instant(n), pas_temps, f_);
+    p.lignes.reserve(static_cast<std::size_t>(echantillons));
+    for (int n = 0; n < echantillons; ++n) {
+        const double t = instant(n);
+        modele->calculer(t, pas_temps, f_);
+        std::vector<double> ligne{t};
+        for (int i : panneaux)
+            ligne.push_back(modele->valeur(choix_[i]));
+        p.lignes.push_back(std::move(ligne));
+    }
+    return p;
+}
+
 void Balayage::ecrire_pleines_echelles()
 {
     for (int i = 0; i < nombre_panneaux; ++i)
@@ -164,14 +212,18 @@ void Balayage::arret_Click()
 
 void Balayage::accelere_Click()
 {
-    if (pas_ <= pas_maximal_avant_hausse)
+    if (pas_ <= pas_maximal_avant_hausse) {
         pas_ += increment_pas;
+        affiche_efficaces();
+    }
 }
 
 void Balayage::Ralentir_Click()
 {
-    if (pas_ > 0)
+    if (pas_ > 0) {
         pas_ -= increment_pas;
+        affiche_efficaces();
+    }
 }
 
 void Balayage::choix_grandeur_Click(const std::array<int, nombre_panneaux> &selections)
@@ -191,6 +243,7 @@ void Balayage::choix_grandeur_Click(const std::array<int, nombre_panneaux> &sele
         choix_[i] = static_cast<std::int16_t>(choix_valide(k) ? k : -1);
     }
     affiche_moyennes();
+    affiche_efficaces();
 }
 
 void Balayage::circuit_modifie()
@@ -205,6 +258,7 @@ void Balayage::circuit_modifie()
     }
     ecrire_pleines_echelles();
     affiche_moyennes();
+    affiche_efficaces();
     efface_traces();
 }
 

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace oscillo {
 
@@ -52,11 +53,19 @@ public:
     virtual void ecrire_vinst(int panneau, double valeur) = 0;
     virtual void ecrire_vmoy(int panneau, double valeur) = 0;
     virtual void ecrire_vmoy_texte(int panneau, const std::string &texte) = 0;
+    virtual void ecrire_veff(int panneau, double valeur) = 0;
     virtual void ecrire_ymax(int panneau, double valeur) = 0;
     virtual void ecrire_xmax(int panneau, double periode) = 0;
 
     virtual void activer_minuterie(bool active) = 0;
     virtual void legende_arret(const std::string &legende) = 0;
+};
+
+// Une période échantillonnée pour un tableur : l'instant, puis la grandeur
+// de chaque panneau qui en montre une, dans l'ordre des panneaux.
+struct Periode {
+    std::vector<std::string> legendes;       // "t (s)" puis les légendes des grandeurs
+    std::vector<std::vector<double>> lignes; // une par instant : t puis les valeurs
 };
 
 class Balayage
@@ -93,6 +102,18 @@ public:
     void trace_pas();
     void efface_traces();
     void affiche_moyennes();
+    // Valeur efficace exacte de la grandeur de chaque panneau, sur une
+    // période, pour le montage tel qu'il est et le pas actuel ; rafraîchie
+    // avec les moyennes (et quand le pas change : la largeur des impulsions
+    // de gâchette en dépend), jamais au top.
+    void affiche_efficaces();
+    // Les grandeurs choisies à « echantillons » instants également espacés
+    // sur une période [0, T), calculées par une copie du modèle qui a d'abord
+    // parcouru une période entière (l'onduleur part ainsi du régime établi).
+    // Le balayage n'en est pas touché.
+    Periode echantillonner_periode(int echantillons) const;
+    // Temps avancé par top au pas actuel (s).
+    double dt() const;
     // Le montage a changé (angle, f.é.m.) : panneaux de courant et de
     // commande remis à l'échelle, pleines échelles réécrites, moyennes,
     // effacement. La minuterie n'est pas touchée.

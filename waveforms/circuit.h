@@ -5,7 +5,10 @@
 // conduisent ou non, et son tableau des valeurs moyennes. Rien d'un montage
 // particulier ne vit dans le moteur. Pas de Qt ici.
 
+#include "forme_onde.h"
+
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -85,6 +88,18 @@ public:
     virtual bool conduit(int jeu, int composant) const = 0;
 
     virtual Moyenne moyenne(int indice) const = 0;
+
+    // La grandeur « indice » sur une période [0, 1/f], par morceaux, telle
+    // que le modèle la calcule dans l'état où il est (angle, f.é.m.), dt
+    // étant le temps avancé par top (la largeur des impulsions de gâchette
+    // en dépend). Le moteur en tire la valeur efficace exacte. Vide : pas de
+    // valeur efficace, le label garde son texte.
+    virtual Forme forme(int indice, double dt, int f) const = 0;
+
+    // Un modèle indépendant dans le même état, que l'on peut faire calculer
+    // hors du balayage (l'exportation d'une période) sans toucher à celui
+    // que le balayage fait avancer.
+    virtual std::unique_ptr<Circuit> copie() const = 0;
 
     // Vrai quand le dernier calcul impose "0" aux quatre valeurs moyennes
     // (pont bloqué par exemple).

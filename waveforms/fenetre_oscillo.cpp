@@ -1,5 +1,7 @@
 #include "fenetre_oscillo.h"
 
+#include "exportation.h"
+#include "nombre.h"
 #include "polices.h"
 #include "twips.h"
 
@@ -17,6 +19,21 @@ namespace {
 
 // Couleur du curseur : rouge clair.
 const QColor couleur_curseur(255, 192, 192);
+
+// Colonne des valeurs, à droite de chaque panneau, depuis le haut de son axe
+// des valeurs : trois paires libellé / afficheur (instantanée, moyenne,
+// efficace), une toutes les 630 unités.
+constexpr double pas_paire = 630, libelle_vers_afficheur = 270, haut_afficheur = 285;
+constexpr double bas_colonne = 30 + 2 * pas_paire + libelle_vers_afficheur + haut_afficheur;
+// Bouton d'exportation de la période, en bas à gauche de la fenêtre.
+constexpr double haut_bouton_export = 345, marge_basse = 135;
+
+// La fenêtre descend assez bas pour la valeur efficace du dernier panneau.
+double hauteur_fenetre(double hauteur, const GeometriePanneaux &g)
+{
+    const double haut_dernier = std::min(g.y_haut[nombre_panneaux - 1], g.y_bas[nombre_panneaux - 1]);
+    return std::max(hauteur, haut_dernier + bas_colonne + 150);
+}
 
 void ecrire(QLabel *label, const QString &texte)
 {
@@ -51,13 +68,15 @@ QString texte_local(double valeur)
 
 FenetreOscillo::FenetreOscillo(const QString &nom, const QString &titre, double largeur, double hauteur,
                                const GeometriePanneaux &geometrie, Circuit &circuit)
-    : Feuille(nom, titre, largeur, hauteur), circuit_(circuit), balayage_(circuit, *this)
+    : Feuille(nom, titre, largeur, hauteur_fenetre(hauteur, geometrie)), circuit_(circuit),
+      balayage_(circuit, *this)
 {
+    montrer_message = [this](const QString &texte) { message_information(windowTitle(), texte); };
     for (int i = 0; i < nombre_panneaux; ++i)
         creer_panneau(i, geometrie);
     ld_ = ligne(QStringLiteral("ld"), geometrie.x_ld, geometrie.y_ld_haut, geometrie.x_ld, geometrie.y_ld_bas,
                 couleur_curseur);
-    creer_commandes(geometrie);
+    creer_commandes(geometrie, hauteur_fenetre(hauteur, geometrie));
     Timer1_ = minuterie(QStringLiteral("Timer1"), 100, false);
     connect(Timer1_, &QTimer::timeout, this, &FenetreOscillo::Timer1_Timer);
 }
@@ -85,15 +104,25 @@ void FenetreOscillo::creer_panneau(int i, const GeometriePanneaux &g)
     label(QStringLiteral("Label%1").arg(i + 1), QStringLiteral("t(s)"), x2 + 90, y - 120, 480, 240);
 
     const double xv = x2 + 600;
-    label(QStringLiteral("Label_vinst") + n, QStringLiteral("Valeur instantanée ="), xv, haut + 30, 1800, 255);
-    aff_vinst_[i] = label(QStringLiteral("aff_vinst") + n, QString(), xv, haut + 300, 1320, 285);
-    label(QStringLiteral("Label_vmoy") + n, QStringLiteral("Valeur moyenne ="), xv, haut + 660, 1800, 255);
-    aff_vmoy_[i] = label(QStringLiteral("aff_vmoy") + n, QString(), xv, haut + 930, 1320, 285);
-    habiller_afficheur(aff_vinst_[i]);
-    habiller_afficheur(aff_vmoy_[i]);
+    const struct {
+        const char *libelle, *texte, *afficheur;
+        QLabel **cible;
+    } paires[] = {
+        {"Label_vinst", "Valeur instantanée =", "aff_vinst", &aff_vinst_[i]},
+        {"Label_vmoy", "Valeur moyenne =", "aff_vmoy", &aff_vmoy_[i]},
+        {"Label_veff", "Valeur efficace =", "aff_veff", &aff_veff_[i]},
+    };
+    double y_libelle = haut + 30;
+    for (const auto &p : paires) {
+        label(QString::fromUtf8(p.libelle) + n, QString::fromUtf8(p.texte), xv, y_libelle, 1800, 255);
+        *p.cible = label(QString::fromUtf8(p.afficheur) + n, QString(), xv, y_libelle + libelle_vers_afficheur, 1320,
+                         haut_afficheur);
+        habiller_afficheur(*p.cible);
+        y_libelle += pas_paire;
+    }
 }
 
-void FenetreOscillo::creer_commandes(const GeometriePanneaux &g)
+void FenetreOscillo::creer_commandes(const GeometriePanneaux &g, double hauteur)
 {
     const double x = g.x_commandes, y = g.y_commandes;
     arret_ = bouton(QStringLiteral("arret"), QStringLiteral("Démarrer "), x, y, 1215, 495);
@@ -106,6 +135,12 @@ void FenetreOscillo::creer_commandes(const GeometriePanneaux &g)
     Bouton *moins = bouton(QStringLiteral("Ralentir"), QStringLiteral("Ralentir"), x + 2490, y + 210, 1035, 345);
     moins->setToolTip(QStringLiteral("Ralentir le curseur"));
     connect(moins, &QPushButton::clicked, this, &FenetreOscillo::Ralentir_Click);
+
+    Bouton *exporter = bouton(QStringLiteral("exporter_periode"), QStringLiteral("Exporter la période…"), x,
+                              hauteur - marge_basse - haut_bouton_export, 2400, haut_bouton_export);
+    exporter->setToolTip(QStringLiteral("Enregistrer une période des grandeurs choisies dans un fichier CSV, "
+                                        "pour un tableur"));
+    connect(exporter, &QPushButton::clicked, this, &FenetreOscillo::exporter_periode_Click);
 }
 
 void FenetreOscillo::charger_balayage()
@@ -175,6 +210,43 @@ void FenetreOscillo::choix_grandeur_Click(int)
     balayage_.choix_grandeur_Click(selections);
 }
 
+tableur::Tableau FenetreOscillo::tableau_periode() const
+{
+    const Periode p = balayage_.echantillonner_periode(echantillons_export);
+    tableur::Tableau t;
+    t.entetes = p.legendes;
+    t.lignes.reserve(p.lignes.size());
+    for (const auto &ligne : p.lignes) {
+        std::vector<std::string> textes;
+        textes.reserve(ligne.size());
+        for (double v : ligne)
+            textes.push_back(nombre::texte_nombre(v));
+        t.lignes.push_back(std::move(textes));
+    }
+    return t;
+}
+
+void FenetreOscillo::exporter_periode_Click()
+{
+    bool choisie = false;
+    for (int i = 0; i < nombre_panneaux; ++i)
+        choisie = choisie || balayage_.choix(i) >= 0;
+    if (!choisie) {
+        montrer_message(QStringLiteral("Aucune grandeur n'est choisie : choisissez-en au moins une dans les listes "
+                                       "au-dessus des panneaux, puis exportez la période."));
+        return;
+    }
+    exportation::Demande demande;
+    demande.nom_propose = QStringLiteral("periode.csv");
+    demande.titre_boite = QStringLiteral("Exporter une période vers un tableur (CSV)");
+    demande.demander = demander_fichier_csv;
+    demande.montrer = [this](const QString &m) { montrer_message(m); };
+    demande.ce_qui_est_enregistre =
+        QStringLiteral("Une période des grandeurs choisies (%1 instants) a été enregistrée").arg(echantillons_export);
+    // Les grandeurs choisies au moment de l'enregistrement.
+    exportation::exporter_csv(this, demande, [this] { return tableau_periode(); });
+}
+
 // --- Ecran --------------------------------------------------------------------
 
 AxeTemps FenetreOscillo::axe_temps(int i) const
@@ -237,6 +309,11 @@ void FenetreOscillo::ecrire_vmoy(int i, double valeur)
 void FenetreOscillo::ecrire_vmoy_texte(int i, const std::string &texte)
 {
     ecrire(aff_vmoy_[i], QString::fromStdString(texte));
+}
+
+void FenetreOscillo::ecrire_veff(int i, double valeur)
+{
+    ecrire(aff_veff_[i], texte_local(valeur));
 }
 
 void FenetreOscillo::ecrire_ymax(int i, double valeur)

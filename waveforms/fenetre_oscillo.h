@@ -6,9 +6,12 @@
 // (oscillo::Balayage) et reçoit ses effets par oscillo::Ecran.
 
 #include "balayage.h"
+#include "exportation.h"
 #include "feuille.h"
+#include "tableur.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -32,7 +35,7 @@ struct GeometriePanneaux {
 // de l'utilisateur et sans séparateur de milliers.
 QString texte_local(double valeur);
 
-class FenetreOscillo : public Feuille, private Ecran
+class FenetreOscillo : public Feuille, public exportation::Exportateur, private Ecran
 {
     Q_OBJECT
 public:
@@ -50,6 +53,12 @@ public:
     void accelere_Click();
     void Ralentir_Click();
     void choix_grandeur_Click(int liste);
+    void exporter_periode_Click();
+
+    // Nombre d'instants de la période exportée.
+    static constexpr int echantillons_export = 1000;
+    // La période exportée, telle qu'elle irait dans le fichier.
+    tableur::Tableau tableau_periode() const;
 
 protected:
     // Partie commune du chargement, après les constantes du montage : listes
@@ -75,20 +84,22 @@ private:
     void ecrire_vinst(int panneau, double valeur) override;
     void ecrire_vmoy(int panneau, double valeur) override;
     void ecrire_vmoy_texte(int panneau, const std::string &texte) override;
+    void ecrire_veff(int panneau, double valeur) override;
     void ecrire_ymax(int panneau, double valeur) override;
     void ecrire_xmax(int panneau, double periode) override;
     void activer_minuterie(bool active) override;
     void legende_arret(const std::string &legende) override;
 
     void creer_panneau(int i, const GeometriePanneaux &g);
-    void creer_commandes(const GeometriePanneaux &g);
+    void creer_commandes(const GeometriePanneaux &g, double hauteur);
 
     Circuit &circuit_;
     Balayage balayage_;
     std::array<Ligne *, nombre_panneaux> lx_{}, ly_{};
     Ligne *ld_ = nullptr;
     std::array<QComboBox *, nombre_panneaux> choix_grandeur_{};
-    std::array<QLabel *, nombre_panneaux> labelymax_{}, Labelxmax_{}, aff_vinst_{}, aff_vmoy_{};
+    std::array<QLabel *, nombre_panneaux> labelymax_{}, Labelxmax_{}, aff_vinst_{}, aff_vmoy_{},
+        aff_veff_{};
     // composants_[jeu][k] : les traits d'un composant.
     std::vector<std::vector<std::vector<Ligne *>>> composants_;
     Bouton *arret_ = nullptr;

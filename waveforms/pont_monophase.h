@@ -1,7 +1,14 @@
 #pragma once
 // Les quatre intervalles d'une période d'un pont monophasé à courant de
 // charge lissé, communs aux trois redresseurs : ils ne diffèrent que par les
-// composants qui conduisent dans chacun. Pas de Qt ici.
+// composants qui conduisent dans chacun. Et la forme d'une grandeur d'un
+// pont sur une période, d'où sa valeur efficace exacte. Pas de Qt ici.
+
+#include "forme_onde.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace oscillo {
 
@@ -27,6 +34,110 @@ inline Intervalle intervalle_pont(double t, double t_alpha, double T)
     if (t > T / 2 + t_alpha)
         i = Intervalle::alternance_negative;
     return i;
+}
+
+// Ce qui conduit dans un intervalle : les drapeaux des quatre composants et
+// le signe de la tension redressée (uc = sens . u, is = sens . ic ; 0 quand
+// la charge est en roue libre ou le pont bloqué).
+struct Conduction {
+    std::array<bool, 4> etat;
+    int sens;
+};
+
+// Les grandeurs d'un pont, par genre ; celles d'un composant portent son
+// numéro 0..3 dans l'ordre des drapeaux.
+enum class GenrePont { u, uc, ic, is, tension_composant, courant_composant };
+
+// Les douze premières grandeurs des trois ponts sont dans le même ordre :
+// u, uc, ic, is, les tensions des quatre composants puis leurs courants.
+struct GrandeurPont {
+    GenrePont genre;
+    int composant;
+};
+inline std::optional<GrandeurPont> grandeur_pont(int indice)
+{
+    constexpr GenrePont premieres[] = {GenrePont::u, GenrePont::uc, GenrePont::ic, GenrePont::is};
+    if (indice >= 0 && indice < 4)
+        return GrandeurPont{premieres[indice], 0};
+    if (indice >= 4 && indice < 8)
+        return GrandeurPont{GenrePont::tension_composant, indice - 4};
+    if (indice >= 8 && indice < 12)
+        return GrandeurPont{GenrePont::courant_composant, indice - 8};
+    return std::nullopt;
+}
+
+struct ParametresPont {
+    double vmax;            // crête de u = vmax . sin(omega . t)
+    double omega;           // pulsation du modèle (rad/s)
+    double t_alpha;         // instant d'amorçage (s), entre 0 et T/2
+    double T;               // période (s)
+    double ic;              // courant de charge lissé (0 pour un pont bloqué)
+    double tension_passant; // tension d'un composant qui conduit
+    // Un composant bloqué supporte u s'il est dans ce cas, -u sinon (haut
+    // gauche et bas droite pour les trois ponts).
+    std::array<bool, 4> bloque_sous_u;
+};
+
+// La grandeur d'un pont sur [0, T], un morceau par intervalle non vide :
+// arcs de sinusoïde et constantes, comme le calcul d'un top les donne, la
+// conduction de chaque intervalle étant lue dans la table du pont.
+template <typename Table>
+Forme forme_pont(GenrePont genre, int composant, const ParametresPont &p, Table conduction)
+{
+    const double ta = std::clamp(p.t_alpha, 0.0, p.T / 2);
+    const struct {
+        Intervalle intervalle;
+        double debut, fin;
+    } plages[] = {
+        {Intervalle::avant_amorcage, 0.0, ta},
+        {Intervalle::alternance_positive, ta, p.T / 2},
+        {Intervalle::apres_demi_periode, p.T / 2, p.T / 2 + ta},
+        {Intervalle::alternance_negative, p.T / 2 + ta, p.T},
+    };
+    const int k = std::clamp(composant, 0, 3);
+    Forme forme;
+    for (const auto &plage : plages) {
+        if (!(plage.fin > plage.debut))
+            continue;
+        const Conduction c = conduction(plage.intervalle);
+        double constante = 0.0, crete = 0.0; // valeur = constante + crete . sin(omega t)
+        switch (genre) {
+        case GenrePont::u:
+            crete = p.vmax;
+            break;
+        case GenrePont::uc:
+            crete = c.sens * p.vmax;
+            break;
+        case GenrePont::ic:
+            constante = p.ic;
+            break;
+        case GenrePont::is:
+            constante = c.sens * p.ic;
+            break;
+        case GenrePont::tension_composant:
+            if (c.etat[k])
+                constante = p.tension_passant;
+            else
+                crete = p.bloque_sous_u[k] ? p.vmax : -p.vmax;
+            break;
+        case GenrePont::courant_composant:
+            constante = c.etat[k] ? p.ic : 0.0;
+            break;
+        }
+        forme.push_back(Morceau::sinus(plage.debut, plage.fin, constante, crete, p.omega));
+    }
+    return forme;
+}
+
+// Impulsion de gâchette d'amplitude « amplitude » montrée quand
+// t_centre - dt < t <= t_centre + dt, vue sur [0, T] ; nulle partout quand
+// dt est nul (le curseur arrêté ne montre aucune impulsion).
+inline Forme impulsion(double t_centre, double dt, double T, double amplitude)
+{
+    const double debut = std::max(0.0, t_centre - dt), fin = std::min(T, t_centre + dt);
+    if (!(fin > debut))
+        return {Morceau::constante(0.0, T, 0.0)};
+    return {Morceau::constante(debut, fin, amplitude)};
 }
 
 } // namespace oscillo

@@ -2,17 +2,20 @@
 
 #include "apercu_impression.h"
 #include "courbe.h"
+#include "exportation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -203,9 +206,20 @@ void apprivoiser()
         if (const QString d = defaut_texte(message); !d.isEmpty())
             signaler(QStringLiteral("message « %1 » : %2").arg(message.left(60), d));
     };
+    // Les exportations vers un tableur s'écrivent dans un dossier temporaire,
+    // jamais dans le dossier de l'utilisateur ; leurs messages sont jugés.
+    static QTemporaryDir dossier_exports;
+    const QString fichier_export = dossier_exports.filePath(QStringLiteral("export.csv"));
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *c = qobject_cast<Courbe *>(w))
-            c->montrer_message = recueillir;
+        if (auto *e = dynamic_cast<exportation::Exportateur *>(w)) {
+            e->montrer_message = recueillir;
+            e->demander_fichier_csv = [fichier_export] { return fichier_export; };
+        }
+        // Une boîte de choix de fichier qui aurait échappé ne reste jamais
+        // ouverte : des frappes au hasard y créeraient dossiers et fichiers.
+        for (QFileDialog *boite : w->findChildren<QFileDialog *>())
+            if (boite->isVisible())
+                boite->reject();
         if (auto *a = qobject_cast<ApercuImpression *>(w)) {
             a->montrer_message = recueillir;
             a->imprimante_disponible = [] { return false; };

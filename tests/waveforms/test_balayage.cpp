@@ -36,6 +36,15 @@ public:
     std::vector<oscillo::Moyenne> moyennes{oscillo::Moyenne::de_nombre(1.23456),
                                            oscillo::Moyenne::de_texte("0"), oscillo::Moyenne::aucune()};
     std::vector<double> instants, pas_temps;
+    // Formes sur une période de 0,02 s : v constante 3 (efficace 3), i
+    // constante 2 pendant une demi-période (efficace racine de 2), g sans
+    // valeur efficace.
+    std::vector<oscillo::Forme> formes{{oscillo::Morceau::constante(0.0, 0.02, 3.0)},
+                                       {oscillo::Morceau::constante(0.0, 0.01, 2.0)},
+                                       {}};
+    mutable std::vector<double> pas_formes;
+    // Avec suivre_t, chaque calcul écrit v = t et i = -2 t (pour l'exportation).
+    bool suivre_t = false;
 
     std::span<const oscillo::Grandeur> grandeurs() const override { return liste; }
     oscillo::References references() const override { return refs; }
@@ -44,7 +53,17 @@ public:
     {
         instants.push_back(t);
         pas_temps.push_back(dt);
+        if (suivre_t) {
+            valeurs[0] = t;
+            valeurs[1] = -2.0 * t;
+        }
     }
+    oscillo::Forme forme(int indice, double dt, int) const override
+    {
+        pas_formes.push_back(dt);
+        return formes[indice];
+    }
+    std::unique_ptr<oscillo::Circuit> copie() const override { return std::make_unique<MontageEssai>(*this); }
     void charger() override { ++chargements; }
     double valeur(int indice) const override { return valeurs[indice]; }
     int nombre_jeux() const override { return 2; }
@@ -65,7 +84,7 @@ public:
     std::vector<std::string> journal;
     std::vector<Segment> segments;
     double ld = 7200;
-    std::string vinst[4], vmoy[4], ymax[4], xmax[4];
+    std::string vinst[4], vmoy[4], veff[4], ymax[4], xmax[4];
     bool composants[2][2] = {{false, false}, {false, false}};
     bool minuterie = false;
     std::string legende = "Démarrer ";
@@ -108,6 +127,11 @@ public:
     {
         vmoy[i] = t;
         journal.push_back("vmoy " + std::to_string(i));
+    }
+    void ecrire_veff(int i, double v) override
+    {
+        veff[i] = texte(v);
+        journal.push_back("veff " + std::to_string(i));
     }
     void ecrire_ymax(int i, double v) override
     {

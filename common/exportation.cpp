@@ -1,0 +1,92 @@
+#include "exportation.h"
+
+#include "feuille.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace exportation {
+
+namespace {
+
+char decimale_locale()
+{
+    return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+QString avec_extension(const QString &chemin)
+{
+    if (chemin.isEmpty() || !QFileInfo(chemin).suffix().isEmpty())
+        return chemin;
+    return chemin + QStringLiteral(".csv");
+}
+
+void enregistrer_et_dire(const Demande &demande, const QString &choisi,
+                         const std::function<tableur::Tableau()> &tableau)
+{
+    if (choisi.isEmpty())
+        return; // l'élève a renoncé
+    const QString chemin = avec_extension(choisi);
+    const std::string texte = tableur::ecrire(tableau(), format_csv());
+    if (enregistrer_csv(chemin, texte))
+        demande.montrer(QStringLiteral("%1 dans le fichier :\n%2")
+                            .arg(demande.ce_qui_est_enregistre, QDir::toNativeSeparators(chemin)));
+    else
+        demande.montrer(QStringLiteral("Le fichier %1 n'a pas pu être écrit (dossier protégé en écriture, disque "
+                                       "plein ou nom impossible). Rien n'a été enregistré.")
+                            .arg(QDir::toNativeSeparators(chemin)));
+}
+
+} // namespace
+
+tableur::Format format_presse_papiers()
+{
+    return tableur::presse_papiers(decimale_locale());
+}
+
+tableur::Format format_csv()
+{
+    return tableur::csv(decimale_locale());
+}
+
+bool enregistrer_csv(const QString &chemin, const std::string &texte)
+{
+    if (chemin.isEmpty())
+        return false;
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bom("\xEF\xBB\xBF");
+    const QByteArray octets = QByteArray::fromStdString(texte);
+    if (fichier.write(bom) != bom.size() || fichier.write(octets) != octets.size()) {
+        fichier.cancelWriting();
+        return false;
+    }
+    return fichier.commit();
+}
+
+void exporter_csv(Feuille *fenetre, const Demande &demande, std::function<tableur::Tableau()> tableau)
+{
+    if (demande.demander) {
+        enregistrer_et_dire(demande, demande.demander(), tableau);
+        return;
+    }
+    // Boîte sur le tas, enfant de la fenêtre, sans boucle d'attente : fermer
+    // la fenêtre pendant le choix la détruit avec elle, et la suite n'est
+    // plus appelée.
+    auto *boite = new QFileDialog(fenetre, demande.titre_boite, QDir::home().filePath(demande.nom_propose),
+                                  QStringLiteral("Tableau CSV (*.csv)"));
+    boite->setObjectName(QStringLiteral("choix_fichier_csv"));
+    boite->setAcceptMode(QFileDialog::AcceptSave);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(boite, &QFileDialog::fileSelected, fenetre,
+                     [demande, tableau = std::move(tableau)](const QString &choisi) {
+                         enregistrer_et_dire(demande, choisi, tableau);
+                     });
+    boite->open();
+}
+
+} // namespace exportation
