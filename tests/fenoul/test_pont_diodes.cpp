@@ -2,6 +2,8 @@
 // calculées à la main avec pi = 3,14159 et vmax = 24 . racine de 2 = 33,9411 V.
 #include "pont_diodes.h"
 
+#include "../outils/concordance_forme.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,4 +56,38 @@ TEST(PontDiodes, MoyennesEtListeSansCourantDeCommande)
     ASSERT_EQ(liste.size(), 12u);
     for (const auto &g : liste)
         EXPECT_NE(g.classe, oscillo::Classe::commande) << g.legende;
+}
+
+// --- Valeurs efficaces ---------------------------------------------------------
+// À la main : uc = |u|, donc 24 V ; chaque diode conduit imoy une
+// demi-période : imoy / racine de 2 = 1,0804 / 1,4142 = 0,7639 A.
+
+TEST(PontDiodes, ValeursEfficacesCalculeesALaMain)
+{
+    const PontDiodes pont;
+    const struct {
+        int indice;
+        double attendu, affichee;
+    } cas[] = {
+        {fenoul::i_u, 24.0, 24},
+        {fenoul::i_uc, 24.0, 24},
+        {fenoul::i_ic, 1.0803805, 1.08},
+        {fenoul::i_is, 1.0803805, 1.08},
+        {fenoul::i_iD1, 0.7639444, 0.7639},
+        {fenoul::i_iD1 + 3, 0.7639444, 0.7639},
+        // Bloquée une demi-période sous u : 24 / racine de 2.
+        {fenoul::i_uD1 + 1, 16.970563, 16.97},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.indice);
+        const double v = oscillo::valeur_efficace(pont.forme(c.indice, dt, f), 1.0 / f);
+        EXPECT_NEAR(v, c.attendu, 2e-5); // 6,28318 au lieu de 2 pi : 1e-5 V de plus
+        EXPECT_DOUBLE_EQ(pont.arrondir(v), c.affichee);
+    }
+}
+
+TEST(PontDiodes, LaFormeDeChaqueGrandeurEstCelleDuCalcul)
+{
+    PontDiodes pont;
+    concordance::verifier(pont, dt, f);
 }

@@ -2,6 +2,8 @@
 // la main avec pi = 3,14159 et vmax = 24 . racine de 2 = 33,9411 V.
 #include "pont_mixte.h"
 
+#include "../outils/concordance_forme.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -133,4 +135,47 @@ TEST(PontMixte, MoyennesDesComposantsASoixanteDegres)
     EXPECT_EQ(pont.moyenne(gresil::i_is).texte, "0");
     EXPECT_EQ(pont.moyenne(gresil::i_ig1 + 1).genre, oscillo::Moyenne::Genre::texte);
     EXPECT_EQ(pont.moyenne(gresil::i_ig1 + 1).texte, "");
+}
+
+// --- Valeurs efficaces ---------------------------------------------------------
+// À la main : uc vaut u de l'amorçage à la demi-période et -u de même dans
+// l'alternance négative, 0 en roue libre ; à 90°, sin² a pour moyenne 1/2 sur
+// chaque quart de période conduit : uc efficace = vmax / 2 = 16,97 V.
+
+TEST(PontMixte, ValeursEfficacesCalculeesALaMain)
+{
+    const struct {
+        double alpha;
+        int indice;
+        double attendu, affichee;
+    } cas[] = {
+        {90, gresil::i_uc, 16.970563, 16.97},
+        {0, gresil::i_uc, 24.0, 24},
+        {90, gresil::i_u, 24.0, 24},
+        {0, gresil::i_ic, 1.0803805, 1.08},
+        // Chaque composant conduit ic une demi-période à tout angle.
+        {0, gresil::i_iT1, 0.7639444, 0.7639},
+        // imoy à 90° : 1,08038 / 2 = 0,54019 ; divisé par racine de 2.
+        {90, gresil::i_iT1 + 3, 0.3819727, 0.382},
+        // is : ic pendant les deux intervalles conduits, soit une demi-période à 90°.
+        {90, gresil::i_is, 0.3819727, 0.382},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE("alpha " + std::to_string(c.alpha) + ", grandeur " + std::to_string(c.indice));
+        PontMixte pont;
+        ASSERT_TRUE(pont.fixer_alpha(c.alpha));
+        const double v = oscillo::valeur_efficace(pont.forme(c.indice, dt, f), 1.0 / f);
+        EXPECT_NEAR(v, c.attendu, 5e-5); // 6,28318 au lieu de 2 pi : quelques 1e-5 V de plus
+        EXPECT_DOUBLE_EQ(pont.arrondir(v), c.affichee);
+    }
+}
+
+TEST(PontMixte, LaFormeDeChaqueGrandeurEstCelleDuCalcul)
+{
+    for (double alpha : {0.0, 60.0, 90.0, 180.0}) {
+        SCOPED_TRACE(alpha);
+        PontMixte pont;
+        pont.fixer_alpha(alpha);
+        concordance::verifier(pont, dt, f);
+    }
 }

@@ -5,9 +5,12 @@
 #include "nombre.h"
 #include "pont_onduleur.h"
 
+#include "../outils/concordance_forme.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 
 using onduleur::PontOnduleur;
@@ -117,4 +120,66 @@ TEST(Onduleur, DiodesDAbordPuisTransistorsUnTopApresLeZero)
         for (int k : {a ? 1 : 2, a ? 4 : 3})
             EXPECT_NEAR(transistors ? p.iT(k) : p.iD(k), l.courant, 1e-6);
     }
+}
+
+// --- Valeurs efficaces ---------------------------------------------------------
+
+namespace {
+
+double efficace(const PontOnduleur &p, int indice)
+{
+    return oscillo::valeur_efficace(p.forme(indice, dt, f), 1.0 / f);
+}
+
+// Moyenne de i² sur une période par la méthode du point milieu, en
+// 200 000 instants calculés par le modèle lui-même.
+double i_efficace_numerique()
+{
+    PontOnduleur p;
+    const int n = 200000;
+    const double T = 1.0 / f;
+    double somme = 0.0;
+    for (int k = 0; k < n; ++k) {
+        p.calculer((k + 0.5) * T / n, dt, f);
+        somme += p.i() * p.i();
+    }
+    return std::sqrt(somme / n);
+}
+
+} // namespace
+
+TEST(Onduleur, CourantDeChargeEfficaceEgalALIntegrationFineDuModele)
+{
+    const PontOnduleur p;
+    const double numerique = i_efficace_numerique();
+    EXPECT_NEAR(numerique, 0.2339673, 1e-6); // même intégration refaite à la main (tableur)
+    EXPECT_NEAR(efficace(p, onduleur::i_i), numerique, 1e-9);
+    EXPECT_DOUBLE_EQ(p.arrondir(efficace(p, onduleur::i_i)), 0.234);
+    // iE vaut i puis -i : même carré.
+    EXPECT_NEAR(efficace(p, onduleur::i_iE), numerique, 1e-9);
+}
+
+TEST(Onduleur, ValeursEfficacesDesTensionsEtPartageDuCourant)
+{
+    const PontOnduleur p;
+    EXPECT_EQ(p.arrondir(efficace(p, onduleur::i_E)), 34);
+    EXPECT_EQ(p.arrondir(efficace(p, onduleur::i_u)), 34);
+    // E pendant une demi-période : 34 / racine de 2.
+    EXPECT_NEAR(efficace(p, onduleur::i_uT1 + 2), 24.041631, 1e-6);
+    EXPECT_NEAR(efficace(p, onduleur::i_uD1 + 1), 24.041631, 1e-6);
+    // Le transistor et la diode d'un bras se partagent i pendant son
+    // alternance : iT² + iD² = i² / 2 en valeur efficace au carré.
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        const double it = efficace(p, onduleur::i_iT1 + k), id = efficace(p, onduleur::i_iD1 + k);
+        EXPECT_NEAR(it * it + id * id, 0.2339673 * 0.2339673 / 2, 1e-7);
+        EXPECT_NEAR(efficace(p, onduleur::i_ib1 + k), it / 10, 1e-12);
+        EXPECT_GT(it, id); // la diode ne conduit que 3,8 ms sur 10
+    }
+}
+
+TEST(Onduleur, LaFormeDeChaqueGrandeurEstCelleDuCalcul)
+{
+    PontOnduleur p;
+    concordance::verifier(p, dt, f);
 }

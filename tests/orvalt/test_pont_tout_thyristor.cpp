@@ -2,8 +2,11 @@
 // calculées à la main avec pi = 3,14159 et vmax = 24 . racine de 2 = 33,9411 V.
 #include "pont_tout_thyristor.h"
 
+#include "../outils/concordance_forme.h"
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 using orvalt::PontToutThyristor;
@@ -299,4 +302,100 @@ TEST(Impulsions, AZeroDegreUnSeulTopPourT1EtT4)
         tops += pont.ig(1) != 0.0;
     }
     EXPECT_EQ(tops, 1);
+}
+
+// --- Valeurs efficaces ---------------------------------------------------------
+// Calculées à la main : u de 24 V efficaces ; uc vaut u ou -u, donc 24 V à
+// tout angle ; ic est lissé, son efficace est sa moyenne ; un thyristor
+// conduit ic une demi-période : imoy / racine de 2. La pulsation du modèle
+// (6,28318 . f au lieu de 2 pi f) ajoute 1e-5 V aux tensions, sans effet
+// sur les quatre chiffres affichés.
+
+namespace {
+
+double efficace(const PontToutThyristor &pont, int indice, double dt = dt_pas_50)
+{
+    return oscillo::valeur_efficace(pont.forme(indice, dt, f), 1.0 / f);
+}
+
+} // namespace
+
+TEST(ValeursEfficaces, TableAZeroEtAQuaranteCinqDegres)
+{
+    const struct {
+        double alpha;
+        int indice;
+        double attendu;   // valeur exacte du modèle
+        double affichee;  // arrondie à quatre chiffres (plancher)
+    } cas[] = {
+        {0, orvalt::i_u, 24.0, 24},
+        {0, orvalt::i_uc, 24.0, 24},
+        {0, orvalt::i_ic, 1.0803805, 1.08},
+        {0, orvalt::i_is, 1.0803805, 1.08},
+        {0, orvalt::i_iT1 + 2, 0.7639444, 0.7639},
+        // uT1 : 0,6 V pendant sa conduction, u le reste : racine de (0,36/2 + 24²/2).
+        {0, orvalt::i_uT1, 16.975865, 16.98},
+        {45, orvalt::i_uc, 24.0, 24},
+        {45, orvalt::i_ic, 0.7639449, 0.7639}, // 1,08038 . cos 45°
+        {45, orvalt::i_iT1, 0.5401906, 0.5402},
+        // Impulsion de imoy/10 pendant 2 dt = 4,63e-4 s sur 0,02 s.
+        {45, orvalt::i_ig1, 0.0116231, 0.01162},
+        {45, orvalt::i_ig1 + 2, 0.0116231, 0.01162},
+        // À 0°, seule la moitié de l'impulsion de T1 tombe dans la période.
+        {0, orvalt::i_ig1, 0.0116230, 0.01162},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE("alpha " + std::to_string(c.alpha) + ", grandeur " + std::to_string(c.indice));
+        PontToutThyristor pont;
+        ASSERT_TRUE(pont.fixer_alpha(c.alpha));
+        EXPECT_NEAR(efficace(pont, c.indice), c.attendu, 2e-5);
+        EXPECT_DOUBLE_EQ(pont.arrondir(efficace(pont, c.indice)), c.affichee);
+    }
+}
+
+TEST(ValeursEfficaces, LeCourantDeChargeEgaleSaMoyenneATousLesAngles)
+{
+    for (double alpha : {0.0, 30.0, 60.0, 80.0}) { // e = 2,5 V reste sous la tension redressée moyenne
+        SCOPED_TRACE(alpha);
+        PontToutThyristor pont;
+        pont.fixer_alpha(alpha);
+        pont.fixer_e(2.5);
+        EXPECT_NEAR(efficace(pont, orvalt::i_ic), pont.imoy(), 1e-12);
+        EXPECT_EQ(pont.arrondir(efficace(pont, orvalt::i_ic)), pont.arrondir(pont.imoy()));
+    }
+}
+
+TEST(ValeursEfficaces, PontBloqueSeulesLesTensionsRestent)
+{
+    PontToutThyristor pont;
+    pont.fixer_e(30);
+    EXPECT_EQ(efficace(pont, orvalt::i_uc), 0.0);
+    EXPECT_EQ(efficace(pont, orvalt::i_ic), 0.0);
+    EXPECT_EQ(efficace(pont, orvalt::i_iT1), 0.0);
+    // Un thyristor bloqué toute la période supporte u ou -u : 24 V.
+    EXPECT_NEAR(efficace(pont, orvalt::i_uT1 + 1), 24.0, 2e-5);
+    EXPECT_NEAR(efficace(pont, orvalt::i_u), 24.0, 2e-5);
+}
+
+TEST(ValeursEfficaces, CurseurArreteAucuneImpulsion)
+{
+    PontToutThyristor pont;
+    pont.fixer_alpha(45);
+    EXPECT_EQ(efficace(pont, orvalt::i_ig1, 0.0), 0.0);
+    // Au pas double, impulsion deux fois plus large : racine de 2 fois plus.
+    EXPECT_NEAR(efficace(pont, orvalt::i_ig1, 2 * dt_pas_50), 0.0116231 * std::sqrt(2.0), 1e-6);
+}
+
+TEST(ValeursEfficaces, LaFormeDeChaqueGrandeurEstCelleDuCalcul)
+{
+    const struct {
+        double alpha, e;
+    } cas[] = {{0, 0}, {45, 0}, {120, -5}, {180, 0}, {0, 30}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE("alpha " + std::to_string(c.alpha) + ", e " + std::to_string(c.e));
+        PontToutThyristor pont;
+        pont.fixer_alpha(c.alpha);
+        pont.fixer_e(c.e);
+        concordance::verifier(pont, dt_pas_50, f);
+    }
 }

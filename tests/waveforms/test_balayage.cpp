@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -492,4 +493,88 @@ TEST_F(Moteur, MontageModifieReechelonneCourantEtCommandeSansToucherLaMinuterie)
     EXPECT_EQ(debut, attendu);
     EXPECT_EQ(ecran.journal.back(), "axe 3");
     EXPECT_EQ(ecran.ymax[2], "-0.5");
+}
+
+// --- Valeurs efficaces ----------------------------------------------------------
+
+TEST_F(Moteur, LesEfficacesSuiventLesMoyennesAuChoix)
+{
+    balayage.choix_grandeur_Click({0, 1, 2, -1});
+    // v constante 3 ; i de 2 pendant une demi-période : racine de 2 arrondie ;
+    // g n'a pas de forme : son label n'est pas écrit ; panneau 3 sans choix.
+    EXPECT_EQ(ecran.veff[0], "3");
+    EXPECT_EQ(ecran.veff[1], "1.414");
+    EXPECT_EQ(ecran.veff[2], "");
+    EXPECT_EQ(ecran.veff[3], "");
+    const auto position = [&](const std::string &effet) {
+        return std::find(ecran.journal.begin(), ecran.journal.end(), effet) - ecran.journal.begin();
+    };
+    EXPECT_LT(position("vmoy 1"), position("veff 0"));
+    // Le pas de temps donné au montage est celui d'un top : 50 / (4320 . 50) s.
+    ASSERT_FALSE(montage.pas_formes.empty());
+    EXPECT_NEAR(montage.pas_formes.back(), 2.31481e-4, 1e-9);
+}
+
+TEST_F(Moteur, AucunCalculDEfficaceAuTop)
+{
+    choisir(0, 1, -1, -1);
+    montage.pas_formes.clear();
+    tops(30);
+    EXPECT_TRUE(montage.pas_formes.empty());
+    for (const std::string &effet : ecran.journal)
+        EXPECT_NE(effet.rfind("veff", 0), 0u) << effet;
+}
+
+TEST_F(Moteur, LesEfficacesSontReecritesQuandLeMontageOuLePasChange)
+{
+    choisir(0, 1, -1, -1);
+    montage.formes[0] = {oscillo::Morceau::constante(0.0, 0.02, -5.0)};
+    balayage.circuit_modifie();
+    EXPECT_EQ(ecran.veff[0], "5");
+    // Le pas change la largeur des impulsions : l'efficace est recalculée
+    // avec le nouveau pas de temps, 60 / (4320 . 50) s.
+    montage.pas_formes.clear();
+    balayage.accelere_Click();
+    ASSERT_FALSE(montage.pas_formes.empty());
+    EXPECT_NEAR(montage.pas_formes.back(), 2.77778e-4, 1e-9);
+    // À 110, accélérer ne change rien et ne recalcule rien.
+    for (int k = 0; k < 10; ++k)
+        balayage.accelere_Click();
+    EXPECT_EQ(balayage.pas(), 110);
+    montage.pas_formes.clear();
+    balayage.accelere_Click();
+    EXPECT_TRUE(montage.pas_formes.empty());
+}
+
+// --- Une période pour un tableur -------------------------------------------------
+
+TEST_F(Moteur, LaPeriodeExporteeVientDUneCopieDuModele)
+{
+    montage.suivre_t = true;
+    choisir(1, -1, 0, -1);
+    tops(3);
+    const std::size_t calculs_du_balayage = montage.instants.size();
+    const oscillo::Periode p = balayage.echantillonner_periode(4);
+    // t puis les panneaux choisis dans leur ordre ; le panneau sans choix est laissé.
+    EXPECT_EQ(p.legendes, (std::vector<std::string>{"t (s)", "courant i", "tension v"}));
+    ASSERT_EQ(p.lignes.size(), 4u);
+    // Quatre instants également espacés sur [0, 0,02) : v = t, i = -2 t.
+    const double t[] = {0.0, 0.005, 0.01, 0.015};
+    for (int n = 0; n < 4; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_EQ(p.lignes[n].size(), 3u);
+        EXPECT_DOUBLE_EQ(p.lignes[n][0], t[n]);
+        EXPECT_DOUBLE_EQ(p.lignes[n][1], -2 * t[n]);
+        EXPECT_DOUBLE_EQ(p.lignes[n][2], t[n]);
+    }
+    // Le modèle du balayage n'a pas été touché, ni le curseur.
+    EXPECT_EQ(montage.instants.size(), calculs_du_balayage);
+    EXPECT_EQ(balayage.x_curseur(), 150);
+}
+
+TEST_F(Moteur, SansGrandeurChoisieLaPeriodeEstVide)
+{
+    const oscillo::Periode p = balayage.echantillonner_periode(1000);
+    EXPECT_TRUE(p.legendes.empty());
+    EXPECT_TRUE(p.lignes.empty());
 }
