@@ -7,6 +7,8 @@
 #include "pilote_oscillo.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using essai::cliquer;
@@ -149,4 +151,55 @@ TEST_F(FenetreOnduleur, AuPasNulLaConductionSuitLeCourantDuMemeInstant)
     tops(2);
     verifier_couleurs({true, false, false, true}, {false, false, false, false});
     EXPECT_EQ(texte(w, "aff_vinst(0)"), "0,01527");
+}
+
+// --- Valeurs efficaces et période exportée ---------------------------------------------
+
+TEST_F(FenetreOnduleur, ValeursEfficacesDeEEtDuCourantDeCharge)
+{
+    choisir(0, 0); // E
+    choisir(1, 2); // i : 0,2340 A par une intégration fine du modèle
+    choisir(2, 4); // uT1 : E pendant une demi-période, 34 / racine de 2
+    EXPECT_EQ(texte(w, "aff_veff(0)"), "34");
+    EXPECT_EQ(texte(w, "aff_veff(1)"), "0,234");
+    EXPECT_EQ(texte(w, "aff_veff(2)"), "24,04");
+    EXPECT_EQ(texte(w, "aff_veff(3)"), "");
+}
+
+TEST_F(FenetreOnduleur, LaPeriodeExporteeEstCelleDuRegimeEtabli)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    std::vector<QString> messages;
+    w->montrer_message = [&](const QString &m) { messages.push_back(m); };
+    w->demander_fichier_csv = [&] { return dossier.filePath("onduleur.csv"); };
+    choisir(0, 2);  // i
+    choisir(1, 8);  // iT1
+    choisir(3, 16); // iD1 ; le panneau 2 reste vide
+    cliquer(w, "exporter_periode");
+    ASSERT_EQ(messages.size(), 1u);
+    QFile f(dossier.filePath("onduleur.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList lignes = QString::fromUtf8(f.readAll().mid(3)).split(QStringLiteral("\r\n"));
+    lignes.removeLast();
+    ASSERT_EQ(lignes.size(), 1001);
+    EXPECT_EQ(lignes[0], "t (s);i courant dans la charge (A);iT1 intensité dans T1 (A);iD1 intensité dans D1 (A)");
+    // t = 0 en régime établi : i = -imax = 0,85 (1 - 2 / (1 + 1/e)) = -0,3927996 A, que
+    // conduit D1 (le courant de la fin de la période précédente est négatif) :
+    // iT1 = 0, iD1 = +0,3928. Sans la période de mise en régime, T1 aurait
+    // conduit un courant négatif.
+    EXPECT_TRUE(lignes[1].startsWith("0;-0,3927995836")) << lignes[1].toStdString();
+    const QStringList premiere = lignes[1].split(';');
+    ASSERT_EQ(premiere.size(), 4);
+    EXPECT_EQ(premiere[2], "0");
+    EXPECT_NEAR(QString(premiere[3]).replace(',', '.').toDouble(), 0.3927996, 1e-7);
+    // Dernier instant, 0,01998 s : seconde alternance, T2 et T3 conduisent.
+    const QStringList derniere = lignes[1000].split(';');
+    EXPECT_NEAR(QString(derniere[1]).replace(',', '.').toDouble(), -0.3918843, 1e-7);
+    EXPECT_EQ(derniere[2], "0");
+    EXPECT_EQ(derniere[3], "0");
+    // Le modèle du balayage n'a pas bougé : au premier top, i vaut encore 0
+    // et T1, T4 sont pris pour passants.
+    tops(1);
+    verifier_couleurs({true, false, false, true}, {false, false, false, false});
 }

@@ -6,7 +6,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QPaintEvent>
 #include <QTimer>
 
@@ -308,4 +314,193 @@ TEST_F(FenetreOrvalt, UnTopNeRepeintQueCeQuIlTouche)
     EXPECT_GT(compteur.pixels, 0);
     // Quatre petits segments, deux places du curseur, quelques afficheurs.
     EXPECT_LT(compteur.pixels, fenetre / 20);
+}
+
+// --- Valeurs efficaces ---------------------------------------------------------------
+
+TEST_F(FenetreOrvalt, LesValeursEfficacesParaissentAvecLesMoyennes)
+{
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(texte(w, QStringLiteral("Label_veff(%1)").arg(i)), "Valeur efficace =");
+        EXPECT_EQ(texte(w, QStringLiteral("aff_veff(%1)").arg(i)), "");
+    }
+    choisir(0, 1);  // uc : 24 V à tout angle
+    choisir(1, 2);  // ic : sa moyenne
+    choisir(2, 8);  // iT1 : imoy / racine de 2
+    choisir(3, 12); // ig1 : imoy/10 pendant deux pas de temps
+    EXPECT_EQ(texte(w, "aff_veff(0)"), "24");
+    EXPECT_EQ(texte(w, "aff_veff(1)"), "1,08");
+    EXPECT_EQ(texte(w, "aff_veff(2)"), "0,7639");
+    EXPECT_EQ(texte(w, "aff_veff(3)"), "0,01162");
+
+    // Au pas 60 l'impulsion est 1,2 fois plus large : 0,011623 . racine de 1,2.
+    cliquer(w, "accelere");
+    EXPECT_EQ(texte(w, "aff_veff(3)"), "0,01273");
+
+    // 90° : imoy vaut 1,4e-6 A, ramené à 0 comme la moyenne.
+    remplacer("choix_alpha", "90");
+    entree(w, "choix_alpha");
+    EXPECT_EQ(texte(w, "aff_veff(0)"), "24");
+    EXPECT_EQ(texte(w, "aff_veff(1)"), "0");
+    EXPECT_EQ(texte(w, "aff_vmoy(1)"), "0");
+
+    // Pont bloqué par e = 30 V à 0° : plus de tension redressée ni de courant.
+    remplacer("choix_alpha", "0");
+    entree(w, "choix_alpha");
+    remplacer("choix_e", "30");
+    entree(w, "choix_e");
+    EXPECT_EQ(texte(w, "aff_veff(0)"), "0");
+    EXPECT_EQ(texte(w, "aff_veff(1)"), "0");
+    EXPECT_EQ(texte(w, "aff_veff(2)"), "0");
+}
+
+TEST_F(FenetreOrvalt, UnTopNeReecritJamaisLaValeurEfficace)
+{
+    choisir(0, 0);
+    auto *aff = essai::controle<QLabel>(w, "aff_veff(0)");
+    aff->setText(QStringLiteral("témoin"));
+    tops(20);
+    EXPECT_EQ(aff->text(), "témoin");
+}
+
+TEST_F(FenetreOrvalt, LaColonneDesValeursEtLExportationNeChevauchentRien)
+{
+    QStringList noms = {"arret",  "accelere", "Ralentir", "Label10", "Label13",     "Label14",  "Label17",
+                        "Label20", "Label21", "choix_alpha", "choix_e", "exporter_periode"};
+    for (int i = 0; i < 4; ++i)
+        for (const char *nom : {"Label_vinst", "aff_vinst", "Label_vmoy", "aff_vmoy", "Label_veff", "aff_veff",
+                                "labelymax", "Labelxmax", "choix_grandeur"})
+            noms << QStringLiteral("%1(%2)").arg(QString::fromUtf8(nom)).arg(i);
+    for (int a = 0; a < noms.size(); ++a) {
+        const QRect ra = essai::controle(w, noms[a])->geometry();
+        EXPECT_TRUE(w->rect().contains(ra)) << noms[a].toStdString();
+        for (int b = a + 1; b < noms.size(); ++b)
+            EXPECT_FALSE(ra.intersects(essai::controle(w, noms[b])->geometry()))
+                << noms[a].toStdString() << " et " << noms[b].toStdString();
+    }
+    // L'efficace vient sous la moyenne de son panneau.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_GT(essai::controle(w, QStringLiteral("Label_veff(%1)").arg(i))->y(),
+                  essai::controle(w, QStringLiteral("aff_vmoy(%1)").arg(i))->geometry().bottom());
+}
+
+// --- Exportation d'une période ---------------------------------------------------------
+
+namespace {
+
+// Les lignes d'un CSV écrit par la suite : marque UTF-8 en tête, fins CR LF.
+QStringList lignes_csv(const QString &chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray octets = f.readAll();
+    EXPECT_TRUE(octets.startsWith("\xEF\xBB\xBF"));
+    QStringList lignes = QString::fromUtf8(octets.mid(3)).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lignes.takeLast(), ""); // la dernière ligne se termine aussi
+    return lignes;
+}
+
+double cellule(const QString &ligne, int colonne)
+{
+    return ligne.split(';').value(colonne).replace(',', '.').toDouble();
+}
+
+} // namespace
+
+TEST_F(FenetreOrvalt, UnePeriodeDeMilleInstantsDansUnCSV)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    std::vector<QString> messages;
+    w->montrer_message = [&](const QString &m) { messages.push_back(m); };
+    w->demander_fichier_csv = [&] { return dossier.filePath("periode"); }; // « .csv » ajouté
+    choisir(0, 0); // u
+    choisir(2, 1); // uc ; les panneaux 1 et 3 restent vides
+    cliquer(w, "exporter_periode");
+    ASSERT_EQ(messages.size(), 1u);
+    const QString chemin = dossier.filePath("periode.csv");
+    EXPECT_TRUE(messages[0].contains(chemin)) << messages[0].toStdString();
+    const QStringList lignes = lignes_csv(chemin);
+    ASSERT_EQ(lignes.size(), 1001);
+    EXPECT_EQ(lignes[0], "t (s);u tension alternative (V);uc tension redressée (V)");
+    // t = 0 : u nulle ; à 0°, uc y vaut -u.
+    EXPECT_EQ(lignes[1], "0;0;0");
+    // Trois quarts de période : u = -33,94 V (virgule décimale, signe moins) et uc = +33,94 V.
+    EXPECT_TRUE(lignes[751].startsWith("0,015;-33,9411")) << lignes[751].toStdString();
+    EXPECT_NEAR(cellule(lignes[751], 2), 33.94112, 1e-5);
+    // Dernier instant, 0,01998 s : u = 33,9411 . sin(6,28318 . 50 . 0,01998) = -0,213437 V.
+    EXPECT_NEAR(cellule(lignes[1000], 0), 0.01998, 1e-15);
+    EXPECT_NEAR(cellule(lignes[1000], 1), -0.2134369, 1e-7);
+    EXPECT_NEAR(cellule(lignes[1000], 2), 0.2134369, 1e-7);
+}
+
+TEST_F(FenetreOrvalt, ExporterSansGrandeurOuVersUnDossierAbsentNEcritRien)
+{
+    std::vector<QString> messages;
+    int demandes = 0;
+    w->montrer_message = [&](const QString &m) { messages.push_back(m); };
+    w->demander_fichier_csv = [&] {
+        ++demandes;
+        return QStringLiteral("/dossier/qui/n/existe/pas/periode.csv");
+    };
+    cliquer(w, "exporter_periode");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Aucune grandeur n'est choisie")) << messages[0].toStdString();
+    EXPECT_EQ(demandes, 0);
+
+    choisir(1, 2);
+    cliquer(w, "exporter_periode");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].contains("n'a pas pu être écrit")) << messages[1].toStdString();
+    EXPECT_FALSE(messages[1].contains("enregistrée"));
+    EXPECT_FALSE(QFile::exists("/dossier/qui/n/existe/pas/periode.csv"));
+}
+
+TEST(BoitesOscillo, LaFenetreDisparaitAvecSaBoiteDeFichierOuverte)
+{
+    for (bool detruire : {false, true}) {
+        SCOPED_TRACE(detruire ? "fenêtre détruite" : "fenêtre fermée");
+        QPointer<Redressement> w = new Redressement;
+        w->show();
+        auto *liste = essai::controle<QComboBox>(w, "choix_grandeur(0)");
+        liste->setCurrentIndex(1);
+        emit liste->activated(1);
+        cliquer(w, "exporter_periode");
+        QPointer<QFileDialog> boite = w->findChild<QFileDialog *>("choix_fichier_csv");
+        ASSERT_FALSE(boite.isNull());
+        EXPECT_TRUE(boite->isVisible());
+        EXPECT_TRUE(w->isVisible()); // le programme n'attend pas la réponse
+        if (detruire)
+            delete w.data();
+        else
+            w->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(w.isNull());
+        EXPECT_TRUE(boite.isNull());
+    }
+}
+
+TEST(BoitesOscillo, LeFichierChoisiDansLaBoiteRecoitLaPeriode)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    auto *w = new Redressement;
+    w->show();
+    auto *liste = essai::controle<QComboBox>(w, "choix_grandeur(3)");
+    liste->setCurrentIndex(2);
+    emit liste->activated(2);
+    cliquer(w, "exporter_periode");
+    auto *boite = essai::controle<QFileDialog>(w, "choix_fichier_csv");
+    ASSERT_NE(boite, nullptr);
+    boite->selectFile(dossier.filePath("ic.csv"));
+    static_cast<QDialog *>(boite)->accept(); // comme le bouton « Enregistrer »
+    const QStringList lignes = lignes_csv(dossier.filePath("ic.csv"));
+    ASSERT_EQ(lignes.size(), 1001);
+    EXPECT_EQ(lignes[0], "t (s);ic courant dans la charge (A)");
+    EXPECT_NEAR(cellule(lignes[500], 1), 1.0803805, 1e-7);
+    auto *message = essai::controle<QMessageBox>(w, "message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains(dossier.filePath("ic.csv"))) << message->text().toStdString();
+    delete w;
 }
