@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -615,7 +616,7 @@ TEST(Apercu, XmaxEcritAuPlusCourtCommeLeFloatEnregistre)
 
 namespace {
 
-enum class Boite { message_enregistreur, message_apercu, fichier_pdf };
+enum class Boite { message_enregistreur, message_apercu, fichier_pdf, fichier_csv };
 
 // Ouvre la boîte demandée telle que le programme la montre (sans les
 // remplacements des tests) et rend la fenêtre qui la porte.
@@ -631,6 +632,10 @@ Feuille *ouvrir_boite(Banc &b, Boite quoi)
         return c;
     }
     placer(b, c, "220", "1249"); // un seul point : pas d'ajustement possible
+    if (quoi == Boite::fichier_csv) {
+        essai::cliquer(c, "exporter_points");
+        return c;
+    }
     essai::cliquer(c, "impression");
     ApercuImpression *a = b.traceur->ouvrir_apercu();
     a->Timer1_Timer();
@@ -657,6 +662,7 @@ TEST(Boites, LaFenetreDisparaitAvecSaBoiteOuverte)
         {Boite::message_enregistreur, "message", false}, {Boite::message_enregistreur, "message", true},
         {Boite::message_apercu, "message", false},       {Boite::message_apercu, "message", true},
         {Boite::fichier_pdf, "choix_fichier_pdf", false}, {Boite::fichier_pdf, "choix_fichier_pdf", true},
+        {Boite::fichier_csv, "choix_fichier_csv", false}, {Boite::fichier_csv, "choix_fichier_csv", true},
     };
     for (const auto &c : cas) {
         SCOPED_TRACE(std::string(c.nom_boite) + (c.detruire ? ", fenêtre détruite" : ", fenêtre fermée") + " (" +
@@ -704,4 +710,123 @@ TEST(Boites, LeFichierChoisiDansLaBoiteRecoitLaPage)
         ASSERT_NE(message, nullptr);
         EXPECT_TRUE(message->text().contains(chemin)) << message->text().toStdString();
     }
+}
+
+// --- Les points vers un tableur ---------------------------------------------------------
+
+namespace {
+
+// Trois points, dont des valeurs négatives et décimales.
+Courbe *trois_points(Banc &b)
+{
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "220", "1249");
+    placer(b, c, "-12.5", "0.1");
+    placer(b, c, "0.5", "-1500.25");
+    return c;
+}
+
+QByteArray contenu(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(Tableur, LesBoutonsSuiventLesBoutonsDAction)
+{
+    Banc b;
+    Courbe *c = b.ouvrir();
+    EXPECT_EQ(texte(c, "copier_points"), "Copier les points");
+    EXPECT_EQ(texte(c, "exporter_points"), "Exporter…");
+    for (const char *nom : {"copier_points", "exporter_points"}) {
+        EXPECT_TRUE(visible(c, nom)) << nom;
+        EXPECT_TRUE(c->rect().contains(essai::controle(c, nom)->geometry())) << nom;
+    }
+    essai::cliquer(c, "change_axe");
+    EXPECT_FALSE(visible(c, "copier_points"));
+    EXPECT_FALSE(visible(c, "exporter_points"));
+    choisir(c, "choix_x", 0);
+    choisir(c, "choix_y", 2);
+    essai::cliquer(c, "valid");
+    EXPECT_TRUE(visible(c, "copier_points"));
+    EXPECT_TRUE(visible(c, "exporter_points"));
+}
+
+TEST(Tableur, CopierDonneDeuxColonnesSepareesParDesTabulations)
+{
+    Banc b;
+    Courbe *c = trois_points(b);
+    essai::cliquer(c, "copier_points");
+    // Poste français : virgule décimale ; les légendes d'axes en en-tête.
+    EXPECT_EQ(QApplication::clipboard()->text(), "U (V)\tn (tr/min)\n220\t1249\n-12,5\t0,1\n0,5\t-1500,25\n");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].startsWith("3 point(s) copié(s)")) << b.messages[0].toStdString();
+}
+
+TEST(Tableur, CentPointsCopiesSansEnPerdreUn)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    for (int i = 1; i <= courbe::capacite; ++i)
+        placer(b, c, std::to_string(i).c_str(), std::to_string(-2 * i).c_str());
+    essai::cliquer(c, "copier_points");
+    const QStringList lignes = QApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(lignes.size(), 102); // en-tête, 100 points, fin de la dernière ligne
+    EXPECT_EQ(lignes[1], "1\t-2");
+    EXPECT_EQ(lignes[57], "57\t-114");
+    EXPECT_EQ(lignes[100], "100\t-200");
+}
+
+TEST(Tableur, ExporterEcritUnCSVPourUnTableurFrancais)
+{
+    Banc b;
+    Courbe *c = trois_points(b);
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    c->demander_fichier_csv = [&] { return dossier.filePath("points.csv"); };
+    essai::cliquer(c, "exporter_points");
+    // Marque UTF-8, point-virgule, virgule décimale, fins de ligne CR LF.
+    EXPECT_EQ(contenu(dossier.filePath("points.csv")),
+              "\xEF\xBB\xBFU (V);n (tr/min)\r\n220;1249\r\n-12,5;0,1\r\n0,5;-1500,25\r\n");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].startsWith("Les points ont été enregistrés")) << b.messages[0].toStdString();
+    EXPECT_TRUE(b.messages[0].contains(dossier.filePath("points.csv")));
+}
+
+TEST(Tableur, UnEnregistrementVideLeDitEtNEcritRien)
+{
+    Banc b;
+    Courbe *c = enregistreur_pret(b);
+    int demandes = 0;
+    c->demander_fichier_csv = [&] {
+        ++demandes;
+        return QStringLiteral("/tmp/jamais.csv");
+    };
+    QApplication::clipboard()->setText(QStringLiteral("témoin"));
+    essai::cliquer(c, "copier_points");
+    essai::cliquer(c, "exporter_points");
+    ASSERT_EQ(b.messages.size(), 2u);
+    EXPECT_EQ(b.messages[0], "Aucun point n'est enregistré : il n'y a rien à copier.");
+    EXPECT_EQ(b.messages[1], "Aucun point n'est enregistré : il n'y a rien à exporter.");
+    EXPECT_EQ(QApplication::clipboard()->text(), "témoin");
+    EXPECT_EQ(demandes, 0);
+}
+
+TEST(Tableur, UnFichierImpossibleAEcrireEstSignaleEtRienNEstDitEnregistre)
+{
+    Banc b;
+    Courbe *c = trois_points(b);
+    const QString chemin = QStringLiteral("/dossier/qui/n/existe/pas/points.csv");
+    c->demander_fichier_csv = [&] { return chemin; };
+    essai::cliquer(c, "exporter_points");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].contains("n'a pas pu être écrit")) << b.messages[0].toStdString();
+    EXPECT_FALSE(b.messages[0].contains("enregistrés dans"));
+    EXPECT_FALSE(QFile::exists(chemin));
+    // Renoncer dans la boîte : ni fichier ni message.
+    c->demander_fichier_csv = [] { return QString(); };
+    essai::cliquer(c, "exporter_points");
+    EXPECT_EQ(b.messages.size(), 1u);
 }
