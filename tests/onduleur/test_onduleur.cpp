@@ -153,18 +153,7 @@ TEST_F(FenetreOnduleur, AuPasNulLaConductionSuitLeCourantDuMemeInstant)
     EXPECT_EQ(texte(w, "aff_vinst(0)"), "0,01527");
 }
 
-// --- Valeurs efficaces et période exportée ---------------------------------------------
-
-TEST_F(FenetreOnduleur, ValeursEfficacesDeEEtDuCourantDeCharge)
-{
-    choisir(0, 0); // E
-    choisir(1, 2); // i : 0,2340 A par une intégration fine du modèle
-    choisir(2, 4); // uT1 : E pendant une demi-période, 34 / racine de 2
-    EXPECT_EQ(texte(w, "aff_veff(0)"), "34");
-    EXPECT_EQ(texte(w, "aff_veff(1)"), "0,234");
-    EXPECT_EQ(texte(w, "aff_veff(2)"), "24,04");
-    EXPECT_EQ(texte(w, "aff_veff(3)"), "");
-}
+// --- Période exportée ---------------------------------------------
 
 TEST_F(FenetreOnduleur, LaPeriodeExporteeEstCelleDuRegimeEtabli)
 {

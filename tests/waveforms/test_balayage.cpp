@@ -571,10 +571,3 @@ TEST_F(Moteur, LaPeriodeExporteeVientDUneCopieDuModele)
     EXPECT_EQ(montage.instants.size(), calculs_du_balayage);
     EXPECT_EQ(balayage.x_curseur(), 150);
 }
-
-TEST_F(Moteur, SansGrandeurChoisieLaPeriodeEstVide)
-{
-    const oscillo::Periode p = balayage.echantillonner_periode(1000);
-    EXPECT_TRUE(p.legendes.empty());
-    EXPECT_TRUE(p.lignes.empty());
-}
