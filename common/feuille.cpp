@@ -1,5 +1,6 @@
 #include "feuille.h"
 
+#include "accessibilite.h"
 #include "polices.h"
 #include "twips.h"
 
@@ -205,6 +206,7 @@ void Bouton::paintEvent(QPaintEvent *)
 Feuille::Feuille(const QString &nom, const QString &titre, double largeur, double hauteur, QWidget *parent)
     : QWidget(parent)
 {
+    accessibilite::preparer();
     setObjectName(nom);
     setWindowTitle(titre);
     setFixedSize(twips::px(largeur), twips::px(hauteur));
@@ -232,6 +234,7 @@ QLabel *Feuille::afficheur(const QString &nom, double gauche, double haut, doubl
                            QWidget *parent)
 {
     QLabel *l = label(nom, QString(), gauche, haut, largeur, hauteur, parent);
+    accessibilite::marquer_afficheur(l);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(false);
     l->setFrameShape(QFrame::Box);
@@ -462,6 +465,12 @@ void Feuille::resizeEvent(QResizeEvent *event)
 {
     preparer_surface();
     QWidget::resizeEvent(event);
+}
+
+void Feuille::showEvent(QShowEvent *event)
+{
+    accessibilite::nommer_controles(this);
+    QWidget::showEvent(event);
 }
 
 void Feuille::paintEvent(QPaintEvent *event)

@@ -210,6 +210,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Chaque fois qu'elle paraît, la fenêtre nomme ses contrôles pour les
+    // lecteurs d'écran (accessibilite.h).
+    void showEvent(QShowEvent *event) override;
 
 private:
     friend class ElementGraphique;

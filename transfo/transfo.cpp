@@ -223,6 +223,9 @@ void Transfo::creer_controles()
     L_ =
         bouton(QStringLiteral("L"), QString(), piste_gauche, haut_L, piste_largeur, transfo::hauteur_piste_l);
     L_->setToolTip(QStringLiteral("Cliquer et faire glisser le curseur pour faire varier l'inductance"));
+    // Pistes sans légende : leur nom pour le lecteur d'écran.
+    rheostat_->setAccessibleName(QStringLiteral("Rhéostat de charge"));
+    L_->setAccessibleName(QStringLiteral("Inductance de charge"));
     for (Bouton *piste : {rheostat_, L_}) {
         piste->setFond(Qt::white);
         piste->setMouseTracking(true);

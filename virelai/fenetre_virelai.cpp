@@ -100,6 +100,8 @@ void Virelai::creer_controles()
         Check_[k] = case_a_cocher(QStringLiteral("Check(%1)").arg(k), k < 3 ? legendes[k] : QString(), 360, y,
                                   k < 3 ? 720 : 300, 315);
         Check_[k]->setFont(police);
+        if (k == 3) // case sans légende : sa légende est au bout de la flèche
+            Check_[k]->setAccessibleName(legendes[k]);
         fleche_legende(k, 1200, 1800, y + 157, couleur_vecteur[k], largeur_vecteur[k]);
         QLabel *l = label(QStringLiteral("Label%1").arg(3 + k), legendes[k], 1920, y, 1320, 315);
         l->setFont(police);

@@ -1,5 +1,6 @@
 #include "fenetre_oscillo.h"
 
+#include "accessibilite.h"
 #include "exportation.h"
 #include "nombre.h"
 #include "polices.h"
@@ -115,11 +116,17 @@ void FenetreOscillo::creer_panneau(int i, const GeometriePanneaux &g)
     double y_libelle = haut + 30;
     for (const auto &p : paires) {
         label(QString::fromUtf8(p.libelle) + n, QString::fromUtf8(p.texte), xv, y_libelle, 1800, 255);
-        *p.cible = label(QString::fromUtf8(p.afficheur) + n, QString(), xv, y_libelle + libelle_vers_afficheur, 1320,
-                         haut_afficheur);
+        *p.cible = label(QString::fromUtf8(p.afficheur) + n, QString(), xv,
+                         y_libelle + libelle_vers_afficheur, 1320, haut_afficheur);
         habiller_afficheur(*p.cible);
+        // Quatre panneaux pareils : le lecteur d'écran dit lequel.
+        accessibilite::nommer_afficheur(*p.cible,
+                                        QStringLiteral("%1, panneau %2")
+                                            .arg(accessibilite::texte_lisible(QString::fromUtf8(p.texte)))
+                                            .arg(i + 1));
         y_libelle += pas_paire;
     }
+    choix_grandeur_[i]->setAccessibleName(QStringLiteral("Grandeur du panneau %1").arg(i + 1));
 }
 
 void FenetreOscillo::creer_commandes(const GeometriePanneaux &g, double hauteur)
@@ -129,10 +136,12 @@ void FenetreOscillo::creer_commandes(const GeometriePanneaux &g, double hauteur)
     arret_->setToolTip(QStringLiteral("Démarrer, arrêter ou reprendre le balayage"));
     connect(arret_, &QPushButton::clicked, this, &FenetreOscillo::arret_Click);
     label(QStringLiteral("Label10"), QStringLiteral(" Mouvement du curseur"), x + 1395, y - 60, 2100, 255);
-    Bouton *plus = bouton(QStringLiteral("accelere"), QStringLiteral("Accélèrer"), x + 1395, y + 210, 1035, 345);
+    Bouton *plus =
+        bouton(QStringLiteral("accelere"), QStringLiteral("Accélèrer"), x + 1395, y + 210, 1035, 345);
     plus->setToolTip(QStringLiteral("Accélérer le curseur"));
     connect(plus, &QPushButton::clicked, this, &FenetreOscillo::accelere_Click);
-    Bouton *moins = bouton(QStringLiteral("Ralentir"), QStringLiteral("Ralentir"), x + 2490, y + 210, 1035, 345);
+    Bouton *moins =
+        bouton(QStringLiteral("Ralentir"), QStringLiteral("Ralentir"), x + 2490, y + 210, 1035, 345);
     moins->setToolTip(QStringLiteral("Ralentir le curseur"));
     connect(moins, &QPushButton::clicked, this, &FenetreOscillo::Ralentir_Click);
 
@@ -232,8 +241,9 @@ void FenetreOscillo::exporter_periode_Click()
     for (int i = 0; i < nombre_panneaux; ++i)
         choisie = choisie || balayage_.choix(i) >= 0;
     if (!choisie) {
-        montrer_message(QStringLiteral("Aucune grandeur n'est choisie : choisissez-en au moins une dans les listes "
-                                       "au-dessus des panneaux, puis exportez la période."));
+        montrer_message(
+            QStringLiteral("Aucune grandeur n'est choisie : choisissez-en au moins une dans les listes "
+                           "au-dessus des panneaux, puis exportez la période."));
         return;
     }
     exportation::Demande demande;
@@ -242,7 +252,8 @@ void FenetreOscillo::exporter_periode_Click()
     demande.demander = demander_fichier_csv;
     demande.montrer = [this](const QString &m) { montrer_message(m); };
     demande.ce_qui_est_enregistre =
-        QStringLiteral("Une période des grandeurs choisies (%1 instants) a été enregistrée").arg(echantillons_export);
+        QStringLiteral("Une période des grandeurs choisies (%1 instants) a été enregistrée")
+            .arg(echantillons_export);
     // Les grandeurs choisies au moment de l'enregistrement.
     exportation::exporter_csv(this, demande, [this] { return tableau_periode(); });
 }

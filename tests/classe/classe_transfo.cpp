@@ -18,7 +18,13 @@ TEST(Classe, Transfo)
         programme->ouvrir_transfo();
     };
     classe::verifier(demarrer, {
-                                   {"Transfo"},
+                                   {"Transfo",
+                                    [] {},
+                                    {{"choix_u1", "U1 (V)"},
+                                     {"valid_u1", "Valid U1 (V)"},
+                                     {"commande_kcc", "INTER2"},
+                                     {"rhéostat", "Rhéostat de charge"},
+                                     {"aff_u1", "Tension efficace au primaire : 0"}}},
                                    {"Fusible",
                                     [] {
                                         campagne::jouer({"choix_u1=230", "!commande_kv", "!commande_kcc"});

@@ -23,7 +23,14 @@ TEST(Classe, Vek)
     };
     classe::verifier(demarrer, {
                                    {"Intro", [] { programme->demarrer(); }},
-                                   {"machine1", [] { programme->ouvrir_machine1(); }},
+                                   {"machine1",
+                                    [] { programme->ouvrir_machine1(); },
+                                    {{"choixUi", "U1 (V)"},
+                                     {"valid_ui", "Valid U1 (V)"},
+                                     {"choixUe", "U inducteur (V)"},
+                                     {"afficheIi", "Intensité d'induit : 0"},
+                                     {"affichen", "Fréquence de rotation : 0"},
+                                     {"Interinduit_géné", "Interrupteur Induit 2"}}},
                                    {"mot_de_passe",
                                     [] {
                                         programme->ouvrir_machine1();

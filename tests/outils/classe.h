@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace classe {
@@ -17,7 +20,12 @@ struct Fenetre {
     // Depuis le programme fraîchement démarré : ouvre la fenêtre (par
     // campagne::jouer, comme un élève, ou par l'état du programme).
     std::function<void()> ouvrir = [] {};
+    // Noms accessibles attendus de quelques contrôles : nom d'objet, nom lu.
+    std::vector<std::pair<QString, QString>> noms = {};
 };
+
+// Nom lu par un lecteur d'écran pour ce contrôle.
+QString nom_accessible(QWidget *controle);
 
 // Pour chaque fenêtre : toutes les fenêtres fermées, « demarrer », puis ses
 // étapes, puis les vérifications ; chaque défaut est un échec GoogleTest.
