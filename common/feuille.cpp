@@ -199,6 +199,14 @@ void Bouton::paintEvent(QPaintEvent *)
     const QRect zone = rect().adjusted(3, 1, -3, -1);
     p.drawItemText(zone, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), legende,
                    QPalette::ButtonText);
+    // Marque du focus bien visible, même au fond du rhéostat ou d'un Valid
+    // qui clignote : un cadre pointillé de deux pixels.
+    if (hasFocus()) {
+        QPen stylo(palette().color(QPalette::Highlight), 2, Qt::DashLine);
+        p.setPen(stylo);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 // --- Feuille ----------------------------------------------------------------
@@ -246,8 +254,8 @@ QLabel *Feuille::afficheur(const QString &nom, double gauche, double haut, doubl
     return l;
 }
 
-Bouton *Feuille::bouton(const QString &nom, const QString &legende, double gauche, double haut, double largeur,
-                        double hauteur, QWidget *parent)
+Bouton *Feuille::bouton(const QString &nom, const QString &legende, double gauche, double haut,
+                        double largeur, double hauteur, QWidget *parent)
 {
     auto *b = new Bouton(legende, parent ? parent : this);
     b->setObjectName(nom);
@@ -383,7 +391,8 @@ void Feuille::boite_pleine(double x1, double y1, double x2, double y2, const QCo
     dessiner(r, 1, [&](QPainter &p) { p.fillRect(r, couleur); });
 }
 
-void Feuille::texte(double gauche, double haut, const QString &chaine, const QFont &police, const QColor &couleur)
+void Feuille::texte(double gauche, double haut, const QString &chaine, const QFont &police,
+                    const QColor &couleur)
 {
     if (!dessinable(gauche) || !dessinable(haut))
         return;

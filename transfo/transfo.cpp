@@ -2,6 +2,7 @@
 
 #include "fusible.h"
 #include "nombre.h"
+#include "piste_clavier.h"
 #include "polices.h"
 #include "twips.h"
 
@@ -231,6 +232,11 @@ void Transfo::creer_controles()
         piste->setMouseTracking(true);
         piste->installEventFilter(this);
     }
+    // Au clavier : les flèches font ce que ferait un clic au même endroit.
+    piste_clavier::equiper(rheostat_, piste_clavier::Sens::vertical,
+                           [this] { return (fleche_r_[0]->y1() - haut_rheostat) / twips::par_pixel; });
+    piste_clavier::equiper(L_, piste_clavier::Sens::vertical,
+                           [this] { return (fleche_l_[0]->y1() - haut_L) / twips::par_pixel; });
     const auto repere = [&](const char *nom, const QString &t, double haut) {
         QLabel *l = label(QString::fromUtf8(nom), t, 9600, haut, 840, 285);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

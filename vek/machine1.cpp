@@ -1,10 +1,11 @@
 #include "machine1.h"
 
 #include "arrondi.h"
-#include "nombre.h"
-#include "polices.h"
 #include "caract_moteur.h"
 #include "mot_de_passe.h"
+#include "nombre.h"
+#include "piste_clavier.h"
+#include "polices.h"
 #include "programme_vek.h"
 #include "twips.h"
 
@@ -42,8 +43,8 @@ QString ecrit_simple(float valeur)
 } // namespace
 
 Machine1::Machine1(ProgrammeVek &programme)
-    : Feuille(QStringLiteral("machine1"), QStringLiteral("Banc de machines à courants continus par A. Varlon"),
-              11880, 6060),
+    : Feuille(QStringLiteral("machine1"),
+              QStringLiteral("Banc de machines à courants continus par A. Varlon"), 11880, 6060),
       programme_(programme), banc_(programme.caracteristiques, programme.reglages, *this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -66,8 +67,9 @@ void Machine1::creer_controles()
     choixUe_->setToolTip(QStringLiteral("Réglage de la tension d'inducteur"));
     valid_ue_ = bouton(QStringLiteral("valid_ue"), QStringLiteral("Valid"), 2340, 5520, 735, 375);
     choixUi2_ = saisie(QStringLiteral("choixUi2"), 9600, 3000, 855, 375);
-    choixUi2_->setToolTip(QStringLiteral("Réglage de la tension d'alimentation de la machine2. Laisser U2=0 pour "
-                                         "que la machine 2 simule un frein"));
+    choixUi2_->setToolTip(
+        QStringLiteral("Réglage de la tension d'alimentation de la machine2. Laisser U2=0 pour "
+                       "que la machine 2 simule un frein"));
     valid_ui2_ = bouton(QStringLiteral("valid_ui2"), QStringLiteral("Valid"), 9600, 3360, 855, 375);
     for (Bouton *b : {valid_ui_, valid_ue_, valid_ui2_})
         b->hide();
@@ -84,14 +86,16 @@ void Machine1::creer_controles()
     connect(valid_ui2_, &QPushButton::clicked, this, &Machine1::valid_ui2_Click);
 
     // Interrupteurs, blocage du rotor.
-    Bouton *inter1 = bouton(QStringLiteral("Interinduit"), QStringLiteral("Interrupteur Induit"), 180, 1080, 1095, 615);
+    Bouton *inter1 =
+        bouton(QStringLiteral("Interinduit"), QStringLiteral("Interrupteur Induit"), 180, 1080, 1095, 615);
     inter1->setToolTip(QStringLiteral("Fermer/Ouvrir l'interrupteur"));
     connect(inter1, &QPushButton::clicked, this, &Machine1::Interinduit_Click);
-    Bouton *inter2 =
-        bouton(QStringLiteral("Interinduit_géné"), QStringLiteral("Interrupteur Induit 2"), 6900, 960, 1095, 615);
+    Bouton *inter2 = bouton(QStringLiteral("Interinduit_géné"), QStringLiteral("Interrupteur Induit 2"), 6900,
+                            960, 1095, 615);
     inter2->setToolTip(QStringLiteral("Fermer/Ouvrir l'interrupteur"));
     connect(inter2, &QPushButton::clicked, this, &Machine1::Interinduit_gene_Click);
-    rotor_bloque_ = case_a_cocher(QStringLiteral("rotor_bloqué"), QStringLiteral("rotor bloqué"), 5400, 4140, 1275, 375);
+    rotor_bloque_ =
+        case_a_cocher(QStringLiteral("rotor_bloqué"), QStringLiteral("rotor bloqué"), 5400, 4140, 1275, 375);
     rotor_bloque_->setToolTip(QStringLiteral("Cocher pour bloquer le rotor. Le rotor ne doit pas tourner."));
     connect(rotor_bloque_, &QCheckBox::clicked, this, &Machine1::rotor_bloque_Click);
 
@@ -101,21 +105,25 @@ void Machine1::creer_controles()
     for (const char *t : vek::textes_rheostats)
         change_rheostat_->addItem(QString::fromUtf8(t));
     connect(change_rheostat_, &QComboBox::activated, this, &Machine1::change_rheostat_Click);
-    rheostat_ = bouton(QStringLiteral("rhéostat"), QStringLiteral(" Rhéostat "), gauche_rheostat, haut_rheostat,
-                       vek::BancCC::largeur_rheostat, hauteur_rheostat);
+    rheostat_ = bouton(QStringLiteral("rhéostat"), QStringLiteral(" Rhéostat "), gauche_rheostat,
+                       haut_rheostat, vek::BancCC::largeur_rheostat, hauteur_rheostat);
     rheostat_->setFond(Qt::white);
     rheostat_->setToolTip(
         QStringLiteral("Cliquer et faire glisser le curseur du rhéostat pour faire varier sa résistance"));
     rheostat_->setMouseTracking(true);
     rheostat_->installEventFilter(this);
     const double x = gauche_rheostat + vek::BancCC::largeur_rheostat;
+    // Au clavier : les flèches font ce que ferait un clic au même endroit.
+    piste_clavier::equiper(rheostat_, piste_clavier::Sens::horizontal,
+                           [this] { return (ligne_rheostat1_->x1() - gauche_rheostat) / twips::par_pixel; });
     ligne_rheostat1_ = ligne(QStringLiteral("ligne_rhéostat1"), x, y_tige_haut, x, y_tige_bas, Qt::black, 3);
     ligne_rheostat2_ = ligne(QStringLiteral("ligne_rhéostat2"), x, y_pointe, x - ecart_barbes, y_barbes);
     ligne_rheostat3_ = ligne(QStringLiteral("ligne_rhéostat3"), x, y_pointe, x + ecart_barbes, y_barbes);
 
     // Lames des interrupteurs (ouvertes au départ) et fils sur lesquels elles se ferment.
     ligne(QStringLiteral("Line3"), 1020, y_line3, 1470, y_line3);
-    ligne_inter_i_ = ligne(QStringLiteral("ligne_inter_i"), 540, y_line3, 1020, y_line3 + chute_lame, Qt::red, 2);
+    ligne_inter_i_ =
+        ligne(QStringLiteral("ligne_inter_i"), 540, y_line3, 1020, y_line3 + chute_lame, Qt::red, 2);
     ligne(QStringLiteral("Line58"), 7920, y_line58, 8400, y_line58);
     ligne_inter_gene_ =
         ligne(QStringLiteral("ligne_inter_géné"), 7440, y_line58, 7920, y_line58 + chute_lame, Qt::red, 2);
@@ -145,17 +153,19 @@ void Machine1::creer_controles()
     afficheUe_gene_->setToolTip(QStringLiteral("Tension de l'inducteur de la machine2"));
 
     // Plaque signalétique.
-    QGroupBox *plaque =
-        cadre(QStringLiteral("Frame1"), QStringLiteral("Plaque signalétique des machines"), 2220, 60, 4635, 1095);
+    QGroupBox *plaque = cadre(QStringLiteral("Frame1"), QStringLiteral("Plaque signalétique des machines"),
+                              2220, 60, 4635, 1095);
     plaque_Uin_ = label(QStringLiteral("plaque_Uin"), QString(), 1860, 240, 1095, 255, plaque);
     plaque_Pmn_ = label(QStringLiteral("plaque_Pmn"), QString(), 3120, 240, 1455, 255, plaque);
     plaque_Uen_ = label(QStringLiteral("plaque_Uen"), QString(), 1860, 660, 1095, 255, plaque);
     plaque_nn_ = label(QStringLiteral("plaque_nn"), QString(), 3120, 660, 1455, 255, plaque);
-    Bouton *modif = bouton(QStringLiteral("modif_moteur"), QStringLiteral("Modifier les caractéristiques des machines"),
-                           120, 300, 1635, 675, plaque);
+    Bouton *modif =
+        bouton(QStringLiteral("modif_moteur"), QStringLiteral("Modifier les caractéristiques des machines"),
+               120, 300, 1635, 675, plaque);
     connect(modif, &QPushButton::clicked, this, &Machine1::modif_moteur_Click);
 
-    Bouton *courbe = bouton(QStringLiteral("trace_courbe"), QStringLiteral("Tracer une courbe"), 7200, 120, 2535, 495);
+    Bouton *courbe =
+        bouton(QStringLiteral("trace_courbe"), QStringLiteral("Tracer une courbe"), 7200, 120, 2535, 495);
     connect(courbe, &QPushButton::clicked, this, &Machine1::trace_courbe_Click);
 
     // Légendes fixes du schéma.

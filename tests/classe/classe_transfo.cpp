@@ -32,3 +32,36 @@ TEST(Classe, Transfo)
                                });
     programme.reset();
 }
+
+TEST(Classe, TransfoPistesAuClavierCommeALaSouris)
+{
+    const auto preparer = [] {
+        programme.emplace();
+        programme->ouvrir_transfo();
+        campagne::jouer({"choix_u1=230", "!commande_kv"});
+    };
+    // Rhéostat : piste de 2535 twips = 169 pixels, pas de 3, grand pas de 17,
+    // curseur au départ à 2520 twips du haut (168 pixels) ; inductance : 1695
+    // twips = 113 pixels, pas de 2, grand pas de 11, curseur en haut (L = 0).
+    classe::verifier_piste({"Transfo",
+                            "rhéostat",
+                            false,
+                            preparer,
+                            {Qt::Key_Up, Qt::Key_Up, Qt::Key_PageUp},
+                            168 - 2 * 3 - 17,
+                            "ligne_rhéostat1",
+                            "y1",
+                            900});
+    classe::verifier_piste({"Transfo",
+                            "L",
+                            false,
+                            preparer,
+                            {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_PageDown},
+                            3 * 2 + 11,
+                            "ligne_l1",
+                            "y1",
+                            3900});
+    classe::verifier_piste(
+        {"Transfo", "L", false, preparer, {Qt::Key_End, Qt::Key_Up}, 113 - 2, "ligne_l1", "y1", 3900});
+    programme.reset();
+}

@@ -55,3 +55,27 @@ TEST(Classe, Vek)
                                });
     programme.reset();
 }
+
+TEST(Classe, VekRheostatAuClavierCommeALaSouris)
+{
+    // Corps de 2655 twips = 177 pixels ; pas de 4 pixels, grand pas de 18 ;
+    // le curseur part de l'extrémité droite (Rmax).
+    const auto preparer = [] {
+        programme.emplace();
+        programme->caracteristiques = vek::machine_6kW();
+        programme->ouvrir_machine1();
+        jouer({"choixUe=180", "choixUi=40", "!Interinduit", "choixUi=220", "!Interinduit_géné"});
+    };
+    const struct {
+        std::vector<int> touches;
+        int arrivee;
+    } cas[] = {
+        {{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_PageUp}, 177 - 3 * 4 - 18},
+        {{Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_Right}, 177 - 2 * 18 + 4},
+        {{Qt::Key_PageUp, Qt::Key_End, Qt::Key_Left}, 177 - 4},
+    };
+    for (const auto &c : cas)
+        classe::verifier_piste(
+            {"machine1", "rhéostat", true, preparer, c.touches, c.arrivee, "ligne_rhéostat1", "x1", 8160});
+    programme.reset();
+}

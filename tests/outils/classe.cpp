@@ -10,10 +10,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace classe {
 
@@ -80,6 +85,64 @@ void verifier(const std::function<void()> &demarrer, const std::vector<Fenetre> 
         verifier_taille(w);
         verifier_noms(w, f);
     }
+    campagne::fermer_tout();
+}
+
+namespace {
+
+// Textes de tous les afficheurs visibles de la fenêtre, par nom.
+std::map<QString, QString> lectures(QWidget *w)
+{
+    std::map<QString, QString> l;
+    for (QLabel *a : w->findChildren<QLabel *>())
+        if (accessibilite::est_afficheur(a) && a->isVisibleTo(w))
+            l[a->objectName()] = a->text();
+    return l;
+}
+
+void souris(QWidget *piste, QEvent::Type type, bool horizontal, int place, Qt::MouseButtons boutons)
+{
+    const QPointF p = horizontal ? QPointF(place, piste->height() / 2) : QPointF(piste->width() / 2, place);
+    QMouseEvent e(type, p, piste->mapToGlobal(p), Qt::LeftButton, boutons, Qt::NoModifier);
+    QApplication::sendEvent(piste, &e);
+}
+
+} // namespace
+
+void verifier_piste(const EssaiPiste &e)
+{
+    SCOPED_TRACE(e.piste.toStdString());
+    // Au clavier.
+    campagne::fermer_tout();
+    e.preparer();
+    QWidget *w = essai::fenetre(e.fenetre);
+    ASSERT_NE(w, nullptr);
+    const auto avant = lectures(w);
+    QWidget *piste = essai::controle(w, e.piste);
+    ASSERT_NE(piste, nullptr);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    piste->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(piste->hasFocus());
+    for (int t : e.touches)
+        QTest::keyClick(piste, static_cast<Qt::Key>(t));
+    const double place = w->findChild<QObject *>(e.fleche)->property(qPrintable(e.propriete)).toDouble();
+    EXPECT_DOUBLE_EQ(place - e.origine, e.arrivee * 15.0) << "curseur ailleurs qu'à la place attendue";
+    const auto au_clavier = lectures(w);
+    EXPECT_NE(au_clavier, avant) << "la piste n'a rien changé aux lectures";
+
+    // À la souris, dans un programme neuf : saisie au milieu, glissée, relâchée à la même place.
+    campagne::fermer_tout();
+    e.preparer();
+    w = essai::fenetre(e.fenetre);
+    ASSERT_NE(w, nullptr);
+    piste = essai::controle(w, e.piste);
+    const int milieu = (e.horizontal ? piste->width() : piste->height()) / 2;
+    souris(piste, QEvent::MouseButtonPress, e.horizontal, milieu, Qt::LeftButton);
+    souris(piste, QEvent::MouseMove, e.horizontal, (milieu + e.arrivee) / 2, Qt::LeftButton);
+    souris(piste, QEvent::MouseMove, e.horizontal, e.arrivee, Qt::LeftButton);
+    souris(piste, QEvent::MouseButtonRelease, e.horizontal, e.arrivee, Qt::NoButton);
+    EXPECT_EQ(lectures(w), au_clavier);
     campagne::fermer_tout();
 }
 

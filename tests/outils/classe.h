@@ -31,4 +31,20 @@ QString nom_accessible(QWidget *controle);
 // étapes, puis les vérifications ; chaque défaut est un échec GoogleTest.
 void verifier(const std::function<void()> &demarrer, const std::vector<Fenetre> &fenetres);
 
+// Une piste (rhéostat, curseur) menée au clavier puis, dans un programme
+// neuf, glissée à la souris jusqu'à la même place : mêmes lectures.
+struct EssaiPiste {
+    QString fenetre, piste;
+    bool horizontal = true;
+    // Depuis le programme fraîchement démarré : ouvre la fenêtre et la met
+    // dans l'état voulu (sous tension…).
+    std::function<void()> preparer;
+    std::vector<int> touches; // Qt::Key, pressées la piste ayant le focus
+    int arrivee = 0;          // place attendue, en pixels depuis le début de la piste
+    QString fleche;           // trait du curseur et sa propriété de position
+    QString propriete;
+    double origine = 0; // position du début de la piste dans la même unité (twips)
+};
+void verifier_piste(const EssaiPiste &e);
+
 } // namespace classe

@@ -1,8 +1,8 @@
 // Captures d'écran des fenêtres de vek, pour les regarder comme un élève :
 //   captures_vek <dossier>
 // À lancer sous un vrai serveur X (xvfb-run) : voir outils/captures.sh.
-#include "caract_moteur.h"
 #include "captures.h"
+#include "caract_moteur.h"
 #include "intro.h"
 #include "machine1.h"
 #include "mot_de_passe.h"
@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -22,8 +23,7 @@ namespace {
 
 using capture::capturer;
 
-template <typename T = QWidget>
-T *c(QWidget *parent, const char *nom)
+template <typename T = QWidget> T *c(QWidget *parent, const char *nom)
 {
     return parent->findChild<T *>(QString::fromUtf8(nom));
 }
@@ -68,6 +68,15 @@ int main(int argc, char **argv)
     c<QLineEdit>(banc, "choixUi2")->setText(QStringLiteral("0"));
     banc->Timer3_Timer();
     capturer(banc, "vek_en_charge");
+
+    // Au clavier : le rhéostat a le focus (cadre pointillé), deux flèches à gauche.
+    banc->activateWindow();
+    corps->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 2; ++i) {
+        QKeyEvent gauche(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(corps, &gauche);
+    }
+    capturer(banc, "vek_rheostat_clavier");
 
     // Avertissement : tension d'inducteur trop forte.
     valider(banc, "choixUe", "400");
