@@ -1,6 +1,7 @@
 // transfo en classe : chaque fenêtre à 200 %.
 #include "campagne.h"
 #include "classe.h"
+#include "outils_fenetres.h"
 #include "programme_transfo.h"
 
 #include <gtest/gtest.h>
@@ -63,5 +64,19 @@ TEST(Classe, TransfoPistesAuClavierCommeALaSouris)
                             3900});
     classe::verifier_piste(
         {"Transfo", "L", false, preparer, {Qt::Key_End, Qt::Key_Up}, 113 - 2, "ligne_l1", "y1", 3900});
+    programme.reset();
+}
+
+TEST(Classe, TransfoTabParcourtLeBancDansLOrdreDeLecture)
+{
+    // La saisie et son Valid (visible à l'ouverture), les interrupteurs, les
+    // deux pistes, puis le bouton de la légende.
+    programme.emplace();
+    programme->ouvrir_transfo();
+    const QStringList attendu = {"choix_u1", "valid_u1", "commande_kv", "commande_kcc",
+                                 "rhéostat", "L",        "Command1"};
+    const QStringList visites = classe::parcours_tab(essai::fenetre("Transfo"), "choix_u1");
+    EXPECT_EQ(visites, attendu) << visites.join(" ").toStdString();
+    campagne::fermer_tout();
     programme.reset();
 }

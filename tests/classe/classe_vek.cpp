@@ -1,6 +1,7 @@
 // vek en classe : chaque fenêtre à 200 %.
 #include "campagne.h"
 #include "classe.h"
+#include "outils_fenetres.h"
 #include "programme_vek.h"
 
 #include <gtest/gtest.h>
@@ -77,5 +78,25 @@ TEST(Classe, VekRheostatAuClavierCommeALaSouris)
     for (const auto &c : cas)
         classe::verifier_piste(
             {"machine1", "rhéostat", true, preparer, c.touches, c.arrivee, "ligne_rhéostat1", "x1", 8160});
+    programme.reset();
+}
+
+TEST(Classe, VekTabParcourtLeBancDansLOrdreDeLecture)
+{
+    // Les saisies (leurs Valid sont cachés au repos), puis les interrupteurs,
+    // le blocage du rotor, le rhéostat, et les autres boutons.
+    programme.emplace();
+    programme->caracteristiques = vek::machine_6kW();
+    programme->ouvrir_machine1();
+    const QStringList attendu = {"choixUi",          "choixUe",      "choixUi2",        "Interinduit",
+                                 "Interinduit_géné", "rotor_bloqué", "change_rhéostat", "rhéostat",
+                                 "modif_moteur",     "trace_courbe"};
+    EXPECT_EQ(classe::parcours_tab(essai::fenetre("machine1"), "choixUi"), attendu);
+    // Une saisie modifiée : son Valid paraît et vient juste après elle.
+    essai::taper(essai::fenetre("machine1"), "choixUe", "1");
+    QStringList avec_valid = attendu;
+    avec_valid.insert(2, "valid_ue");
+    EXPECT_EQ(classe::parcours_tab(essai::fenetre("machine1"), "choixUi"), avec_valid);
+    campagne::fermer_tout();
     programme.reset();
 }

@@ -109,6 +109,27 @@ void souris(QWidget *piste, QEvent::Type type, bool horizontal, int place, Qt::M
 
 } // namespace
 
+QStringList parcours_tab(QWidget *fenetre, const QString &premier)
+{
+    QStringList visites;
+    QWidget *depart = essai::controle(fenetre, premier);
+    if (!depart)
+        return visites;
+    fenetre->activateWindow();
+    if (!QTest::qWaitForWindowActive(fenetre))
+        return visites;
+    depart->setFocus(Qt::TabFocusReason);
+    visites << premier;
+    for (int i = 0; i < 200; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *ici = QApplication::focusWidget();
+        if (!ici || ici == depart)
+            break;
+        visites << ici->objectName();
+    }
+    return visites;
+}
+
 void verifier_piste(const EssaiPiste &e)
 {
     SCOPED_TRACE(e.piste.toStdString());

@@ -47,4 +47,8 @@ struct EssaiPiste {
 };
 void verifier_piste(const EssaiPiste &e);
 
+// Noms des contrôles visités par Tab depuis « premier » (compris), jusqu'au
+// retour sur lui (au plus 200 appuis).
+QStringList parcours_tab(QWidget *fenetre, const QString &premier);
+
 } // namespace classe
