@@ -30,8 +30,9 @@ void verifier_taille(QWidget *w)
     EXPECT_DOUBLE_EQ(w->devicePixelRatioF(), 2.0);
     const QPixmap image = w->grab();
     EXPECT_EQ(image.size(), w->size() * 2);
-    if (auto *f = qobject_cast<Feuille *>(w))
+    if (auto *f = qobject_cast<Feuille *>(w)) {
         EXPECT_EQ(f->surface().size(), w->size() * 2) << "surface de dessin floue";
+    }
     for (QWidget *c : w->findChildren<QWidget *>()) {
         if (!c->isVisibleTo(w) || c->isWindow())
             continue;
@@ -60,8 +61,9 @@ void verifier_noms(QWidget *w, const Fenetre &f)
     }
     for (const auto &[objet, attendu] : f.noms) {
         auto *c = essai::controle(w, objet);
-        if (c)
+        if (c) {
             EXPECT_EQ(nom_accessible(c), attendu) << objet.toStdString();
+        }
     }
 }
 
