@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -200,22 +199,18 @@ void ApercuImpression::impression_Click()
 
 void ApercuImpression::ouvrir_choix_fichier()
 {
-    // Boîte sur le tas, enfant de l'aperçu et ouverte sans boucle d'attente :
-    // fermer l'aperçu pendant le choix la détruit proprement avec lui, et la
-    // suite (l'enregistrement) n'est plus appelée.
-    auto *boite = new QFileDialog(this, QStringLiteral("Aucune imprimante : enregistrer la page en PDF"),
-                                  QDir::home().filePath(QStringLiteral("courbe.pdf")),
-                                  QStringLiteral("Document PDF (*.pdf)"));
-    boite->setObjectName(QStringLiteral("choix_fichier_pdf"));
-    boite->setAcceptMode(QFileDialog::AcceptSave);
-    boite->setAttribute(Qt::WA_DeleteOnClose);
-    connect(boite, &QFileDialog::fileSelected, this, [this](const QString &choisi) {
-        QString chemin = choisi;
-        if (!chemin.isEmpty() && !chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            chemin += QStringLiteral(".pdf");
-        enregistrer_page(chemin);
-    });
-    boite->open();
+    // Fermer l'aperçu pendant le choix emporte la boîte, et l'enregistrement
+    // n'est plus appelé.
+    choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_pdf"),
+                                QStringLiteral("Aucune imprimante : enregistrer la page en PDF"),
+                                QDir::home().filePath(QStringLiteral("courbe.pdf")),
+                                QStringLiteral("Document PDF (*.pdf)"), [this](const QString &choisi) {
+                                    QString chemin = choisi;
+                                    if (!chemin.isEmpty() &&
+                                        !chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+                                        chemin += QStringLiteral(".pdf");
+                                    enregistrer_page(chemin);
+                                });
 }
 
 void ApercuImpression::enregistrer_page(const QString &chemin)

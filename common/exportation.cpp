@@ -3,7 +3,6 @@
 #include "feuille.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
@@ -74,19 +73,13 @@ void exporter_csv(Feuille *fenetre, const Demande &demande, std::function<tableu
         enregistrer_et_dire(demande, demande.demander(), tableau);
         return;
     }
-    // Boîte sur le tas, enfant de la fenêtre, sans boucle d'attente : fermer
-    // la fenêtre pendant le choix la détruit avec elle, et la suite n'est
-    // plus appelée.
-    auto *boite = new QFileDialog(fenetre, demande.titre_boite, QDir::home().filePath(demande.nom_propose),
-                                  QStringLiteral("Tableau CSV (*.csv)"));
-    boite->setObjectName(QStringLiteral("choix_fichier_csv"));
-    boite->setAcceptMode(QFileDialog::AcceptSave);
-    boite->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(boite, &QFileDialog::fileSelected, fenetre,
-                     [demande, tableau = std::move(tableau)](const QString &choisi) {
-                         enregistrer_et_dire(demande, choisi, tableau);
-                     });
-    boite->open();
+    // Fermer la fenêtre pendant le choix emporte la boîte, et rien n'est écrit.
+    fenetre->choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_csv"), demande.titre_boite,
+                                         QDir::home().filePath(demande.nom_propose),
+                                         QStringLiteral("Tableau CSV (*.csv)"),
+                                         [demande, tableau = std::move(tableau)](const QString &choisi) {
+                                             enregistrer_et_dire(demande, choisi, tableau);
+                                         });
 }
 
 } // namespace exportation

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -314,6 +315,18 @@ QMessageBox *Feuille::message_information(const QString &titre, const QString &t
     auto *boite = new QMessageBox(QMessageBox::Information, titre, texte, QMessageBox::Ok, this);
     boite->setObjectName(QStringLiteral("message"));
     boite->setAttribute(Qt::WA_DeleteOnClose);
+    boite->open();
+    return boite;
+}
+
+QFileDialog *Feuille::choix_fichier_a_enregistrer(const QString &nom, const QString &titre, const QString &propose,
+                                                  const QString &filtre, std::function<void(const QString &)> suite)
+{
+    auto *boite = new QFileDialog(this, titre, propose, filtre);
+    boite->setObjectName(nom);
+    boite->setAcceptMode(QFileDialog::AcceptSave);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    connect(boite, &QFileDialog::fileSelected, this, std::move(suite));
     boite->open();
     return boite;
 }

@@ -21,6 +21,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -171,6 +172,13 @@ public:
     // part avec elle ; une boîte locale sur la pile serait alors détruite deux
     // fois.
     QMessageBox *message_information(const QString &titre, const QString &texte);
+
+    // Boîte d'enregistrement de fichier, sur le tas comme la précédente,
+    // nommée « nom », ouverte sans boucle d'attente et détruite à sa
+    // fermeture ; « suite » reçoit le chemin choisi. Si la fenêtre disparaît
+    // pendant le choix, la boîte part avec elle et « suite » n'est pas appelée.
+    QFileDialog *choix_fichier_a_enregistrer(const QString &nom, const QString &titre, const QString &propose,
+                                             const QString &filtre, std::function<void(const QString &)> suite);
 
     Ligne *ligne(const QString &nom, double x1, double y1, double x2, double y2, QColor couleur = Qt::black,
                  int largeur = 1);
