@@ -72,6 +72,9 @@ int main(int argc, char **argv)
     caract->bouton_moteur_Click();
     caract->Form_MouseMove(5000, 2500);
     capturer(caract, "sodel_caract_ventilateur");
+    // Près du bord droit, la lecture passe à gauche du pointeur.
+    caract->Form_MouseMove(9400, 2500);
+    capturer(caract, "sodel_caract_lecture_bord");
     caract->close();
     QApplication::processEvents();
 
