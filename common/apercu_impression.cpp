@@ -2,6 +2,7 @@
 
 #include "arrondi.h"
 #include "nombre.h"
+#include "piste_clavier.h"
 #include "polices.h"
 #include "twips.h"
 
@@ -113,6 +114,13 @@ void ApercuImpression::creer_controles()
     connect(interpol_, &QPushButton::clicked, this, &ApercuImpression::interpol_Click);
     connect(actualiser_, &QPushButton::clicked, this, &ApercuImpression::actualiser_Click);
     connect(impression_, &QPushButton::clicked, this, &ApercuImpression::impression_Click);
+
+    // La lecture sous le pointeur, au clavier : le graphe entre ses axes.
+    zone_lecture_ = piste_clavier::zone_lecture(this, QStringLiteral("zone_lecture"),
+                                                twips::rect_px(r.X0, r.Ytop, r.Xend - r.X0, r.Y0 - r.Ytop),
+                                                QStringLiteral("Lecture des coordonnées sur le graphe"));
+    zone_lecture_->lower();
+    ordre_tab({Text1_, zone_lecture_, interpol_, actualiser_, impression_});
 
     // Premier tracé une fois la fenêtre à l'écran.
     Timer1_ = minuterie(QStringLiteral("Timer1"), 50, true);
@@ -331,6 +339,8 @@ void ApercuImpression::tracer_grille(const courbe::Repere &r, const courbe::Disp
 
 void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
 {
+    // La zone de lecture d'abord : elle ne doit pas recevoir le focus des boutons cachés.
+    zone_lecture_->hide();
     for (Bouton *b : {impression_, interpol_, actualiser_})
         b->hide();
     aff_coord_->hide();
@@ -347,6 +357,7 @@ void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
     p.restore();
     for (Bouton *b : {impression_, interpol_, actualiser_})
         b->show();
+    zone_lecture_->show();
     if (titre_actif)
         Text1_->setFocus();
 }

@@ -82,6 +82,7 @@ private:
 
     Bouton *interpol_ = nullptr, *actualiser_ = nullptr, *impression_ = nullptr;
     QLineEdit *Text1_ = nullptr;
+    QWidget *zone_lecture_ = nullptr; // lecture des coordonnées au clavier
     QLabel *Label_x_ = nullptr, *Label_y_ = nullptr, *label_xmax_ = nullptr, *label_ymax_ = nullptr;
     QLabel *label_echelle_x_ = nullptr, *label_echelle_y_ = nullptr, *aff_coord_ = nullptr;
     Ligne *ligne_x_ = nullptr, *ligne_y_ = nullptr;

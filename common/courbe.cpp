@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -268,6 +269,15 @@ void Courbe::mousePressEvent(QMouseEvent *event)
 {
     tracer_points();
     Feuille::mousePressEvent(event);
+}
+
+void Courbe::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F5) {
+        tracer_points();
+        return;
+    }
+    Feuille::keyPressEvent(event);
 }
 
 // --- Procédures -------------------------------------------------------------------

@@ -54,7 +54,9 @@ public:
 
 
 protected:
+    // Un clic sur le fond de la fenêtre, ou F5 au clavier, redessine le graphe.
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void creer_controles();

@@ -291,6 +291,17 @@ QComboBox *Feuille::liste(const QString &nom, double gauche, double haut, double
     return c;
 }
 
+void Feuille::ordre_tab(const std::vector<QWidget *> &controles)
+{
+    QWidget *precedent = nullptr;
+    for (QWidget *c : controles) {
+        if (precedent && c)
+            QWidget::setTabOrder(precedent, c);
+        if (c)
+            precedent = c;
+    }
+}
+
 QGroupBox *Feuille::cadre(const QString &nom, const QString &legende, double gauche, double haut,
                           double largeur, double hauteur)
 {

@@ -166,6 +166,10 @@ public:
                      double hauteur);
     QTimer *minuterie(const QString &nom, int intervalle, bool active);
 
+    // Ordre de la touche Tab : les contrôles donnés se suivent dans cet ordre,
+    // à la place du premier (les autres gardent l'ordre de leur création).
+    static void ordre_tab(const std::vector<QWidget *> &controles);
+
     // Message à l'élève, avec OK, sans bloquer : la boîte, nommée « message »,
     // est modale pour cette fenêtre seulement et lui appartient. Si la fenêtre
     // se ferme (ou est détruite) pendant que la boîte est ouverte, la boîte

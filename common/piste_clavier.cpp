@@ -1,8 +1,10 @@
 #include "piste_clavier.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -80,6 +82,94 @@ private:
     std::function<double()> position_;
 };
 
+// Déplacement de la souris à la place « p » (pixels de « fenetre »).
+void deplacer_souris(QWidget *fenetre, QPoint p)
+{
+    const QPointF ici(p);
+    QMouseEvent e(QEvent::MouseMove, ici, fenetre->mapToGlobal(ici), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(fenetre, &e);
+}
+
+class ZoneLecture : public QWidget
+{
+public:
+    ZoneLecture(QWidget *fenetre, const QRect &zone) : QWidget(fenetre), fenetre_(fenetre)
+    {
+        setGeometry(zone);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::StrongFocus);
+        place_ = QPoint(zone.width() / 2, zone.height() / 2);
+        setProperty("place", place_);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *touche) override
+    {
+        const bool grand = touche->modifiers() & Qt::ShiftModifier;
+        const int dx = grand ? grand_pas(width()) : pas(width());
+        const int dy = grand ? grand_pas(height()) : pas(height());
+        const struct {
+            int touche;
+            QPoint deplacement;
+        } fleches[] = {{Qt::Key_Left, {-dx, 0}},
+                       {Qt::Key_Right, {dx, 0}},
+                       {Qt::Key_Up, {0, -dy}},
+                       {Qt::Key_Down, {0, dy}},
+                       {Qt::Key_PageUp, {0, -grand_pas(height())}},
+                       {Qt::Key_PageDown, {0, grand_pas(height())}},
+                       {Qt::Key_Home, {-width(), 0}},
+                       {Qt::Key_End, {width(), 0}}};
+        for (const auto &f : fleches)
+            if (touche->key() == f.touche) {
+                const QPoint cible = place_ + f.deplacement;
+                aller(QPoint(std::clamp(cible.x(), 0, width()), std::clamp(cible.y(), 0, height())));
+                return;
+            }
+        QWidget::keyPressEvent(touche);
+    }
+
+    void focusInEvent(QFocusEvent *evenement) override
+    {
+        QWidget::focusInEvent(evenement);
+        aller(place_);
+    }
+
+    void focusOutEvent(QFocusEvent *evenement) override
+    {
+        QWidget::focusOutEvent(evenement);
+        update();
+        // Quittée par Tab : la souris « sort » du graphe par son coin haut gauche.
+        if (evenement->reason() == Qt::TabFocusReason || evenement->reason() == Qt::BacktabFocusReason)
+            deplacer_souris(fenetre_, pos() - QPoint(1, 1));
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        const QColor c = palette().color(QPalette::Highlight);
+        p.setPen(QPen(c, 2, Qt::DashLine));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+        p.setPen(QPen(c, 2));
+        p.drawLine(place_ - QPoint(7, 0), place_ + QPoint(7, 0));
+        p.drawLine(place_ - QPoint(0, 7), place_ + QPoint(0, 7));
+    }
+
+private:
+    void aller(QPoint cible)
+    {
+        place_ = cible;
+        setProperty("place", place_);
+        update();
+        deplacer_souris(fenetre_, pos() + place_);
+    }
+
+    QWidget *fenetre_;
+    QPoint place_;
+};
+
 } // namespace
 
 int pas(int longueur)
@@ -96,6 +186,16 @@ void equiper(QWidget *piste, Sens sens, std::function<double()> position)
 {
     piste->setFocusPolicy(Qt::StrongFocus);
     piste->installEventFilter(new Clavier(piste, sens, std::move(position)));
+}
+
+QWidget *zone_lecture(QWidget *fenetre, const QString &nom, const QRect &zone, const QString &nom_accessible)
+{
+    auto *z = new ZoneLecture(fenetre, zone);
+    z->setObjectName(nom);
+    z->setAccessibleName(nom_accessible);
+    z->setAccessibleDescription(QStringLiteral("Flèches : déplacer le point lu ; Maj + flèche, Page "
+                                               "précédente ou suivante : grand pas ; Début, Fin : bords"));
+    return z;
 }
 
 } // namespace piste_clavier

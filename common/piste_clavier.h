@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class QRect;
+class QString;
 class QWidget;
 
 namespace piste_clavier {
@@ -23,5 +25,17 @@ void equiper(QWidget *piste, Sens sens, std::function<double()> position);
 // Pas et grand pas, en pixels, pour une piste de « longueur » pixels.
 int pas(int longueur);
 int grand_pas(int longueur);
+
+// Zone d'un graphe où la souris lit des coordonnées : un point mené au
+// clavier, marqué d'une croix (et la zone d'un cadre pointillé) tant qu'elle
+// a le focus. Chaque place est envoyée à « fenetre » comme un déplacement de
+// la souris à cet endroit, par le même gestionnaire ; la zone elle-même
+// laisse passer la souris. Le point part du milieu ; flèches : un pas,
+// Maj + flèche : un grand pas, Page précédente / suivante : un grand pas vers
+// le haut / le bas, Début / Fin : bords gauche / droit. La place actuelle, en
+// pixels depuis le coin haut gauche de la zone, est la propriété « place ».
+// Le focus reçu montre la lecture ; quitté par Tab, la lecture s'efface
+// comme quand la souris sort du graphe.
+QWidget *zone_lecture(QWidget *fenetre, const QString &nom, const QRect &zone, const QString &nom_accessible);
 
 } // namespace piste_clavier

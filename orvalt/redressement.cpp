@@ -48,6 +48,7 @@ void Redressement::creer_saisie_e(double y)
     connect(choix_e_, &QLineEdit::textChanged, this, &Redressement::choix_e_Change);
     connect(choix_e_, &QLineEdit::returnPressed, this, &Redressement::e_valid_Click);
     connect(e_valid_, &QPushButton::clicked, this, &Redressement::e_valid_Click);
+    ajouter_saisie(choix_e_, e_valid_);
 }
 
 bool Redressement::fixer_alpha(double degres)

@@ -3,6 +3,7 @@
 #include "arrondi.h"
 #include "form1.h"
 #include "nombre.h"
+#include "piste_clavier.h"
 #include "polices.h"
 #include "twips.h"
 
@@ -65,6 +66,13 @@ CaractCharge::CaractCharge(Form1 &form1)
     Bouton *moteur = bouton(QStringLiteral("bouton_moteur"), QStringLiteral("Caractéristique du moteur"),
                             3600, 5200, 3000, 480);
     connect(moteur, &QPushButton::clicked, this, &CaractCharge::bouton_moteur_Click);
+    // La lecture sous le pointeur, au clavier : le graphe entre ses axes,
+    // après le bouton dans l'ordre de Tab.
+    const sodel::RepereCharge r = repere();
+    piste_clavier::zone_lecture(this, QStringLiteral("zone_lecture"),
+                                twips::rect_px(r.X1, r.Y1, r.X2 - r.X1, r.Y2 - r.Y1),
+                                QStringLiteral("Lecture des coordonnées sur le graphe"))
+        ->lower();
 
     // Form_Load
     couleur_ = QColor(0, 0, 192);

@@ -199,6 +199,13 @@ void Form1::creer_controles()
                        static_cast<QWidget *>(Bouton_caract_)})
         w->hide();
 
+    // Ordre de Tab : les saisies et leurs Valid, le réglage de la machine,
+    // la marche et le couplage, la liste des charges, puis les autres boutons.
+    ordre_tab({saisie_de(Saisie::f), saisie_de(Saisie::v1), valid_f_, saisie_de(Saisie::T), valid_T_,
+               saisie_de(Saisie::R2), saisie_de(Saisie::l2), saisie_de(Saisie::m), saisie_de(Saisie::p),
+               saisie_de(Saisie::lm), saisie_de(Saisie::Rf), saisie_de(Saisie::Tp), valid_moteur,
+               bouton_marche_, couplage, choix_charge_, Bouton_caract_, courbe});
+
     // Gestionnaires.
     for (Saisie s : {Saisie::f, Saisie::v1, Saisie::T})
         saisie_de(s)->installEventFilter(this);

@@ -49,6 +49,16 @@ Form1::Form1(ProgrammeTrivon &programme)
     dessiner_schema();
     creer_controles();
     creer_panneaux();
+    // Ordre de Tab : les saisies et leurs Valid, les panneaux de
+    // caractéristiques, l'interrupteur et le couplage, puis les autres boutons.
+    std::vector<QWidget *> ordre;
+    for (const char *nom :
+         {"choix_uvek",      "valid_uvek", "choix_ue",    "valid_ue", "choix_rc", "choix_lc",
+          "valid_rc",        "choix_kvek", "choix_re",    "choix_rs", "choix_ls", "choix_p",
+          "choix_kfer",      "choix_tp",   "choix_ien",   "choix_n",  "choix_en", "bouton_inter",
+          "bouton_couplage", "Inducteur",  "trace_courbe"})
+        ordre.push_back(findChild<QWidget *>(QString::fromUtf8(nom)));
+    ordre_tab(ordre);
     banc_.initialise();
     recalculer();
 }

@@ -150,6 +150,17 @@ void FenetreOscillo::creer_commandes(const GeometriePanneaux &g, double hauteur)
     exporter->setToolTip(QStringLiteral("Enregistrer une période des grandeurs choisies dans un fichier CSV, "
                                         "pour un tableur"));
     connect(exporter, &QPushButton::clicked, this, &FenetreOscillo::exporter_periode_Click);
+    commandes_ = {arret_, plus, moins, exporter};
+}
+
+void FenetreOscillo::ajouter_saisie(QWidget *saisie, QWidget *valid)
+{
+    saisies_.push_back(saisie);
+    saisies_.push_back(valid);
+    std::vector<QWidget *> ordre = saisies_;
+    ordre.insert(ordre.end(), choix_grandeur_.begin(), choix_grandeur_.end());
+    ordre.insert(ordre.end(), commandes_.begin(), commandes_.end());
+    ordre_tab(ordre);
 }
 
 void FenetreOscillo::charger_balayage()

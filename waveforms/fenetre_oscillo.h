@@ -70,6 +70,9 @@ protected:
     // Flèche de schéma de (x1, y1) vers (x2, y2), pointe en (x2, y2), tracée
     // sur la surface en noir, épaisseur 1 (une tension pointe vers sa borne +).
     void fleche(double x1, double y1, double x2, double y2);
+    // Une saisie du montage et son Valid : en tête de l'ordre de Tab, avant
+    // les listes des panneaux et les boutons, dans l'ordre des appels.
+    void ajouter_saisie(QWidget *saisie, QWidget *valid);
 
 private:
     // Ecran
@@ -104,6 +107,7 @@ private:
     std::vector<std::vector<std::vector<Ligne *>>> composants_;
     Bouton *arret_ = nullptr;
     QTimer *Timer1_ = nullptr;
+    std::vector<QWidget *> saisies_, commandes_; // pour l'ordre de Tab
 };
 
 } // namespace oscillo

@@ -49,6 +49,7 @@ void FenetreRedresseur::creer_saisie_alpha(double x, double y)
     connect(choix_alpha_, &QLineEdit::textChanged, this, &FenetreRedresseur::choix_alpha_Change);
     connect(choix_alpha_, &QLineEdit::returnPressed, this, &FenetreRedresseur::alpha_valid_Click);
     connect(alpha_valid_, &QPushButton::clicked, this, &FenetreRedresseur::alpha_valid_Click);
+    ajouter_saisie(choix_alpha_, alpha_valid_);
 }
 
 bool FenetreRedresseur::fixer_alpha(double)

@@ -1,4 +1,4 @@
-// gresil en classe : sa fenêtre à 200 %.
+// gresil en classe : sa fenêtre à 200 %, parcourue au clavier.
 #include "classe.h"
 #include "redressement.h"
 
@@ -6,5 +6,10 @@
 
 TEST(Classe, Gresil)
 {
-    classe::verifier([] { (new Redressement)->show(); }, {{"redressement"}});
+    classe::verifier([] { (new Redressement)->show(); },
+                     {{"redressement",
+                       [] {},
+                       {},
+                       {"choix_alpha", "choix_grandeur(0)", "choix_grandeur(1)", "choix_grandeur(2)",
+                        "choix_grandeur(3)", "arret", "accelere", "Ralentir", "exporter_periode"}}});
 }

@@ -1,4 +1,4 @@
-// onduleur en classe : sa fenêtre à 200 %.
+// onduleur en classe : sa fenêtre à 200 %, parcourue au clavier.
 #include "classe.h"
 #include "onduleur.h"
 
@@ -6,5 +6,10 @@
 
 TEST(Classe, Onduleur)
 {
-    classe::verifier([] { (new Onduleur)->show(); }, {{"onduleur"}});
+    classe::verifier([] { (new Onduleur)->show(); },
+                     {{"onduleur",
+                       [] {},
+                       {},
+                       {"choix_grandeur(0)", "choix_grandeur(1)", "choix_grandeur(2)", "choix_grandeur(3)",
+                        "arret", "accelere", "Ralentir", "exporter_periode"}}});
 }

@@ -1,4 +1,4 @@
-// orvalt en classe : sa fenêtre à 200 %.
+// orvalt en classe : sa fenêtre à 200 %, parcourue au clavier.
 #include "classe.h"
 #include "redressement.h"
 
@@ -6,5 +6,22 @@
 
 TEST(Classe, Orvalt)
 {
-    classe::verifier([] { (new Redressement)->show(); }, {{"redressement"}});
+    // Les saisies (leurs Valid sont cachés au repos), les listes des
+    // panneaux, puis les boutons du balayage.
+    classe::verifier(
+        [] { (new Redressement)->show(); },
+        {{"redressement",
+          [] {},
+          {},
+          {"choix_alpha", "choix_e", "choix_grandeur(0)", "choix_grandeur(1)", "choix_grandeur(2)",
+           "choix_grandeur(3)", "arret", "accelere", "Ralentir", "exporter_periode"}}});
+}
+
+TEST(Classe, OrvaltGrandeurChoisieAuClavierCommeALaSouris)
+{
+    classe::verifier_liste({"redressement",
+                            "choix_grandeur(1)",
+                            [] { (new Redressement)->show(); },
+                            {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down},
+                            2});
 }

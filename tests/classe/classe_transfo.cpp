@@ -29,7 +29,9 @@ TEST(Classe, Transfo)
                                    {"Fusible",
                                     [] {
                                         campagne::jouer({"choix_u1=230", "!commande_kv", "!commande_kcc"});
-                                    }},
+                                    },
+                                    {},
+                                    {"Command1"}},
                                });
     programme.reset();
 }

@@ -1,4 +1,4 @@
-// trivon en classe : chaque fenêtre à 200 %.
+// trivon en classe : chaque fenêtre à 200 %, parcourue au clavier.
 #include "campagne.h"
 #include "classe.h"
 #include "programme_trivon.h"
@@ -20,10 +20,18 @@ TEST(Classe, Trivon)
             campagne::jouer(e);
         };
     };
-    classe::verifier(demarrer, {
-                                   {"Form1", banc({})},
-                                   {"courbe", banc({"!trace_courbe"})},
-                                   {"apercu_impression", banc({"!trace_courbe", "!courbe/impression"})},
-                               });
+    classe::verifier(
+        demarrer, {
+                      // Les saisies et leurs Valid (cachés au repos), les panneaux de
+                      // caractéristiques, l'interrupteur et le couplage, les autres boutons.
+                      {"Form1",
+                       banc({}),
+                       {},
+                       {"choix_uvek", "choix_ue", "choix_rc", "choix_lc", "choix_kvek", "choix_re",
+                        "choix_rs", "choix_ls", "choix_p", "choix_kfer", "choix_tp", "choix_ien", "choix_n",
+                        "choix_en", "bouton_inter", "bouton_couplage", "Inducteur", "trace_courbe"}},
+                      {"courbe", banc({"!trace_courbe"})},
+                      {"apercu_impression", banc({"!trace_courbe", "!courbe/impression"})},
+                  });
     programme.reset();
 }

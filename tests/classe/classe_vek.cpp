@@ -23,7 +23,7 @@ TEST(Classe, Vek)
         programme->caracteristiques = vek::machine_6kW();
     };
     classe::verifier(demarrer, {
-                                   {"Intro", [] { programme->demarrer(); }},
+                                   {"Intro", [] { programme->demarrer(); }, {}, {"OK"}},
                                    {"machine1",
                                     [] { programme->ouvrir_machine1(); },
                                     {{"choixUi", "U1 (V)"},
@@ -36,23 +36,37 @@ TEST(Classe, Vek)
                                     [] {
                                         programme->ouvrir_machine1();
                                         jouer({"!modif_moteur"});
-                                    }},
-                                   {"caract_moteur", [] { programme->ouvrir_caract_moteur(); }},
+                                    },
+                                    {},
+                                    {"Text1", "Command1"}},
+                                   {"caract_moteur",
+                                    [] { programme->ouvrir_caract_moteur(); },
+                                    {},
+                                    {"choixUi", "choixIi", "choixRi", "choixUe", "choixIe", "choixNn",
+                                     "choixPmn", "deuxcent_W", "trois_kW", "six_kW", "boutonOK"}},
+                                   // L'enregistreur et l'aperçu, communs aux trois bancs, vus une fois ici.
                                    {"courbe",
                                     [] {
                                         programme->ouvrir_machine1();
                                         jouer({"!trace_courbe"});
-                                    }},
+                                    },
+                                    {},
+                                    {"choix_x", "choix_y", "valid", "place_point", "annulle", "change_axe",
+                                     "impression", "copier_points", "exporter_points"}},
                                    {"apercu_impression",
                                     [] {
                                         programme->ouvrir_machine1();
                                         jouer({"!trace_courbe", "!courbe/impression"});
-                                    }},
+                                    },
+                                    {},
+                                    {"Text1", "zone_lecture", "interpol", "actualiser", "impression"}},
                                    {"feuille_mauvaise_manip",
                                     [] {
                                         programme->ouvrir_machine1();
                                         jouer({"choixUi=220", "!Interinduit"});
-                                    }},
+                                    },
+                                    {},
+                                    {"Command1"}},
                                });
     programme.reset();
 }

@@ -1,4 +1,4 @@
-// virelai en classe : sa fenêtre à 200 %.
+// virelai en classe : sa fenêtre à 200 %, parcourue au clavier.
 #include "classe.h"
 #include "fenetre_virelai.h"
 
@@ -6,5 +6,7 @@
 
 TEST(Classe, Virelai)
 {
-    classe::verifier([] { (new Virelai)->show(); }, {{"virelai"}});
+    classe::verifier(
+        [] { (new Virelai)->show(); },
+        {{"virelai", [] {}, {}, {"Check(0)", "Check(1)", "Check(2)", "Check(3)", "bouton_arret"}}});
 }

@@ -86,6 +86,10 @@ void verifier(const std::function<void()> &demarrer, const std::vector<Fenetre> 
         ASSERT_NE(w, nullptr) << "fenêtre non ouverte";
         verifier_taille(w);
         verifier_noms(w, f);
+        if (!f.tab.isEmpty()) {
+            EXPECT_EQ(parcours_tab(w, f.tab.front()).join(' ').toStdString(), f.tab.join(' ').toStdString())
+                << "ordre de Tab";
+        }
     }
     campagne::fermer_tout();
 }
@@ -107,6 +111,17 @@ void souris(QWidget *piste, QEvent::Type type, bool horizontal, int place, Qt::M
     const QPointF p = horizontal ? QPointF(place, piste->height() / 2) : QPointF(piste->width() / 2, place);
     QMouseEvent e(type, p, piste->mapToGlobal(p), Qt::LeftButton, boutons, Qt::NoModifier);
     QApplication::sendEvent(piste, &e);
+}
+
+// Programme neuf préparé, sa fenêtre active ; nulle si elle n'a pas paru.
+QWidget *fenetre_neuve(const std::function<void()> &preparer, const QString &nom)
+{
+    campagne::fermer_tout();
+    preparer();
+    QWidget *w = essai::fenetre(nom);
+    if (w)
+        w->activateWindow();
+    return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
 }
 
 } // namespace
@@ -132,19 +147,72 @@ QStringList parcours_tab(QWidget *fenetre, const QString &premier)
     return visites;
 }
 
+void verifier_liste(const EssaiListe &e)
+{
+    SCOPED_TRACE(e.liste.toStdString());
+    QWidget *w = fenetre_neuve(e.preparer, e.fenetre);
+    ASSERT_NE(w, nullptr);
+    const auto avant = lectures(w);
+    auto *liste = qobject_cast<QComboBox *>(essai::controle(w, e.liste));
+    ASSERT_NE(liste, nullptr);
+    liste->setFocus(Qt::TabFocusReason);
+    for (QKeyCombination t : e.touches)
+        QTest::keyClick(liste, t.key(), t.keyboardModifiers());
+    EXPECT_EQ(liste->currentIndex(), e.indice);
+    const auto au_clavier = lectures(w);
+    EXPECT_NE(au_clavier, avant) << "le choix n'a rien changé aux lectures";
+
+    // À la souris, dans un programme neuf : l'élément choisi dans la liste déroulée.
+    w = fenetre_neuve(e.preparer, e.fenetre);
+    ASSERT_NE(w, nullptr);
+    liste = qobject_cast<QComboBox *>(essai::controle(w, e.liste));
+    liste->setCurrentIndex(e.indice);
+    emit liste->activated(e.indice);
+    EXPECT_EQ(lectures(w), au_clavier);
+    campagne::fermer_tout();
+}
+
+void verifier_lecture(const EssaiLecture &e)
+{
+    QWidget *w = fenetre_neuve(e.preparer, e.fenetre);
+    ASSERT_NE(w, nullptr);
+    QWidget *zone = essai::controle(w, QStringLiteral("zone_lecture"));
+    auto *lecture = qobject_cast<QLabel *>(essai::controle(w, QStringLiteral("aff_coord")));
+    ASSERT_TRUE(zone && lecture);
+    zone->setFocus(Qt::TabFocusReason);
+    for (QKeyCombination t : e.touches)
+        QTest::keyClick(zone, t.key(), t.keyboardModifiers());
+    EXPECT_EQ(zone->property("place").toPoint(), e.arrivee);
+    const QString au_clavier = lecture->text();
+    const QRect place_clavier = lecture->geometry();
+    EXPECT_EQ(lecture->isVisible(), e.lue);
+
+    // La souris sort du graphe (la lecture s'efface), puis revient à la même place.
+    const auto souris = [w](QPoint p) {
+        QMouseEvent m(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &m);
+    };
+    souris(QPoint(0, 0));
+    EXPECT_FALSE(lecture->isVisible());
+    souris(zone->pos() + e.arrivee);
+    EXPECT_EQ(lecture->isVisible(), e.lue);
+    if (e.lue) {
+        EXPECT_EQ(lecture->text(), au_clavier);
+        EXPECT_EQ(lecture->geometry(), place_clavier);
+    }
+    campagne::fermer_tout();
+}
+
 void verifier_piste(const EssaiPiste &e)
 {
     SCOPED_TRACE(e.piste.toStdString());
     // Au clavier.
-    campagne::fermer_tout();
-    e.preparer();
-    QWidget *w = essai::fenetre(e.fenetre);
+    QWidget *w = fenetre_neuve(e.preparer, e.fenetre);
     ASSERT_NE(w, nullptr);
     const auto avant = lectures(w);
     QWidget *piste = essai::controle(w, e.piste);
     ASSERT_NE(piste, nullptr);
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     piste->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(piste->hasFocus());
     for (int t : e.touches)

@@ -4,6 +4,8 @@
 // la fenêtre. Les exécutables de tests/classe/ démarrent avec « --taille 200 »
 // par la même ligne de commande que les programmes.
 
+#include <QKeyCombination>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,9 @@ struct Fenetre {
     std::function<void()> ouvrir = [] {};
     // Noms accessibles attendus de quelques contrôles : nom d'objet, nom lu.
     std::vector<std::pair<QString, QString>> noms = {};
+    // Contrôles visités par Tab depuis le premier, dans l'ordre de lecture
+    // (vide : pas vérifié ici).
+    QStringList tab = {};
 };
 
 // Nom lu par un lecteur d'écran pour ce contrôle.
@@ -46,6 +51,27 @@ struct EssaiPiste {
     double origine = 0; // position du début de la piste dans la même unité (twips)
 };
 void verifier_piste(const EssaiPiste &e);
+
+// La zone de lecture d'un graphe (« zone_lecture ») menée au clavier, puis
+// la souris posée à la même place : même lecture « aff_coord ».
+struct EssaiLecture {
+    QString fenetre;
+    std::function<void()> preparer; // depuis le programme fraîchement démarré
+    std::vector<QKeyCombination> touches;
+    QPoint arrivee;  // place attendue dans la zone, en pixels
+    bool lue = true; // la lecture paraît (faux : sur un axe ou hors du graphe)
+};
+void verifier_lecture(const EssaiLecture &e);
+
+// Une liste menée aux flèches, puis, dans un programme neuf, le même choix
+// fait à la souris : mêmes lectures.
+struct EssaiListe {
+    QString fenetre, liste;
+    std::function<void()> preparer;
+    std::vector<QKeyCombination> touches; // la liste ayant le focus
+    int indice = 0;                       // choix attendu
+};
+void verifier_liste(const EssaiListe &e);
 
 // Noms des contrôles visités par Tab depuis « premier » (compris), jusqu'au
 // retour sur lui (au plus 200 appuis).

@@ -75,6 +75,13 @@ int main(int argc, char **argv)
     // Près du bord droit, la lecture passe à gauche du pointeur.
     caract->Form_MouseMove(9400, 2500);
     capturer(caract, "sodel_caract_lecture_bord");
+    // Au clavier : la zone du graphe a le focus, sa croix marque le point lu.
+    QWidget *zone = c(caract, "zone_lecture");
+    caract->activateWindow();
+    static_cast<void>(QTest::qWaitForWindowActive(caract));
+    zone->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(zone, Qt::Key_Right, Qt::ShiftModifier);
+    capturer(caract, "sodel_caract_clavier");
     caract->close();
     QApplication::processEvents();
 
