@@ -218,6 +218,9 @@ void Form1::creer_controles()
     connect(valid_f_, &QPushButton::clicked, this, &Form1::valid_f_Click);
     connect(valid_T_, &QPushButton::clicked, this, &Form1::valid_T_Click);
     connect(valid_moteur, &QPushButton::clicked, this, &Form1::valid_moteur_Click);
+    // Au clavier, Entrée dans un réglage de la machine vaut son Valid.
+    for (Saisie s : {Saisie::R2, Saisie::l2, Saisie::m, Saisie::p, Saisie::lm, Saisie::Rf, Saisie::Tp})
+        connect(saisie_de(s), &QLineEdit::returnPressed, this, &Form1::valid_moteur_Click);
     connect(bouton_marche_, &QPushButton::clicked, this, &Form1::bouton_marche_Click);
     connect(couplage, &QPushButton::clicked, this, &Form1::bouton_couplage_Click);
     connect(choix_charge_, &QComboBox::activated, this, &Form1::choix_charge_Click);

@@ -1,6 +1,7 @@
-// sodel en classe : chaque fenêtre à 200 %, parcourue au clavier. parcourue au clavier.
+// sodel en classe : chaque fenêtre à 200 %, parcourue au clavier.
 #include "campagne.h"
 #include "classe.h"
+#include "outils_fenetres.h"
 #include "programme_sodel.h"
 
 #include <gtest/gtest.h>
@@ -67,5 +68,16 @@ TEST(Classe, SodelLecturesAuClavierCommeALaSouris)
     };
     for (const auto &c : cas)
         classe::verifier_lecture(c);
+    programme.reset();
+}
+
+TEST(Classe, SodelEntreeDansUnReglageDeLaMachineLeValide)
+{
+    // À l'arrêt, le couple maximal affiché est le couple de pertes Tp.
+    programme.emplace();
+    programme->ouvrir_form1();
+    campagne::jouer({"choix_Tp=2"});
+    EXPECT_EQ(essai::controle(essai::fenetre("Form1"), "aff_tmax")->property("text").toString(), "2");
+    campagne::fermer_tout();
     programme.reset();
 }
