@@ -16,12 +16,3 @@ TEST(Classe, Orvalt)
           {"choix_alpha", "choix_e", "choix_grandeur(0)", "choix_grandeur(1)", "choix_grandeur(2)",
            "choix_grandeur(3)", "arret", "accelere", "Ralentir", "exporter_periode"}}});
 }
-
-TEST(Classe, OrvaltGrandeurChoisieAuClavierCommeALaSouris)
-{
-    classe::verifier_liste({"redressement",
-                            "choix_grandeur(1)",
-                            [] { (new Redressement)->show(); },
-                            {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down},
-                            2});
-}

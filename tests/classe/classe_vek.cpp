@@ -1,8 +1,10 @@
-// vek en classe : chaque fenêtre à 200 %.
+// vek en classe : chaque fenêtre à 200 %, parcourue au clavier.
 #include "campagne.h"
 #include "classe.h"
 #include "outils_fenetres.h"
 #include "programme_vek.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +113,20 @@ TEST(Classe, VekTabParcourtLeBancDansLOrdreDeLecture)
     QStringList avec_valid = attendu;
     avec_valid.insert(2, "valid_ue");
     EXPECT_EQ(classe::parcours_tab(essai::fenetre("machine1"), "choixUi"), avec_valid);
+    campagne::fermer_tout();
+    programme.reset();
+}
+
+TEST(Classe, EnregistreurRedessineAF5CommeAuClicSurLeFond)
+{
+    programme.emplace();
+    programme->ouvrir_machine1();
+    jouer({"!trace_courbe"});
+    programme->courbe_enregistree.xmax = 100; // un graphe à l'échelle, pas encore redessiné
+    programme->courbe_enregistree.pas_x = 20;
+    QWidget *w = essai::fenetre("courbe");
+    QTest::keyClick(essai::controle(w, "place_point"), Qt::Key_F5); // ignorée du bouton, reçue par la fenêtre
+    EXPECT_EQ(essai::controle(w, "label_echelle_x")->property("text").toString(), "20");
     campagne::fermer_tout();
     programme.reset();
 }

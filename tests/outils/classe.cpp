@@ -147,31 +147,6 @@ QStringList parcours_tab(QWidget *fenetre, const QString &premier)
     return visites;
 }
 
-void verifier_liste(const EssaiListe &e)
-{
-    SCOPED_TRACE(e.liste.toStdString());
-    QWidget *w = fenetre_neuve(e.preparer, e.fenetre);
-    ASSERT_NE(w, nullptr);
-    const auto avant = lectures(w);
-    auto *liste = qobject_cast<QComboBox *>(essai::controle(w, e.liste));
-    ASSERT_NE(liste, nullptr);
-    liste->setFocus(Qt::TabFocusReason);
-    for (QKeyCombination t : e.touches)
-        QTest::keyClick(liste, t.key(), t.keyboardModifiers());
-    EXPECT_EQ(liste->currentIndex(), e.indice);
-    const auto au_clavier = lectures(w);
-    EXPECT_NE(au_clavier, avant) << "le choix n'a rien changé aux lectures";
-
-    // À la souris, dans un programme neuf : l'élément choisi dans la liste déroulée.
-    w = fenetre_neuve(e.preparer, e.fenetre);
-    ASSERT_NE(w, nullptr);
-    liste = qobject_cast<QComboBox *>(essai::controle(w, e.liste));
-    liste->setCurrentIndex(e.indice);
-    emit liste->activated(e.indice);
-    EXPECT_EQ(lectures(w), au_clavier);
-    campagne::fermer_tout();
-}
-
 void verifier_lecture(const EssaiLecture &e)
 {
     QWidget *w = fenetre_neuve(e.preparer, e.fenetre);

@@ -63,16 +63,6 @@ struct EssaiLecture {
 };
 void verifier_lecture(const EssaiLecture &e);
 
-// Une liste menée aux flèches, puis, dans un programme neuf, le même choix
-// fait à la souris : mêmes lectures.
-struct EssaiListe {
-    QString fenetre, liste;
-    std::function<void()> preparer;
-    std::vector<QKeyCombination> touches; // la liste ayant le focus
-    int indice = 0;                       // choix attendu
-};
-void verifier_liste(const EssaiListe &e);
-
 // Noms des contrôles visités par Tab depuis « premier » (compris), jusqu'au
 // retour sur lui (au plus 200 appuis).
 QStringList parcours_tab(QWidget *fenetre, const QString &premier);
