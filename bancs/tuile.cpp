@@ -9,7 +9,6 @@
 namespace {
 constexpr int marge = 8;
 constexpr int cote_icone = 48;
-const QColor bleu(0x1f, 0x5f, 0xa8);
 } // namespace
 
 Tuile::Tuile(const QString &nom_objet, const QString &titre, const QString &programme,
@@ -36,7 +35,8 @@ void Tuile::paintEvent(QPaintEvent *)
     QPainterPath chemin;
     chemin.addRoundedRect(cadre, 8, 8);
     p.fillPath(chemin, fond);
-    p.setPen(QPen(hasFocus() ? bleu : QColor(0xb0, 0xb0, 0xb0), hasFocus() ? 3 : 1));
+    // Le focus est marqué par le cadre commun de la suite (marque_focus.h), autour de la tuile.
+    p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1));
     p.drawPath(chemin);
 
     const QRect zone_icone(marge, marge, cote_icone, cote_icone);

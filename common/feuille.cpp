@@ -200,14 +200,7 @@ void Bouton::paintEvent(QPaintEvent *)
     const QRect zone = rect().adjusted(3, 1, -3, -1);
     p.drawItemText(zone, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), legende,
                    QPalette::ButtonText);
-    // Marque du focus bien visible, même au fond du rhéostat ou d'un Valid
-    // qui clignote : un cadre pointillé de deux pixels.
-    if (hasFocus()) {
-        QPen stylo(palette().color(QPalette::Highlight), 2, Qt::DashLine);
-        p.setPen(stylo);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(3, 3, -4, -4));
-    }
+    // La marque du focus est le cadre commun (marque_focus.h), autour du bouton.
 }
 
 // --- Feuille ----------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "piste_clavier.h"
 
+#include "marque_focus.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -99,6 +101,9 @@ public:
         setGeometry(zone);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::StrongFocus);
+        // Posée entre les axes : la marque du focus est dessinée dedans, pas
+        // sur les axes.
+        setProperty(marque_focus::marque_propre, true);
         place_ = QPoint(zone.width() / 2, zone.height() / 2);
         setProperty("place", place_);
     }
@@ -149,10 +154,8 @@ protected:
         if (!hasFocus())
             return;
         QPainter p(this);
-        const QColor c = palette().color(QPalette::Highlight);
-        p.setPen(QPen(c, 2, Qt::DashLine));
-        p.drawRect(rect().adjusted(1, 1, -1, -1));
-        p.setPen(QPen(c, 2));
+        marque_focus::dessiner(p, rect());
+        p.setPen(QPen(marque_focus::couleur(), marque_focus::epaisseur));
         p.drawLine(place_ - QPoint(7, 0), place_ + QPoint(7, 0));
         p.drawLine(place_ - QPoint(0, 7), place_ + QPoint(0, 7));
     }

@@ -1,9 +1,9 @@
 #include "polices.h"
 
 #include "icone_programme.h"
+#include "marque_focus.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <cmath>
 
@@ -21,7 +21,7 @@ QFont police(double points, bool gras, bool italique, const QString &famille)
 
 void preparer_application(QApplication &application)
 {
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    marque_focus::installer(application);
     application.setFont(police(8.0));
     icone_programme::poser(application);
 }

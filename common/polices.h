@@ -17,8 +17,9 @@ inline const QString serif = QStringLiteral("Liberation Serif");
 
 QFont police(double points, bool gras = false, bool italique = false, const QString &famille = sans);
 
-// Style Fusion (le même partout), police par défaut des contrôles et icône
-// des fenêtres du programme (icone_programme.h).
+// Style Fusion (le même partout) avec la marque du focus (marque_focus.h),
+// police par défaut des contrôles et icône des fenêtres du programme
+// (icone_programme.h).
 void preparer_application(QApplication &application);
 
 } // namespace polices

@@ -36,4 +36,15 @@ void capturer(QWidget *fenetre, const char *nom)
         std::printf("%s\n", qPrintable(chemin));
 }
 
+void capturer_focus(QWidget *controle, const char *nom)
+{
+    QWidget *fenetre = controle->window();
+    fenetre->show();
+    fenetre->activateWindow();
+    if (!QTest::qWaitForWindowActive(fenetre))
+        std::fprintf(stderr, "fenêtre %s pas active\n", qPrintable(fenetre->objectName()));
+    controle->setFocus(Qt::TabFocusReason);
+    capturer(fenetre, nom);
+}
+
 } // namespace capture

@@ -17,4 +17,8 @@ void preparer(QApplication &application, int argc, char **argv);
 // <dossier>/<nom>.png ; le chemin écrit est imprimé.
 void capturer(QWidget *fenetre, const char *nom);
 
+// Donne le focus à « controle » comme la touche Tab et enregistre sa fenêtre :
+// la marque du focus doit s'y voir du fond de la classe.
+void capturer_focus(QWidget *controle, const char *nom);
+
 } // namespace capture

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,8 @@ void verifier_taille(QWidget *w)
         EXPECT_EQ(f->surface().size(), w->size() * 2) << "surface de dessin floue";
     }
     for (QWidget *c : w->findChildren<QWidget *>()) {
-        if (!c->isVisibleTo(w) || c->isWindow())
+        // La marque du focus déborde de son contrôle : ce n'est pas un contrôle.
+        if (!c->isVisibleTo(w) || c->isWindow() || qobject_cast<QFocusFrame *>(c))
             continue;
         const QRect place(c->mapTo(w, QPoint(0, 0)), c->size());
         EXPECT_TRUE(w->rect().contains(place)) << c->objectName().toStdString() << " hors de la fenêtre";

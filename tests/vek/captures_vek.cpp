@@ -77,6 +77,8 @@ int main(int argc, char **argv)
         QApplication::sendEvent(corps, &gauche);
     }
     capturer(banc, "vek_rheostat_clavier");
+    capture::capturer_focus(c(banc, "choixUi"), "vek_focus_saisie");
+    capture::capturer_focus(c(banc, "change_rhéostat"), "vek_focus_liste");
 
     // Avertissement : tension d'inducteur trop forte.
     valider(banc, "choixUe", "400");

@@ -48,5 +48,8 @@ int main(int argc, char **argv)
     tops(w, 30);
     w->bouton_arret_Click();
     capturer(w, "virelai_addition");
+
+    // Au clavier : le focus sur la dernière case, qui n'a pas de légende.
+    capture::capturer_focus(w->findChild<QCheckBox *>(QStringLiteral("Check(3)")), "virelai_focus_case");
     return 0;
 }
