@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
@@ -339,15 +340,16 @@ void ApercuImpression::tracer_grille(const courbe::Repere &r, const courbe::Disp
 
 void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
 {
-    // La zone de lecture d'abord : elle ne doit pas recevoir le focus des boutons cachés.
+    // Sans la marque du focus, ni le curseur clignotant du titre, dans la page
+    // imprimée : le focus est retiré d'abord (les boutons cachés ne le passent
+    // alors à personne), puis rendu.
+    const QPointer<QWidget> focus = focusWidget();
+    if (focus)
+        focus->clearFocus();
     zone_lecture_->hide();
     for (Bouton *b : {impression_, interpol_, actualiser_})
         b->hide();
     aff_coord_->hide();
-    // Sans le curseur clignotant ni le cadre de focus dans le titre imprimé.
-    const bool titre_actif = Text1_->hasFocus();
-    if (titre_actif)
-        Text1_->clearFocus();
     const double echelle = std::min(cible.width() / width(), cible.height() / height());
     const QPointF origine(cible.left() + (cible.width() - width() * echelle) / 2.0, cible.top());
     p.save();
@@ -358,8 +360,8 @@ void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
     for (Bouton *b : {impression_, interpol_, actualiser_})
         b->show();
     zone_lecture_->show();
-    if (titre_actif)
-        Text1_->setFocus();
+    if (focus)
+        focus->setFocus();
 }
 
 bool ApercuImpression::imprimer(QPrinter &imprimante)
