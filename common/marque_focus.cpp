@@ -25,7 +25,8 @@ public:
     {
         // Seulement pour le cadre : ces marges servent aussi ailleurs (texte
         // des listes), qu'on ne déplace pas.
-        if ((metrique == PM_FocusFrameHMargin || metrique == PM_FocusFrameVMargin) && est_cadre(option, widget))
+        if ((metrique == PM_FocusFrameHMargin || metrique == PM_FocusFrameVMargin) &&
+            est_cadre(option, widget))
             return epaisseur;
         return QProxyStyle::pixelMetric(metrique, option, widget);
     }
@@ -38,8 +39,8 @@ public:
         if (indice == SH_FocusFrame_Mask && option) {
             // Le cadre ne couvre que son anneau.
             if (auto *masque = qstyleoption_cast<QStyleHintReturnMask *>(retour)) {
-                masque->region =
-                    QRegion(option->rect) - QRegion(option->rect.adjusted(epaisseur, epaisseur, -epaisseur, -epaisseur));
+                masque->region = QRegion(option->rect) -
+                                 QRegion(option->rect.adjusted(epaisseur, epaisseur, -epaisseur, -epaisseur));
                 return 1;
             }
         }
