@@ -416,6 +416,8 @@ void Feuille::texte(double gauche, double haut, const QString &chaine, const QFo
     const QFontMetricsF mesure(police);
     const QRectF r(gauche, haut, mesure.horizontalAdvance(chaine) * twips::par_pixel,
                    mesure.height() * twips::par_pixel);
+    if (temoin_texte)
+        temoin_texte(*this, chaine, r);
     dessiner(r, 1, [&](QPainter &p) {
         p.save();
         p.resetTransform();

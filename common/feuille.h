@@ -216,6 +216,11 @@ public:
     // L'image de la surface, pour les tests.
     const QImage &surface() const { return surface_; }
 
+    // Témoin de chaque texte peint sur une surface, avec sa place en twips :
+    // les essais y jugent les nombres dessinés (graduations, échelles,
+    // valeurs) comme ceux des contrôles. Vide dans les programmes.
+    static inline std::function<void(const Feuille &, const QString &, const QRectF &)> temoin_texte;
+
     // Repeint le rectangle de twips donné (élargi d'une marge de pixels).
     void repeindre(const QRectF &zone, int marge = 2);
 

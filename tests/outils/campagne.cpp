@@ -3,6 +3,8 @@
 #include "apercu_impression.h"
 #include "courbe.h"
 #include "exportation.h"
+#include "feuille.h"
+#include "twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -487,6 +489,17 @@ void exercer(const Programme &p)
             m->close();
     });
     filet.start(20);
+    // Les textes peints sur les surfaces (graduations, échelles, valeurs des
+    // oscillogrammes) sont jugés comme ceux des contrôles, et doivent tenir
+    // dans leur feuille : un nombre coupé au bord ne se lit pas.
+    Feuille::temoin_texte = [](const Feuille &f, const QString &texte, const QRectF &place) {
+        const QString ou = f.window()->objectName() + QLatin1Char('/') + f.objectName();
+        if (const QString d = defaut_texte(texte); !d.isEmpty())
+            signaler(QStringLiteral("%1 peint « %2 » : %3").arg(ou, texte.left(60), d));
+        const QRectF cadre(0, 0, twips::depuis_px(f.width()), twips::depuis_px(f.height()));
+        if (!cadre.contains(place))
+            signaler(QStringLiteral("%1 peint « %2 » hors de sa surface").arg(ou, texte.left(60)));
+    };
 
     for (const Etat &e : p.etats)
         saisies_hostiles(p, e);
@@ -502,6 +515,7 @@ void exercer(const Programme &p)
             action_au_hasard(p, alea);
     }
     fermer_tout();
+    Feuille::temoin_texte = nullptr;
     qInfo("%s : %d saisies hostiles, %d actions au hasard (graine %u), %d redémarrages, %d défauts",
           qPrintable(p.nom), ctx.saisies, ctx.actions, graine, ctx.redemarrages, ctx.defauts);
     EXPECT_EQ(ctx.defauts, 0) << "défauts trouvés dans " << p.nom.toStdString();
