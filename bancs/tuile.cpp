@@ -7,7 +7,7 @@
 #include <QPainterPath>
 
 namespace {
-constexpr int marge = 8;
+constexpr int marge_tuile = 8;
 constexpr int cote_icone = 48;
 } // namespace
 
@@ -39,12 +39,12 @@ void Tuile::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1));
     p.drawPath(chemin);
 
-    const QRect zone_icone(marge, marge, cote_icone, cote_icone);
+    const QRect zone_icone(marge_tuile, marge_tuile, cote_icone, cote_icone);
     icon().paint(&p, zone_icone);
 
     // Nom dans le menu, puis nom du programme, à droite de l'icône.
-    const int gauche = marge + cote_icone + marge;
-    const QRect zone_titre(gauche, marge, width() - gauche - marge, cote_icone);
+    const int gauche = marge_tuile + cote_icone + marge_tuile;
+    const QRect zone_titre(gauche, marge_tuile, width() - gauche - marge_tuile, cote_icone);
     p.setPen(Qt::black);
     p.setFont(polices::police(10, true));
     const QRect titre_place =
@@ -58,8 +58,8 @@ void Tuile::paintEvent(QPaintEvent *)
     // Description sur toute la largeur, sous l'icône.
     p.setPen(Qt::black);
     p.setFont(polices::police(8.0));
-    const int haut = marge + cote_icone + 4;
-    p.drawText(QRect(marge, haut, width() - 2 * marge, height() - haut - marge / 2),
+    const int haut = marge_tuile + cote_icone + 4;
+    p.drawText(QRect(marge_tuile, haut, width() - 2 * marge_tuile, height() - haut - marge_tuile / 2),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, description_);
 }
 

@@ -22,13 +22,13 @@
 
 namespace {
 
-QString qs(const std::string &s)
+QString texte_qt(const std::string &s)
 {
     return QString::fromStdString(s);
 }
 
-constexpr double largeur_fenetre = 11100;
-constexpr double hauteur_fenetre = 8100;
+constexpr double largeur_apercu = 11100;
+constexpr double hauteur_apercu = 8100;
 
 const QString legende_tracer = QStringLiteral("Tracer la courbe (cas d'un graphe avec une seule courbe)");
 const QString legende_effacer = QStringLiteral("Effacer la courbe (seuls les points apparaissent)");
@@ -48,8 +48,8 @@ QPrinterInfo imprimante_du_systeme()
 } // namespace
 
 ApercuImpression::ApercuImpression(const courbe::CourbeEnregistree &etat, const courbe::Variante &variante)
-    : Feuille(QStringLiteral("apercu_impression"), QStringLiteral("Aperçu avant impression"), largeur_fenetre,
-              hauteur_fenetre),
+    : Feuille(QStringLiteral("apercu_impression"), QStringLiteral("Aperçu avant impression"), largeur_apercu,
+              hauteur_apercu),
       etat_(etat), variante_(variante)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,7 +80,7 @@ void ApercuImpression::creer_controles()
     const QFont legende = polices::police(9, true);
     // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
     Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 60, r.Yx - 360,
-                     std::min(1300.0, largeur_fenetre - (r.Xend + 60)), 285);
+                     std::min(1300.0, largeur_apercu - (r.Xend + 60)), 285);
     Label_x_->setFont(legende);
     Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 180, r.Ytop - 330, 2400, 285);
     Label_y_->setFont(legende);
@@ -108,7 +108,7 @@ void ApercuImpression::creer_controles()
     interpol_ = bouton(QStringLiteral("interpol"), legende_tracer, r.X0, 7380, 4500, 570);
     actualiser_ = bouton(QStringLiteral("actualiser"), QStringLiteral("Actualiser l'affichage"), r.X0 + 4620, 7380,
                          1800, 570);
-    impression_ = bouton(QStringLiteral("impression"), qs(variante_.legende_impression), r.X0 + 6540, 7380, 1800,
+    impression_ = bouton(QStringLiteral("impression"), texte_qt(variante_.legende_impression), r.X0 + 6540, 7380, 1800,
                          570);
     for (Bouton *b : {interpol_, actualiser_, impression_})
         b->setFond(gris_clair);
@@ -248,7 +248,7 @@ void ApercuImpression::Form_MouseMove(double x, double y)
         aff_coord_->hide();
         return;
     }
-    aff_coord_->setText(qs(*texte));
+    aff_coord_->setText(texte_qt(*texte));
     aff_coord_->adjustSize();
     // À droite et sous le pointeur ; près du bord droit, à sa gauche, pour
     // rester lisible en entier.
@@ -269,14 +269,14 @@ void ApercuImpression::tracer_apercu()
     const auto legende = [this](int k) {
         if (k < 1 || k > static_cast<int>(variante_.grandeurs.size()))
             return QString();
-        return qs(variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende);
+        return texte_qt(variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende);
     };
     Label_x_->setText(legende(etat_.grandeur_x));
     Label_y_->setText(legende(etat_.grandeur_y));
     // xmax vient d'une abscisse rangée en simple précision : écrite au plus
     // court qui redonne le même float (0.1, et non 0.100000001490116).
-    label_xmax_->setText(qs(nombre::texte_simple_court(nombre::en_simple(etat_.xmax))));
-    label_ymax_->setText(qs(nombre::texte_simple(etat_.ymax)));
+    label_xmax_->setText(texte_qt(nombre::texte_simple_court(nombre::en_simple(etat_.xmax))));
+    label_ymax_->setText(texte_qt(nombre::texte_simple(etat_.ymax)));
 
     const courbe::Repere r = repere();
     if (!trace_hors_zones_.isEmpty()) {
@@ -325,13 +325,13 @@ void ApercuImpression::tracer_grille(const courbe::Repere &r, const courbe::Disp
         trait(X, r.Ytop, X, r.Y0 + 100, gris);
     if (d.echelle_x_gauche) {
         label_echelle_x_->move(twips::px(*d.echelle_x_gauche), twips::px(r.Yx + 140));
-        label_echelle_x_->setText(qs(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_x))));
+        label_echelle_x_->setText(texte_qt(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_x))));
     }
     for (double Y : d.graduations_y)
         trait(r.X0 - 100, Y, r.Xend - 100, Y, gris);
     if (d.echelle_y_haut) {
         label_echelle_y_->move(twips::px(r.X0 - 1020), twips::px(*d.echelle_y_haut));
-        label_echelle_y_->setText(qs(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_y))));
+        label_echelle_y_->setText(texte_qt(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_y))));
     }
     setDrawStyle(Style::plein);
 }

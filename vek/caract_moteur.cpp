@@ -1,5 +1,6 @@
 #include "caract_moteur.h"
 
+#include "ecriture.h"
 #include "nombre.h"
 #include "programme_vek.h"
 
@@ -24,15 +25,8 @@ constexpr Ligne_caract lignes[7] = {
     {"Puissance nominale du moteur (W) :", "choixPmn", "affichePmn"},
 };
 
-QString ecrit(double v)
-{
-    return QString::fromStdString(nombre::texte_nombre(v));
-}
-
-QString ecrit_simple(float v)
-{
-    return QString::fromStdString(nombre::texte_simple(v));
-}
+using vek::ecrit;
+using vek::ecrit_simple;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "arrondi.h"
 #include "caract_moteur.h"
 #include "mot_de_passe.h"
+#include "ecriture.h"
 #include "nombre.h"
 #include "piste_clavier.h"
 #include "polices.h"
@@ -30,15 +31,8 @@ constexpr double y_tige_haut = 1080, y_tige_bas = 1371, y_pointe = 1417, y_barbe
 constexpr double ecart_barbes = 2591.093 - 2483.131;
 constexpr double gauche_rheostat = 8160, haut_rheostat = 1440, hauteur_rheostat = 495;
 
-QString ecrit(double valeur)
-{
-    return QString::fromStdString(nombre::texte_nombre(valeur));
-}
-
-QString ecrit_simple(float valeur)
-{
-    return QString::fromStdString(nombre::texte_simple(valeur));
-}
+using vek::ecrit;
+using vek::ecrit_simple;
 
 } // namespace
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-struct Cas {
+struct CasLigne {
     const char *nom;
     std::vector<std::string> arguments;
     int taille; // 0 : non donnée
@@ -20,7 +20,7 @@ struct Cas {
 
 TEST(LigneCommande, TaillesOffertesAccepteesLeResteRefuse)
 {
-    const Cas cas[] = {
+    const CasLigne cas[] = {
         {"rien", {}, 0, false, ""},
         {"taille 150", {"--taille", "150"}, 150, false, ""},
         {"taille=200", {"--taille=200"}, 200, false, ""},
@@ -46,7 +46,7 @@ TEST(LigneCommande, TaillesOffertesAccepteesLeResteRefuse)
         {"option de Qt sans sa valeur", {"-platform"}, 0, false, "argument inconnu « -platform »."},
         {"inconnu après une bonne taille", {"--taille", "150", "x"}, 150, false, "argument inconnu « x »."},
     };
-    for (const Cas &c : cas) {
+    for (const CasLigne &c : cas) {
         SCOPED_TRACE(c.nom);
         const ligne_commande::Options o = ligne_commande::analyser(c.arguments);
         const std::string attendu = c.erreur;
