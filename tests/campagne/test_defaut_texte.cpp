@@ -1,7 +1,10 @@
 // Le juge des textes visibles de la campagne : ce qu'il laisse passer et ce
 // qu'il signale.
 #include "campagne.h"
+#include "feuille.h"
+#include "polices.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 TEST(DefautTexte, SignaleLesTextesAbsurdesEtLaisseLesAutres)
@@ -54,4 +57,37 @@ TEST(DefautTexte, LeCorpusContientLesEntreesHostilesAttendues)
     EXPECT_TRUE(c.contains(QString::fromUtf8("\u2212"
                                              "5")));
     EXPECT_TRUE(c.contains(QString(10000, QLatin1Char('9'))));
+}
+
+TEST(DefautTexte, LaCampagneJugeAussiLesTextesPeints)
+{
+    // Une feuille qui peint « nan » dans sa surface et un nombre sain qui en
+    // déborde : les deux sont signalés, au moment où ils sont peints.
+    const campagne::Programme programme{
+        QStringLiteral("essai"),
+        [] {
+            auto *f = new Feuille(QStringLiteral("essai"), QStringLiteral("Essai"), 3000, 2000);
+            f->setAttribute(Qt::WA_DeleteOnClose);
+            f->show();
+            f->texte(100, 100, QStringLiteral("nan"), polices::police(9, false));
+            f->texte(2900, 100, QStringLiteral("230 V"), polices::police(9, false));
+        },
+        {{QStringLiteral("au repos"), [] {}}},
+        1,
+        1};
+    ::testing::TestPartResultArray echecs;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter espion(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &echecs);
+        campagne::exercer(programme);
+    }
+    bool nan_signale = false, debord_signale = false;
+    for (int i = 0; i < echecs.size(); ++i) {
+        const std::string m = echecs.GetTestPartResult(i).message();
+        nan_signale |= m.find("essai/essai peint « nan »") != std::string::npos;
+        debord_signale |= m.find("« 230 V » hors de sa surface") != std::string::npos;
+    }
+    EXPECT_TRUE(nan_signale);
+    EXPECT_TRUE(debord_signale);
+    campagne::fermer_tout();
 }
