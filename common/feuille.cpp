@@ -38,6 +38,45 @@ bool dessinable(double v)
     return std::isfinite(v) && std::fabs(v) < 1e7;
 }
 
+// Le peintre des feuilles travaille en twips ; son passage aux pixels de
+// l'écran (ou de l'image de la surface), échelle de Qt comprise, est
+// deviceTransform. Les traits et les bords s'y posent sur la grille des
+// pixels de l'écran (twips::sur_la_grille) : ils restent nets et d'épaisseur
+// égale à toute taille. Le peintre est ramené aux pixels de l'écran le temps
+// de « f ».
+void en_pixels_ecran(QPainter &p, const std::function<void(const QTransform &, double)> &f)
+{
+    const QTransform vers_ecran = p.deviceTransform();
+    const double ratio = std::hypot(vers_ecran.m11(), vers_ecran.m12()) * twips::par_pixel;
+    p.save();
+    p.resetTransform();
+    p.setTransform(p.deviceTransform().inverted());
+    f(vers_ecran, ratio);
+    p.restore();
+}
+
+// Trait de « largeur » pixels logiques entre deux points en twips, au stylo
+// « stylo » (couleur, style, bouts) ; les extrémités sont déjà vérifiées.
+// Un fil horizontal ou vertical est posé sur la grille ; un trait oblique
+// garde ses extrémités exactes, avec la même épaisseur entière.
+void trait_net(QPainter &p, QPointF a, QPointF b, QPen stylo, int largeur)
+{
+    en_pixels_ecran(p, [&](const QTransform &vers_ecran, double ratio) {
+        const int e = twips::epaisseur_ecran(largeur, ratio);
+        QPointF da = vers_ecran.map(a), db = vers_ecran.map(b);
+        if (a.x() == b.x() || a.y() == b.y()) {
+            const auto caler = [e](QPointF d) {
+                return QPointF(twips::sur_la_grille(d.x(), e), twips::sur_la_grille(d.y(), e));
+            };
+            da = caler(da);
+            db = caler(db);
+        }
+        stylo.setWidth(e);
+        p.setPen(stylo);
+        p.drawLine(da, db);
+    });
+}
+
 } // namespace
 
 // --- ElementGraphique -------------------------------------------------------
@@ -112,8 +151,7 @@ void Ligne::peindre(QPainter &p) const
 {
     if (!dessinable(x1_) || !dessinable(y1_) || !dessinable(x2_) || !dessinable(y2_))
         return;
-    p.setPen(QPen(couleur_, largeur_ * twips::par_pixel, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(x1_, y1_), QPointF(x2_, y2_));
+    trait_net(p, QPointF(x1_, y1_), QPointF(x2_, y2_), QPen(couleur_, 1, Qt::SolidLine, Qt::FlatCap), largeur_);
 }
 
 // --- Forme ------------------------------------------------------------------
@@ -155,22 +193,32 @@ QRectF Forme::limites() const
 
 void Forme::peindre(QPainter &p) const
 {
-    p.setPen(QPen(bordure_, twips::par_pixel));
-    p.setBrush(remplissage_);
-    const QRectF r = rect_.adjusted(0, 0, -twips::par_pixel, -twips::par_pixel);
-    switch (type_) {
-    case Type::rectangle:
-        p.drawRect(r);
-        break;
-    case Type::rectangle_arrondi: {
-        const double rayon = std::min(r.width(), r.height()) / 4.0;
-        p.drawRoundedRect(r, rayon, rayon);
-        break;
-    }
-    case Type::ellipse:
-        p.drawEllipse(r);
-        break;
-    }
+    en_pixels_ecran(p, [&](const QTransform &vers_ecran, double ratio) {
+        // Bords de la forme sur la grille de l'écran, bordure d'un pixel
+        // logique en pixels entiers, à l'intérieur de la forme (un trait d'un
+        // seul pixel se peint sur le pixel de sa coordonnée entière).
+        const QRectF d = vers_ecran.mapRect(rect_);
+        const int e = twips::epaisseur_ecran(1, ratio);
+        const double dedans = e == 1 ? 0.0 : e / 2.0, dehors = e == 1 ? 1.0 : e / 2.0;
+        const QRectF r = QRectF(QPointF(std::round(d.left()), std::round(d.top())),
+                                QPointF(std::round(d.right()), std::round(d.bottom())))
+                             .adjusted(dedans, dedans, -dehors, -dehors);
+        p.setPen(QPen(bordure_, e));
+        p.setBrush(remplissage_);
+        switch (type_) {
+        case Type::rectangle:
+            p.drawRect(r);
+            break;
+        case Type::rectangle_arrondi: {
+            const double rayon = std::min(r.width(), r.height()) / 4.0;
+            p.drawRoundedRect(r, rayon, rayon);
+            break;
+        }
+        case Type::ellipse:
+            p.drawEllipse(r);
+            break;
+        }
+    });
 }
 
 // --- Bouton -----------------------------------------------------------------
@@ -382,16 +430,9 @@ void Feuille::trait(double x1, double y1, double x2, double y2, const QColor &co
         return;
     const int largeur = epaisseur_;
     const Qt::PenStyle style = style_ == Style::pointille ? Qt::DotLine : Qt::SolidLine;
+    // Pointillé pixel par pixel : points et trous ont l'épaisseur du trait.
     dessiner(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), largeur + 1, [&](QPainter &p) {
-        QPen stylo(couleur, largeur * twips::par_pixel, style, Qt::FlatCap);
-        if (style == Qt::DotLine) {
-            // Pointillé pixel par pixel, comme à l'écran : un stylo cosmétique
-            // se mesure en pixels de l'image, pas en twips.
-            stylo.setCosmetic(true);
-            stylo.setWidthF(largeur * surface_.devicePixelRatio());
-        }
-        p.setPen(stylo);
-        p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        trait_net(p, QPointF(x1, y1), QPointF(x2, y2), QPen(couleur, 1, style, Qt::FlatCap), largeur);
     });
 }
 

@@ -31,6 +31,28 @@ inline QRect rect_px(double gauche, double haut, double largeur, double hauteur)
     return QRect(px(gauche), px(haut), px(largeur), px(hauteur));
 }
 
+// Au vidéoprojecteur, un pixel logique vaut « ratio » pixels de l'écran
+// (1,5 à 150 %). Un trait d'un pixel logique y aurait 1,5 pixel d'épaisseur :
+// selon sa place, il en noircirait un ou deux, et deux fils voisins ne
+// paraîtraient pas de la même épaisseur. Un trait se dessine donc avec un
+// nombre entier de pixels de l'écran, au moins un...
+inline int epaisseur_ecran(int largeur, double ratio)
+{
+    const long e = std::lround(largeur * ratio);
+    return e < 1 ? 1 : static_cast<int>(e);
+}
+
+// ... et son axe se pose sur la grille des pixels de l'écran : entre deux
+// pixels pour une épaisseur paire, au milieu du pixel où il passe pour une
+// impaire. Il couvre alors exactement « epaisseur » pixels, où qu'il soit.
+// (Qt peint un trait d'un seul pixel sur le pixel de sa coordonnée entière.)
+inline double sur_la_grille(double pixel_ecran, int epaisseur)
+{
+    if (epaisseur % 2 == 0)
+        return std::round(pixel_ecran);
+    return std::floor(pixel_ecran) + (epaisseur == 1 ? 0.0 : 0.5);
+}
+
 } // namespace twips
 
 // Couleur écrite comme un nombre 0xBBGGRR (rouge dans l'octet de poids faible).

@@ -25,14 +25,16 @@ namespace classe {
 
 namespace {
 
-// 200 % : deux pixels de l'écran par pixel d'origine, dans chaque sens.
+// À 200 %, deux pixels de l'écran par pixel d'origine dans chaque sens ; à
+// 150 %, trois pour deux.
 void verifier_taille(QWidget *w)
 {
-    EXPECT_DOUBLE_EQ(w->devicePixelRatioF(), 2.0);
+    const double f = facteur();
+    EXPECT_DOUBLE_EQ(w->devicePixelRatioF(), f);
     const QPixmap image = w->grab();
-    EXPECT_EQ(image.size(), w->size() * 2);
-    if (auto *f = qobject_cast<Feuille *>(w)) {
-        EXPECT_EQ(f->surface().size(), w->size() * 2) << "surface de dessin floue";
+    EXPECT_EQ(image.size(), w->size() * f);
+    if (auto *feuille = qobject_cast<Feuille *>(w)) {
+        EXPECT_EQ(feuille->surface().size(), w->size() * f) << "surface de dessin floue";
     }
     for (QWidget *c : w->findChildren<QWidget *>()) {
         // La marque du focus déborde de son contrôle : ce n'est pas un contrôle.
@@ -70,6 +72,11 @@ void verifier_noms(QWidget *w, const Fenetre &f)
 }
 
 } // namespace
+
+double facteur()
+{
+    return QByteArray(BANCS_TAILLE_ESSAI).toInt() / 100.0;
+}
 
 QString nom_accessible(QWidget *controle)
 {

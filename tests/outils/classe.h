@@ -1,8 +1,8 @@
 #pragma once
 // Vérifications « en classe », communes aux neuf programmes : chaque fenêtre
-// ouverte à 200 % (vidéoprojecteur), sa surface nette et ses contrôles dans
-// la fenêtre. Les exécutables de tests/classe/ démarrent avec « --taille 200 »
-// par la même ligne de commande que les programmes.
+// ouverte à 200 % ou 150 % (vidéoprojecteur), sa surface nette et ses
+// contrôles dans la fenêtre. Les exécutables de tests/classe/ démarrent avec
+// « --taille 200 » (ou 150) par la même ligne de commande que les programmes.
 
 #include <QKeyCombination>
 #include <QPoint>
@@ -28,6 +28,9 @@ struct Fenetre {
     // (vide : pas vérifié ici).
     QStringList tab = {};
 };
+
+// Pixels de l'écran par pixel d'origine à la taille de l'essai (2 pour 200 %).
+double facteur();
 
 // Nom lu par un lecteur d'écran pour ce contrôle.
 QString nom_accessible(QWidget *controle);
