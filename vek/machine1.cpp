@@ -200,7 +200,9 @@ void Machine1::dessiner_schema()
         cercle(cx, cy, r, noir, Qt::white);
         texte(cx - 60, cy - 110, unite, police_symbole);
     };
-    const auto source = [&](double cx, double cy) {
+    // « + » en haut à droite de la source, ou en haut à gauche quand une
+    // saisie occupe sa droite (U1).
+    const auto source = [&](double cx, double cy, bool plus_a_gauche = false) {
         setDrawWidth(1);
         cercle(cx, cy, 170, noir, Qt::white);
         // Symbole du continu : un trait plein au-dessus d'un trait pointillé.
@@ -208,7 +210,7 @@ void Machine1::dessiner_schema()
         for (int i = 0; i < 3; ++i)
             trait(cx - 90 + i * 75, cy + 40, cx - 60 + i * 75, cy + 40, noir);
         texte(cx - 520, cy - 110, QStringLiteral("DC"), police_symbole);
-        texte(cx + 190, cy - 250, QStringLiteral("+"), police_symbole);
+        texte(plus_a_gauche ? cx - 290 : cx + 190, cy - 250, QStringLiteral("+"), police_symbole);
     };
     // Enroulement d'inducteur : une suite de boucles entre deux bornes.
     const auto inducteur = [&](double x1, double x2, double y) {
@@ -239,7 +241,7 @@ void Machine1::dessiner_schema()
     noeud(3400, y_line3);
     noeud(3400, 3907);
     noeud(540, y_line3);
-    source(540, 3060);
+    source(540, 3060, true);
     appareil(1780, y_line3, 220, QStringLiteral("A"));
     appareil(3400, 2850, 220, QStringLiteral("V"));
     induit(4860, 3907);
