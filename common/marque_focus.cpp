@@ -1,12 +1,13 @@
 #include "marque_focus.h"
 
+#include "style_suite.h"
+
 #include <QApplication>
 #include <QFocusFrame>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QRegion>
-#include <QStyleFactory>
 #include <QStyleOption>
 
 namespace marque_focus {
@@ -112,7 +113,8 @@ void dessiner(QPainter &p, const QRect &zone)
 
 void installer(QApplication &application)
 {
-    application.setStyle(new StyleSuite(QStyleFactory::create(QStringLiteral("Fusion"))));
+    // Au-dessus du style net de la suite (icônes des boîtes, cadres des labels).
+    application.setStyle(new StyleSuite(new ::StyleSuite));
     new Suivi(application);
 }
 

@@ -1,11 +1,15 @@
-// À la taille de l'essai, un trait d'un pixel logique couvre le même nombre
-// entier de pixels de l'écran où qu'il passe, dessiné sur la surface comme
-// posé en élément graphique : pas de fil d'un pixel à côté d'un fil de deux.
+// Netteté à la taille de l'essai : un trait d'un pixel logique couvre le même
+// nombre entier de pixels de l'écran où qu'il passe, dessiné sur la surface
+// comme posé en élément graphique (pas de fil d'un pixel à côté d'un fil de
+// deux) ; les icônes des boîtes de message sont dessinées aux pixels de
+// l'écran, pas agrandies.
 #include "classe.h"
 #include "feuille.h"
 
 #include <QImage>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -51,4 +55,14 @@ TEST(Classe, TraitsDUnePiecePartout)
     const std::vector<int> six(6, attendue);
     EXPECT_EQ(epaisseurs(f.surface(), loin, true), six) << "surface";
     EXPECT_EQ(epaisseurs(f.grab().toImage(), loin, false), six) << "éléments graphiques";
+}
+
+TEST(Classe, IconesDesBoitesAuxPixelsDeLEcran)
+{
+    for (const auto genre : {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical,
+                             QMessageBox::Question}) {
+        QMessageBox boite(genre, QStringLiteral("titre"), QStringLiteral("texte"));
+        const int cote = boite.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &boite);
+        EXPECT_EQ(boite.iconPixmap().size(), QSize(cote, cote) * classe::facteur()) << "icône " << genre;
+    }
 }

@@ -1,0 +1,18 @@
+#pragma once
+// Style de toutes les fenêtres de la suite : Fusion, avec les icônes des
+// boîtes de message dessinées à la taille de l'écran. Celles de Qt sont des
+// images de 32 pixels : agrandies à 150 % pour le vidéoprojecteur, elles
+// deviennent floues. Les boutons des boîtes (OK…) n'ont pas d'icône.
+
+#include <QProxyStyle>
+
+class StyleSuite : public QProxyStyle
+{
+public:
+    StyleSuite();
+
+    QIcon standardIcon(StandardPixmap genre, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint indice, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
+                  QStyleHintReturn *retour = nullptr) const override;
+};
