@@ -1,11 +1,15 @@
 #include "style_suite.h"
 
+#include "twips.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleFactory>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -96,6 +100,33 @@ QIcon StyleSuite::standardIcon(StandardPixmap genre, const QStyleOption *option,
     default:
         return QProxyStyle::standardIcon(genre, option, widget);
     }
+}
+
+void StyleSuite::drawControl(ControlElement element, const QStyleOption *option, QPainter *p,
+                             const QWidget *widget) const
+{
+    const auto *cadre = qstyleoption_cast<const QStyleOptionFrame *>(option);
+    if (element != CE_ShapedFrame || !cadre || cadre->frameShape != QFrame::Box ||
+        (cadre->state & (State_Sunken | State_Raised)) || cadre->lineWidth <= 0) {
+        QProxyStyle::drawControl(element, option, p, widget);
+        return;
+    }
+    // Le rectangle du label en pixels de l'écran, bords arrondis comme Qt
+    // arrondit son fond ; quatre bandes pleines de l'épaisseur entière.
+    const QTransform vers_ecran = p->deviceTransform();
+    const int e = twips::epaisseur_ecran(cadre->lineWidth, std::hypot(vers_ecran.m11(), vers_ecran.m12()));
+    const QRectF d = vers_ecran.mapRect(QRectF(cadre->rect));
+    const QRect r(QPoint(static_cast<int>(std::lround(d.left())), static_cast<int>(std::lround(d.top()))),
+                  QPoint(static_cast<int>(std::lround(d.right())) - 1, static_cast<int>(std::lround(d.bottom())) - 1));
+    const QColor couleur = cadre->palette.color(QPalette::WindowText);
+    p->save();
+    p->resetTransform();
+    p->setTransform(p->deviceTransform().inverted());
+    p->fillRect(QRect(r.left(), r.top(), r.width(), e), couleur);
+    p->fillRect(QRect(r.left(), r.bottom() - e + 1, r.width(), e), couleur);
+    p->fillRect(QRect(r.left(), r.top(), e, r.height()), couleur);
+    p->fillRect(QRect(r.right() - e + 1, r.top(), e, r.height()), couleur);
+    p->restore();
 }
 
 int StyleSuite::styleHint(StyleHint indice, const QStyleOption *option, const QWidget *widget,

@@ -1,8 +1,8 @@
 // Netteté à la taille de l'essai : un trait d'un pixel logique couvre le même
 // nombre entier de pixels de l'écran où qu'il passe, dessiné sur la surface
 // comme posé en élément graphique (pas de fil d'un pixel à côté d'un fil de
-// deux) ; les icônes des boîtes de message sont dessinées aux pixels de
-// l'écran, pas agrandies.
+// deux), de même pour les bords des afficheurs ; les icônes des boîtes de
+// message sont dessinées aux pixels de l'écran, pas agrandies.
 #include "classe.h"
 #include "feuille.h"
 
@@ -55,6 +55,18 @@ TEST(Classe, TraitsDUnePiecePartout)
     const std::vector<int> six(6, attendue);
     EXPECT_EQ(epaisseurs(f.surface(), loin, true), six) << "surface";
     EXPECT_EQ(epaisseurs(f.grab().toImage(), loin, false), six) << "éléments graphiques";
+}
+
+TEST(Classe, CadresDesAfficheursDUnePiece)
+{
+    // Trois afficheurs à des places qui tombent différemment sur la grille
+    // de l'écran : chaque bord, haut et bas, de la même épaisseur entière.
+    Feuille f(QStringLiteral("essai"), QStringLiteral("essai"), 3000, 3000);
+    for (int k = 0; k < 3; ++k)
+        f.afficheur(QStringLiteral("a(%1)").arg(k), 300, 1000 + 615 * k, 1200, 375);
+    const int attendue = static_cast<int>(std::lround(classe::facteur()));
+    const int milieu = static_cast<int>(900 / 15.0 * classe::facteur());
+    EXPECT_EQ(epaisseurs(f.grab().toImage(), milieu, true), std::vector<int>(6, attendue));
 }
 
 TEST(Classe, IconesDesBoitesAuxPixelsDeLEcran)
