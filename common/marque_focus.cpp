@@ -1,6 +1,6 @@
 #include "marque_focus.h"
 
-#include "style_suite.h"
+#include "style_net.h"
 
 #include <QApplication>
 #include <QFocusFrame>
@@ -114,7 +114,7 @@ void dessiner(QPainter &p, const QRect &zone)
 void installer(QApplication &application)
 {
     // Au-dessus du style net de la suite (icônes des boîtes, cadres des labels).
-    application.setStyle(new StyleSuite(new ::StyleSuite));
+    application.setStyle(new StyleSuite(new StyleNet));
     new Suivi(application);
 }
 

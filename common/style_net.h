@@ -9,10 +9,10 @@
 
 #include <QProxyStyle>
 
-class StyleSuite : public QProxyStyle
+class StyleNet : public QProxyStyle
 {
 public:
-    StyleSuite();
+    StyleNet();
 
     QIcon standardIcon(StandardPixmap genre, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;

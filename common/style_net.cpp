@@ -1,4 +1,4 @@
-#include "style_suite.h"
+#include "style_net.h"
 
 #include "twips.h"
 
@@ -87,9 +87,9 @@ private:
 
 } // namespace
 
-StyleSuite::StyleSuite() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+StyleNet::StyleNet() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-QIcon StyleSuite::standardIcon(StandardPixmap genre, const QStyleOption *option, const QWidget *widget) const
+QIcon StyleNet::standardIcon(StandardPixmap genre, const QStyleOption *option, const QWidget *widget) const
 {
     switch (genre) {
     case SP_MessageBoxInformation:
@@ -102,7 +102,7 @@ QIcon StyleSuite::standardIcon(StandardPixmap genre, const QStyleOption *option,
     }
 }
 
-void StyleSuite::drawControl(ControlElement element, const QStyleOption *option, QPainter *p,
+void StyleNet::drawControl(ControlElement element, const QStyleOption *option, QPainter *p,
                              const QWidget *widget) const
 {
     const auto *cadre = qstyleoption_cast<const QStyleOptionFrame *>(option);
@@ -129,7 +129,7 @@ void StyleSuite::drawControl(ControlElement element, const QStyleOption *option,
     p->restore();
 }
 
-int StyleSuite::styleHint(StyleHint indice, const QStyleOption *option, const QWidget *widget,
+int StyleNet::styleHint(StyleHint indice, const QStyleOption *option, const QWidget *widget,
                           QStyleHintReturn *retour) const
 {
     if (indice == SH_DialogButtonBox_ButtonsHaveIcons)
