@@ -2,6 +2,8 @@
 
 #include "marque_focus.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -75,7 +77,20 @@ public:
         QMouseEvent relache(QEvent::MouseButtonRelease, p, piste_->mapToGlobal(p), Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(piste_, &relache);
+        // Le lecteur d'écran dit la nouvelle place.
+        QAccessibleValueChangeEvent change(piste_, pour_cent());
+        QAccessible::updateAccessibility(&change);
         return true;
+    }
+
+    // Place du curseur en pour cent de la piste, depuis son début.
+    int pour_cent() const
+    {
+        const int longueur = sens_ == Sens::horizontal ? piste_->width() : piste_->height();
+        const double actuelle = position_();
+        if (longueur <= 0 || !std::isfinite(actuelle))
+            return 0;
+        return static_cast<int>(std::lround(100.0 * std::clamp(actuelle / longueur, 0.0, 1.0)));
     }
 
 private:
@@ -83,6 +98,50 @@ private:
     Sens sens_;
     std::function<double()> position_;
 };
+
+// Une piste se présente au lecteur d'écran comme un curseur (« slider »)
+// dont la valeur est la place en pour cent : « Rhéostat, curseur, 35 % ».
+class PisteAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    PisteAccessible(QWidget *piste, const Clavier *clavier)
+        : QAccessibleWidget(piste, QAccessible::Slider), clavier_(clavier)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return QStringLiteral("%1 %").arg(clavier_->pour_cent());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return clavier_->pour_cent(); }
+    // La place ne se change que par les gestionnaires de la piste (clavier, souris).
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 2; }
+
+private:
+    const Clavier *clavier_;
+};
+
+QAccessibleInterface *fabrique(const QString &, QObject *objet)
+{
+    if (auto *piste = qobject_cast<QWidget *>(objet))
+        for (const QObject *enfant : piste->children())
+            if (const auto *clavier = dynamic_cast<const Clavier *>(enfant))
+                return new PisteAccessible(piste, clavier);
+    return nullptr;
+}
 
 // Déplacement de la souris à la place « p » (pixels de « fenetre »).
 void deplacer_souris(QWidget *fenetre, QPoint p)
@@ -187,6 +246,11 @@ int grand_pas(int longueur)
 
 void equiper(QWidget *piste, Sens sens, std::function<double()> position)
 {
+    static const bool fabrique_posee = [] {
+        QAccessible::installFactory(fabrique);
+        return true;
+    }();
+    (void)fabrique_posee;
     piste->setFocusPolicy(Qt::StrongFocus);
     piste->installEventFilter(new Clavier(piste, sens, std::move(position)));
 }

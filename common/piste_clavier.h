@@ -7,6 +7,8 @@
 // Gauche/Haut et Droite/Bas : un pas (1/50 de la piste) vers le début ou la
 // fin ; Page précédente / Page suivante : un grand pas (1/10) ; Début et Fin :
 // les extrémités. Les places sont des pixels entiers, comme sous la souris.
+// Pour un lecteur d'écran, la piste est un curseur dont la valeur est sa
+// place en pour cent, annoncée à chaque touche.
 
 #include <functional>
 

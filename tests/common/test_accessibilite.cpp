@@ -3,10 +3,12 @@
 #include "accessibilite.h"
 #include "feuille.h"
 #include "outils_fenetres.h"
+#include "piste_clavier.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <memory>
@@ -101,4 +103,26 @@ TEST(Accessibilite, NomsTiresDuBancEtAnnonceDesAfficheurs)
     EXPECT_EQ(nom(n), QStringLiteral("n en tr/min : 1450"));
     const decltype(annonces) attendues = {{i1, QStringLiteral("1.09")}, {n, QStringLiteral("1450")}};
     EXPECT_EQ(annonces, attendues);
+}
+
+TEST(Accessibilite, UnePisteSeLitCommeUnCurseurEnPourCent)
+{
+    // Une piste de 200 pixels dont le curseur suit les clics, partie du quart.
+    struct Piste : QWidget {
+        double x = 50;
+        void mousePressEvent(QMouseEvent *e) override { x = e->position().x(); }
+    } piste;
+    piste.resize(200, 20);
+    piste_clavier::equiper(&piste, piste_clavier::Sens::horizontal, [&piste] { return piste.x; });
+    piste.show();
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(&piste);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Slider);
+    ASSERT_NE(a->valueInterface(), nullptr);
+    EXPECT_EQ(a->valueInterface()->currentValue().toInt(), 25);
+    for (const auto &[touche, attendu] : {std::pair{Qt::Key_End, 100}, {Qt::Key_PageUp, 90}, {Qt::Key_Home, 0}}) {
+        QTest::keyClick(&piste, touche);
+        EXPECT_EQ(a->valueInterface()->currentValue().toInt(), attendu);
+        EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("%1 %").arg(attendu));
+    }
 }
