@@ -2,6 +2,7 @@
 
 #include "arrondi.h"
 #include "form1.h"
+#include "ecriture.h"
 #include "nombre.h"
 #include "piste_clavier.h"
 #include "polices.h"
@@ -17,10 +18,7 @@ namespace {
 
 using sodel::Saisie;
 
-QString ecrit(double valeur)
-{
-    return QString::fromStdString(nombre::texte_nombre(valeur));
-}
+using ecriture::ecrit;
 
 } // namespace
 
@@ -135,7 +133,7 @@ void CaractCharge::trace_graphe()
         const QRect g = label_echelle_yc_->geometry();
         placer(label_echelle_yc_, twips::depuis_px(g.x()), t.graduations_y.front() - 100,
                twips::depuis_px(g.width()), twips::depuis_px(g.height()));
-        label_echelle_yc_->setText(QString::fromStdString(nombre::texte_simple(graphe_.pas_T)));
+        label_echelle_yc_->setText(ecriture::ecrit_simple(graphe_.pas_T));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "ecriture.h"
 #include "nombre.h"
 #include "polices.h"
 #include "programme_sodel.h"
@@ -429,7 +430,7 @@ QWidget *Form1::afficheur_de(Afficheur afficheur) const
 
 void Form1::afficher(Afficheur afficheur, double valeur)
 {
-    const QString t = QString::fromStdString(nombre::texte_nombre(valeur));
+    const QString t = ecriture::ecrit(valeur);
     QWidget *w = afficheur_de(afficheur);
     if (auto *l = qobject_cast<QLabel *>(w))
         l->setText(t);

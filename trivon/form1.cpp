@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "ecriture.h"
 #include "nombre.h"
 #include "polices.h"
 #include "programme_trivon.h"
@@ -34,10 +35,7 @@ constexpr double y_exc_haut = 5700, y_exc_bas = 6900, x_exc_g = 4150, x_exc_d = 
 // Appareil de mesure : boîte blanche, afficheur et unité.
 constexpr double largeur_appareil = 1380, hauteur_appareil = 435;
 
-QString ecrit(double valeur)
-{
-    return QString::fromStdString(nombre::texte_nombre(valeur));
-}
+using ecriture::ecrit;
 
 } // namespace
 
@@ -314,7 +312,7 @@ void Form1::creer_panneaux()
         cadre(QStringLiteral("Frame_vek"), QStringLiteral("Caractéristique VEK"), 120, 720, 2400, 780);
     label(QStringLiteral("Label_kvek"), QStringLiteral("kphi"), 120, 360, 600, 255, vek);
     saisie(QStringLiteral("choix_kvek"), 780, 300, 1000, 330, vek)
-        ->setText(QString::fromStdString(nombre::texte_simple(trivon::k_vek)));
+        ->setText(ecriture::ecrit_simple(trivon::k_vek));
 
     QGroupBox *ms = cadre(QStringLiteral("Frame_ms"), QStringLiteral("Caractéristique Machine synchrone"),
                           5600, 4680, 4700, 1500);

@@ -25,8 +25,8 @@ constexpr Ligne_caract lignes[7] = {
     {"Puissance nominale du moteur (W) :", "choixPmn", "affichePmn"},
 };
 
-using vek::ecrit;
-using vek::ecrit_simple;
+using ecriture::ecrit;
+using ecriture::ecrit_simple;
 
 } // namespace
 

@@ -31,8 +31,8 @@ constexpr double y_tige_haut = 1080, y_tige_bas = 1371, y_pointe = 1417, y_barbe
 constexpr double ecart_barbes = 2591.093 - 2483.131;
 constexpr double gauche_rheostat = 8160, haut_rheostat = 1440, hauteur_rheostat = 495;
 
-using vek::ecrit;
-using vek::ecrit_simple;
+using ecriture::ecrit;
+using ecriture::ecrit_simple;
 
 } // namespace
 

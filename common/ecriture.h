@@ -1,12 +1,12 @@
 #pragma once
-// Les nombres du banc tels que l'élève les lit dans les fenêtres de vek :
-// l'écriture commune (nombre.h) des réels en double et en simple précision.
+// Les nombres tels que l'élève les lit dans les fenêtres des bancs : l'écriture
+// commune (nombre.h) des réels en double et en simple précision, en QString.
 
 #include "nombre.h"
 
 #include <QString>
 
-namespace vek {
+namespace ecriture {
 
 inline QString ecrit(double valeur)
 {
@@ -18,4 +18,4 @@ inline QString ecrit_simple(float valeur)
     return QString::fromStdString(nombre::texte_simple(valeur));
 }
 
-} // namespace vek
+} // namespace ecriture
