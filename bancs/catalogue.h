@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Catalogue de la suite pour le lanceur, sans Qt : les neuf programmes (tirés
 // de cmake/programmes.cmake), l'endroit où trouver chacun à côté du lanceur,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre « bancs » du lanceur : les neuf programmes de la suite en tuiles,
 // groupées comme la suite (bancs de machines, électronique de puissance,

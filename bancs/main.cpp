@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bancs : lanceur de la suite. Pas d'accueil : la grille des simulateurs
 // s'ouvre tout de suite.
 #include "lanceur.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tuile du lanceur : l'icône d'un programme, son nom et sa description d'une
 // ligne. Un clic, Entrée ou Espace la déclenche ; les flèches sont passées à

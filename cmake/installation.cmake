@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation de la suite (GNUInstallDirs), entrées de menu, icônes, fiche
 # AppStream et paquet Debian par CPack.
 #

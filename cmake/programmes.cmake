@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # La suite en un seul endroit. Le lanceur (ses tuiles), les entrées de menu, la
 # fiche AppStream et les tests d'installation sont tirés de ce tableau ; le
 # tableau « Les programmes » du README le recopie, et un test vérifie qu'il

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 include(GoogleTest)
 
 # bancs_test(NOM SOURCES fichiers... LIENS bibliothèques... [FENETRES])

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Noms pour les lecteurs d'écran (Orca) : chaque saisie, afficheur, bouton,
 // case et liste d'une fenêtre reçoit un nom accessible et une description en

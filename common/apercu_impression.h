@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Aperçu avant impression de l'enregistreur de courbes : le graphe en grand
 // avec sa grille pointillée, un titre, l'ajustement polynomial facultatif, la

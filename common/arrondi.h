@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arrondi des lectures à un nombre fixe de chiffres significatifs, et choix
 // des pas de graduation des graphes. Fonctions pures, sans état, sans Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Avertissement des manipulations dangereuses : « avertir » range le message
 // et montre la fenêtre « feuille_mauvaise_manip » sans bloquer le banc.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre de l'enregistreur de courbes des bancs de machines (« courbe »,
 // « courbes » dans sodel) : choix des grandeurs des axes, ajout et retrait

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Enregistreur de courbes des bancs de machines, sans Qt : l'état du
 // programme « courbe_enregistree » (axes choisis, jusqu'à 100 points, maxima,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Les nombres tels que l'élève les lit dans les fenêtres des bancs : l'écriture
 // commune (nombre.h) des réels en double et en simple précision, en QString.

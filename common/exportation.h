@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sortie des mesures vers un tableur : presse-papiers, fichier CSV choisi
 // dans une boîte d'enregistrement qui ne bloque pas, et les messages qui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base de toutes les fenêtres de la suite : zone cliente en twips, contrôles
 // placés en twips, surface de dessin persistante et éléments graphiques (traits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Icône des fenêtres d'un programme de la suite. CMake
 // (bancs_installer_programme) met l'icône du programme, rendue en PNG à

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre d'accueil « Intro », première fenêtre de chaque programme : elle
 // nomme le programme et son auteur, montre la version, puis passe la main à

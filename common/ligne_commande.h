@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arguments de la ligne de commande, communs à tous les programmes de la
 // suite et au lanceur : « --taille N » agrandit toutes les fenêtres (pour le

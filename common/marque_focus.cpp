@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "marque_focus.h"
 
 #include "style_net.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marque du focus, la même dans toute la suite : un cadre épais, d'un bleu
 // franc, autour du contrôle qui a le focus, pour qu'un élève au fond de la

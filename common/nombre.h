@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lecture des nombres tapés par l'élève et écriture des nombres affichés.
 // Indépendant de la langue du système : le séparateur décimal est toujours ".".

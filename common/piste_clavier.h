@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Piste (corps d'un rhéostat, piste d'un curseur) menée au clavier : quand
 // elle a le focus, chaque flèche fait exactement ce que ferait la souris

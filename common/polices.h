@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Polices de la suite. Les légendes sont dimensionnées pour Times New Roman et
 // Arial ; les polices Liberation, de mêmes métriques, les remplacent. La

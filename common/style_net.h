@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Style de toutes les fenêtres de la suite : Fusion, avec les icônes des
 // boîtes de message dessinées à la taille de l'écran. Celles de Qt sont des

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tableaux de nombres pour un tableur : une ligne d'en-têtes puis une ligne
 // par point, colonnes séparées par une tabulation (presse-papiers) ou par le

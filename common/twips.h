@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Unité de tout le dessin : le twip (1/1440 de pouce). À 96 points par pouce
 // logique, un pixel logique vaut 15 twips ; c'est le seul point de conversion

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fenoul : oscillogrammes d'un pont monophasé de diodes (pont de Graëtz).
 #include "intro.h"
 #include "ligne_commande.h"

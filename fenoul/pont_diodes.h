@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modèle du pont de diodes monophasé (pont de Graëtz) D1..D4 sur une charge
 // R, L dont le courant est supposé parfaitement lissé : c'est le pont mixte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre « redressement » de fenoul : le schéma du pont de quatre diodes
 // et de sa charge R, L, et les quatre panneaux du moteur d'oscillogrammes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enregistreur : pour toute suite d'ajouts et de retraits (jusqu'à 100
 // points, valeurs quelconques lues dans le texte d'un banc), la disposition
 // des marques et des graduations dans chaque repère ne donne que des nombres

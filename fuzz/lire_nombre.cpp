@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lecture des saisies : nombre::lire_nombre doit rendre le nombre décimal en
 // tête du texte (blancs et tabulations de tête sautés), 0 quand il n'y en a
 // pas ou quand il dépasse un double. L'oracle, indépendant, confie la lecture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Écriture des nombres affichés : pour toute valeur (non finies comprises),
 // texte_nombre et texte_simple écrivent un texte court fait seulement de
 // chiffres, d'un signe, d'un point et d'un exposant, que lire_nombre relit à

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gresil : oscillogrammes d'un pont monophasé mixte.
 #include "intro.h"
 #include "ligne_commande.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modèle du pont monophasé mixte : thyristors T1, T2 sur le rail haut,
 // diodes D1, D2 sur le rail bas, charge R, L dont le courant est supposé

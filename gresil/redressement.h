@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre « redressement » de gresil : le schéma du pont mixte (thyristors
 // en haut, diodes en bas) et de sa charge R, L, la saisie de l'angle

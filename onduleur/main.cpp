@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // onduleur : oscillogrammes d'un onduleur monophasé en pont sur charge R, L.
 #include "intro.h"
 #include "ligne_commande.h"

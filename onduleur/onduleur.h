@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre « onduleur » : le schéma de l'onduleur en pont (source E, rails,
 // bras T1/T3 et T2/T4, chaque transistor avec sa diode en antiparallèle,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modèle de l'onduleur monophasé en pont à commande pleine onde : quatre
 // transistors T1..T4, chacun avec sa diode D1..D4 en antiparallèle, une

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalt : oscillogrammes d'un pont monophasé tout thyristors.
 #include "intro.h"
 #include "ligne_commande.h"

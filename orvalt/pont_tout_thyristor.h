@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modèle du pont monophasé tout thyristors T1..T4 sur une charge R, L, e.
 // Le courant de charge est supposé parfaitement lissé (égal à sa valeur

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre « redressement » d'orvalt : le schéma du pont tout thyristors et
 // de sa charge R, L, e, les saisies de l'angle d'amorçage et de la f.é.m.,

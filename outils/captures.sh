@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refait les captures d'écran de toutes les fenêtres, sous Xvfb.
 # Chaque programme fournit un exécutable captures_<programme> qui construit ses
 # fenêtres, les pilote et les enregistre en PNG.

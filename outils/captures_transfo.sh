@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Captures d'écran de transfo dans captures/, sous Xvfb et en français : les
 # fenêtres une à une (accueil, repos, en charge à 230 V curseurs à mi-course,
 # fusible fondu), puis l'écran entier avec la boîte du fusible sur le banc.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzing par libFuzzer (clang) des fonctions sans Qt qui lisent et écrivent
 # les nombres et disposent les courbes enregistrées :
 #   bash outils/fuzz.sh [secondes par cible, 20 par défaut]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installe ce qui manque pour construire et tester la suite sur une Debian 12 :
 # compilateur, CMake, Qt 6, GoogleTest, polices Liberation, Xvfb, et de quoi
 # installer et empaqueter la suite (rendu des icônes, validation des entrées

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installe ce qui manque, construit la suite et lance un programme.
 #   bash outils/lancer.sh vek
 # Sans nom de programme, ouvre le lanceur « bancs », qui montre les neuf

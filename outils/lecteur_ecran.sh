@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ce qu'un lecteur d'écran (Orca) trouve dans un programme : sous un serveur X
 # à part (Xvfb), avec le bus d'accessibilité AT-SPI, le vrai programme est
 # lancé, son accueil passé par son bouton OK (comme le ferait Orca), puis

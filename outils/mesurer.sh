@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Mesures des neuf programmes tels que l'élève les lance, sous un vrai serveur
 # X (Xvfb), comparés à un programme Qt Widgets nu qui montre autant de
 # contrôles dans une fenêtre de même taille :

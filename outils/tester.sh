@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installe ce qui manque, construit la suite et passe tous les tests, une fois
 # normalement puis une fois sous AddressSanitizer et UndefinedBehaviorSanitizer,
 # puis fuzze la lecture et l'écriture des nombres et l'enregistreur (outils/fuzz.sh).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modèle du banc de la machine asynchrone alimentée par un onduleur, en
 // régime permanent : chaque action de l'élève recalcule d'un coup le point de

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre caract_charge : caractéristique couple-vitesse de la charge choisie
 // dans Form1 et, sur demande, celle du moteur sur les mêmes axes, pour voir

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Caractéristiques mécaniques couple-vitesse de la charge et du moteur, pour
 // la fenêtre caract_charge : tables de 101 points, pleines échelles, pas de

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Les grandeurs que l'enregistreur de courbes lit sur le banc sodel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre principale de sodel : le banc dessiné comme un schéma (onduleur,
 // ampèremètre, voltmètre et wattmètre triphasé sur les fils de ligne, moteur

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sodel : machine asynchrone triphasée alimentée par un onduleur, et sa charge.
 #include "intro.h"
 #include "ligne_commande.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programme_sodel.h"
 
 #include "caract_charge.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // État de tout le programme sodel, créé par main et qui survit aux fenêtres :
 // année de version et enregistreur de courbes. Il ouvre les fenêtres du banc,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modèle du banc d'essai d'un transformateur monophasé, en régime permanent
 // sinusoïdal : schéma équivalent ramené au primaire, charge R-L série au

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Boîte « Fusible » : le fusible du primaire a fondu. Tant qu'elle est ouverte,
 // la fenêtre du banc est désactivée ; la fermer, par son bouton ou par la

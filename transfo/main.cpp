@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // transfo : banc d'essai d'un transformateur monophasé.
 #include "ligne_commande.h"
 #include "polices.h"

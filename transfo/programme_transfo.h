@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // État de tout le programme transfo, créé par main : l'année de version et
 // la fenêtre du banc, ouverte par l'accueil.

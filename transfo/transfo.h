@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre principale de transfo : le banc d'essai du transformateur dessiné
 // comme un schéma de câblage (alimentation et sa saisie, transformateur et sa

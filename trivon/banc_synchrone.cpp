@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Banc de la machine synchrone : moteur à courant continu à vide (sa vitesse
 // ne dépend que de sa tension), alternateur représenté par sa f.é.m. derrière
 // Rs et la réactance synchrone, charge de trois branches R-L en étoile.

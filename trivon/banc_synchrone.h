@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modèle du banc de la machine synchrone, en régime permanent : un moteur à
 // courant continu à vide entraîne une machine synchrone triphasée qui débite

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre principale de trivon : le banc dessiné comme un schéma — moteur à
 // courant continu d'entraînement, arbre, machine synchrone avec son circuit

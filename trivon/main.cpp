@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // trivon : banc d'une machine synchrone entraînée par un moteur à courant continu.
 #include "intro.h"
 #include "ligne_commande.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // État de tout le programme trivon, créé par main et qui survit aux fenêtres :
 // année de version, avertissement en attente et enregistreur de courbes. Il

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modèle du banc de deux machines à courant continu couplées sur un même arbre.
 // La machine 1 est étudiée en moteur ; la machine 2, toujours excitée à son
 // courant nominal, débite dans le rhéostat (frein) ou entraîne l'arbre.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Caractéristiques des deux machines identiques : trois machines toutes
 // faites ou la saisie de chaque valeur, prise en compte à chaque frappe.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre principale de vek : le banc dessiné comme un schéma de câblage,
 // les saisies des trois alimentations, les deux interrupteurs, le blocage du

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vek : banc de deux machines à courant continu identiques.
 #include "intro.h"
 #include "ligne_commande.h"

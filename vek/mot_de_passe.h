@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mot de passe demandé avant de changer les caractéristiques des machines.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // État de tout le programme vek, créé par main et qui survit aux fenêtres :
 // caractéristiques des machines, réglages des alimentations, année de version

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Champ tournant : trois bobines d'axes à 120°, parcourues par trois
 // courants sinusoïdaux équilibrés, créent un champ d'amplitude constante qui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre « virelai » : les trois bobines autour du centre, le champ de
 // chacune et leur somme, les trois graphes des courants tracés au fil du

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // virelai : animation du champ tournant créé par trois bobines.
 #include "fenetre_virelai.h"
 #include "intro.h"

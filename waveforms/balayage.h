@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moteur d'oscillogrammes : un curseur balaie quatre panneaux, un pas par
 // top ; à chaque top le modèle du montage calcule ses grandeurs à l'instant

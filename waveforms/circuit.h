@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ce qu'un programme d'électronique de puissance fournit au moteur
 // d'oscillogrammes : sa liste de grandeurs avec leur classe d'échelle, ses

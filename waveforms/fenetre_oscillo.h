@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre commune aux programmes d'électronique de puissance : le schéma du
 // montage à gauche (dessiné par chaque programme), quatre panneaux

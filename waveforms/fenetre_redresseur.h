@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fenêtre « redressement » commune aux trois ponts monophasés : le schéma
 // (source u entre les milieux des deux bras, rails haut et bas, charge R, L

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Une grandeur d'un montage sur une période, décrite par morceaux
 // analytiques, et sa valeur efficace exacte. Chaque morceau couvre

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Les quatre intervalles d'une période d'un pont monophasé à courant de
 // charge lissé, communs aux trois redresseurs : ils ne diffèrent que par les

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captures d'écran du lanceur (outils/captures.sh) : au repos, une tuile
 // choisie au clavier, et le message d'un programme qui ne peut pas démarrer.
 #include "captures.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installe la construction dans un préfixe d'essai vidé d'abord :
 #   cmake -DCONSTRUCTION=<build> -DPREFIXE=<dossier> -P installer_essai.cmake
 file(REMOVE_RECURSE ${PREFIXE})

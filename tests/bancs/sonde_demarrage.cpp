@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sonde de démarrage, chargée par LD_PRELOAD dans un programme installé : le
 // programme est lancé tel quel, sans argument, et la sonde rapporte sur la
 // sortie standard chaque fenêtre de haut niveau qui paraît. Elle appuie sur

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Catalogue du lanceur : ordre des tuiles, disposition en grille, flèches,
 // et recherche des programmes à côté du lanceur.
 #include "catalogue.h"

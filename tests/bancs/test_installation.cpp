@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ce que « cmake --install » pose dans un préfixe d'essai (installé par le
 // test installation_essai) : les fichiers attendus et eux seuls, des entrées
 // de menu et une fiche AppStream valides, des programmes installés qui

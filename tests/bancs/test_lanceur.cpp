@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtre du lanceur hors écran : tuiles, clavier, et message quand un
 // programme ne peut pas être lancé. Le lancement réel d'un programme installé
 // est dans test_installation.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_policy(VERSION 3.25)
 # Le tableau « Les programmes » du README recopie cmake/programmes.cmake :
 # une ligne « | `nom` | nom dans le menu | description | » par programme,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Campagne d'entrées hostiles sur orvalt : sa fenêtre unique.
 #include "campagne.h"
 #include "redressement.h"

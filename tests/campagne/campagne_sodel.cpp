@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Campagne d'entrées hostiles sur sodel : banc, caractéristique de la charge,
 // enregistreur et aperçu.
 #include "banc_asynchrone.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Campagne d'entrées hostiles sur transfo : banc et boîte du fusible.
 #include "campagne.h"
 #include "programme_transfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Campagne d'entrées hostiles sur trivon : banc, enregistreur et aperçu.
 #include "campagne.h"
 #include "programme_trivon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Le juge des textes visibles de la campagne : ce qu'il laisse passer et ce
 // qu'il signale.
 #include "campagne.h"

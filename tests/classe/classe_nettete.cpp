@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Netteté à la taille de l'essai : un trait d'un pixel logique couvre le même
 // nombre entier de pixels de l'écran où qu'il passe, dessiné sur la surface
 // comme posé en élément graphique (pas de fil d'un pixel à côté d'un fil de

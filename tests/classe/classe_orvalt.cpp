@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalt en classe : sa fenêtre à 200 %, parcourue au clavier.
 #include "classe.h"
 #include "redressement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sodel en classe : chaque fenêtre à 200 %, parcourue au clavier.
 #include "campagne.h"
 #include "classe.h"

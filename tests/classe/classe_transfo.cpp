@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // transfo en classe : chaque fenêtre à 200 %.
 #include "campagne.h"
 #include "classe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Noms accessibles tirés de ce que l'élève voit : légendes, labels voisins,
 // bulles ; afficheurs lus « légende : valeur » et annoncés à chaque valeur.
 #include "accessibilite.h"

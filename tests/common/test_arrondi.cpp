@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arrondi des lectures et pas de graduation : valeurs calculées à la main.
 #include "arrondi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enregistreur de courbes sans fenêtre : ajout et retrait des points, maxima
 // et pas, disposition des marques et graduations, ajustement, lecture des
 // coordonnées. Les valeurs attendues sont calculées à la main (en commentaire).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtres de l'enregistreur de courbes et de l'aperçu avant impression,
 // pilotées hors écran par les noms des contrôles, sur un banc factice.
 #include "apercu_impression.h"

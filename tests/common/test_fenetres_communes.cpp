@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accueil, avertissement et base des fenêtres, pilotés par leurs noms d'objets.
 #include "avertissement.h"
 #include "feuille.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ligne de commande commune aux programmes : « --taille », aide, refus.
 #include "ligne_commande.h"
 

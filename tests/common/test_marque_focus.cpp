@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marque du focus : un anneau de la couleur commune paraît autour du contrôle
 // qui a le focus (dans la zone de lecture pour elle), et part avec le focus.
 #include "feuille.h"

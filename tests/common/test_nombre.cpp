@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lecture des saisies et écriture des afficheurs.
 #include "nombre.h"
 

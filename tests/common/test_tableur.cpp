@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tableaux pour un tableur, sans Qt : séparateurs, virgule décimale,
 // en-têtes protégés, et les points de l'enregistreur tels que rangés.
 #include "courbe_enregistree.h"

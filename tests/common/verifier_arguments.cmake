@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Un programme de la suite lancé avec un mauvais argument : message clair sur
 # la sortie d'erreur et code de sortie non nul ; « --aide » sort sans erreur.
 # cmake -DPROGRAMME=<exécutable> -P verifier_arguments.cmake

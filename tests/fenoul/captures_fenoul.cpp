@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captures d'écran de la fenêtre de fenoul, pour la regarder comme un élève :
 //   captures_fenoul <dossier>
 // Sous un vrai serveur X (outils/captures.sh) ou sur la plate-forme offscreen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtre « redressement » de fenoul pilotée par les noms de ses contrôles,
 // sur la plate-forme hors écran, en français (virgule décimale). La minuterie
 // est appelée directement.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtre « onduleur » pilotée par les noms de ses contrôles, sur la
 // plate-forme hors écran, en français (virgule décimale). La minuterie est
 // appelée directement ; au pas 50 un top avance de 1/4020 s, le courant

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modèle de l'onduleur, sans fenêtre. Valeurs attendues : celles du cahier
 // des essais (imax 0,3928 A, t0 3,80 ms, moyennes 0,06715 A et 0,03495 A) et
 // des calculs à la main de i(t) = 0,85 (1 - 2 e^(-100 t) / (1 + 1/e)).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mesure de la dépense d'un top d'orvalt : 10 000 tops, quatre grandeurs
 // choisies (u, uc, ic, ig1), fenêtre montrée sur la plate-forme hors écran.
 // Donne le temps moyen d'un top (calcul et dessin sur la surface, puis

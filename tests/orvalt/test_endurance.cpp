@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Endurance de orvalt : 10^5 tops de l'oscilloscope, une grandeur sur chaque
 // voie, sans que la mémoire en usage croisse après la mise en régime.
 #include "endurance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modèle du pont tout thyristors, sans fenêtre. Les valeurs attendues sont
 // calculées à la main avec pi = 3,14159 et vmax = 24 . racine de 2 = 33,9411 V.
 #include "pont_tout_thyristor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Campagne d'entrées hostiles, commune aux neuf programmes : un corpus de
 // frappes malveillantes et un exerciseur générique de fenêtres.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Aide des programmes de captures d'écran (outils/captures.sh) : chaque
 // programme construit ses fenêtres, les pilote et les enregistre en PNG.

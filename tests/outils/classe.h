@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Vérifications « en classe », communes aux neuf programmes : chaque fenêtre
 // ouverte à 200 % ou 150 % (vidéoprojecteur), sa surface nette et ses

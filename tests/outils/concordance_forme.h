@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Aide des tests des modèles d'oscillogrammes : la forme par morceaux d'une
 // grandeur (d'où vient sa valeur efficace) doit être celle que le calcul d'un

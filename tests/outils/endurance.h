@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Endurance d'un programme animé : ses tops appelés directement un grand
 // nombre de fois, la mémoire en usage doit rester plate après la mise en

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Point d'entrée des tests de fenêtres : plate-forme hors écran, langue fixée.
 #include <QApplication>
 #include <QLocale>

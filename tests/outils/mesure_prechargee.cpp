@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sonde de mesure, chargée dans un programme de la suite (ou dans le
 // programme nu) par LD_PRELOAD : le programme mesuré est le vrai, tel que
 // l'élève le lance, avec sa boucle d'événements et son serveur X.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Aides des tests de fenêtres : trouver un contrôle par son nom d'objet,
 // lire son texte et sa couleur de fond, le piloter par de vrais événements.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Aides des captures et des tests des fenêtres d'oscillogrammes : choisir
 // une grandeur comme l'élève, valider une saisie au clavier, faire un

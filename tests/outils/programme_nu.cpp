@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Programme Qt Widgets nu, point de comparaison de outils/mesurer.sh :
 //   programme_nu CONTROLES LARGEUR HAUTEUR
 // une fenêtre de cette taille (pixels) avec autant de contrôles qu'une

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captures d'écran des fenêtres de sodel, pour les regarder comme un élève :
 //   captures_sodel <dossier>
 // À lancer sous un vrai serveur X (xvfb-run) : voir outils/captures.sh.

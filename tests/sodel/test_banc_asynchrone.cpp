@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modèle du banc asynchrone, sans fenêtre : les saisies sont des textes, les
 // effets sont enregistrés dans l'ordre. Valeurs attendues : celles relevées
 // sur le banc (point nominal, cinq charges) et des calculs à la main.

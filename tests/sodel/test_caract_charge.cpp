@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtre caract_charge de sodel, hors écran : elle lit les saisies et la
 // charge de Form1, cache Form1 tant qu'elle est ouverte, et trace les
 // caractéristiques de la charge et du moteur.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Endurance de sodel : onduleur en marche à 230 V, frein à poudre à 27 N.m,
 // 10^5 tops de ses quatre minuteries (arbre qui tourne, clignotements), sans
 // que la mémoire en usage croisse après la mise en régime.

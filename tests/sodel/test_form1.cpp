@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtre Form1 de sodel pilotée par les noms de ses contrôles, hors écran.
 // Les minuteries sont appelées directement.
 #include "courbe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modèle du banc du transformateur, sans fenêtre : les lectures attendues
 // sont calculées à la main à partir du schéma équivalent (m = 0,2174,
 // R1 = 2,24, X1 = 1,55, R2 = 0,486, X2 = 0,337, Rf = 3300, Xm = 7000 ohms).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtres de transfo pilotées par les noms de leurs contrôles, sur la
 // plate-forme hors écran, en français (séparateur décimal « , »). Les lectures
 // attendues sont celles du calcul à la main des essais du modèle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modèle du banc de la machine synchrone, sans fenêtre. Les valeurs attendues
 // sont les points de référence du banc, vérifiés à la main.
 #include "banc_synchrone.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Endurance de trivon : moteur d'entraînement alimenté à 120 V (1500 tr/min),
 // 10^5 tops de ses quatre minuteries (arbre qui tourne, clignotements), sans
 // que la mémoire en usage croisse après la mise en régime.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtre Form1 de trivon, et l'enregistreur de courbes branché sur elle, pilotés par les noms de ses
 // contrôles, sur la plate-forme hors écran. Les minuteries sont appelées directement.
 #include "avertissement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captures de l'enregistreur de courbes et de l'aperçu sur le banc vek :
 // vitesse en fonction de la tension d'induit à champ nominal, son aperçu
 // ajusté et titré, et la page PDF rendue en PNG (pdftoppm).

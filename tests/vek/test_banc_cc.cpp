@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests du modèle du banc à courant continu, sans fenêtre : une fausse
 // fenêtre note chaque effet dans l'ordre où le modèle le produit.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // L'enregistreur de courbes branché sur le banc vek : les points sont les
 // textes que le banc montre, lus au moment où l'élève place le point.
 #include "apercu_impression.h"

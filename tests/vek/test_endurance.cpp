@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Endurance de vek : moteur en marche (induit à 220 V, inducteur à 180 V),
 // 10^5 tops de ses quatre minuteries (arbre qui tourne, clignotements), sans
 // que la mémoire en usage croisse après la mise en régime.

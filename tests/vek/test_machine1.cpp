@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtres de vek pilotées par les noms de leurs contrôles, sur la plate-forme
 // hors écran. Les minuteries sont appelées directement.
 #include "caract_moteur.h"

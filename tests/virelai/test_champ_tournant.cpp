@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Animation du champ tournant, sans fenêtre : un écran factice garde ce que
 // l'animation fait paraître.
 #include "champ_tournant.h"

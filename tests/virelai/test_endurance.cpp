@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Endurance de virelai : le champ tournant animé pendant 10^5 tops, sans que
 // la mémoire en usage croisse après la mise en régime.
 #include "endurance.h"

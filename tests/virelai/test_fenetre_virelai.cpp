@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fenêtre virelai pilotée hors écran : contrôles par leur nom, cases cochées
 // au clic, tops appelés directement.
 #include "fenetre_virelai.h"

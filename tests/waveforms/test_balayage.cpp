@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moteur d'oscillogrammes, sans fenêtre : un montage d'essai de trois
 // grandeurs (une par classe) et un écran qui enregistre les effets dans
 // l'ordre. Géométrie d'essai : axes des temps de 6660 à 10980 (W = 4320) aux

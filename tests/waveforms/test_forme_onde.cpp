@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Intégrale exacte du carré d'un morceau de forme d'onde et valeur efficace
 // sur une période. Valeurs attendues calculées à la main.
 #include "forme_onde.h"
