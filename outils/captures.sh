@@ -29,7 +29,7 @@ for taille in "${tailles[@]}"; do
     # Écran de 1600 x 1200 pixels d'origine, agrandi comme les fenêtres.
     ecran="$((1600 * taille / 100))x$((1200 * taille / 100))x24"
     facteur="$(awk "BEGIN { print $taille / 100 }")"
-    find "$racine/build/tests" -type f -name 'captures_*' -perm -u+x | sort | while read -r outil; do
+    find "$racine/build/outils" -type f -name 'captures_*' -perm -u+x | sort | while read -r outil; do
         QT_SCALE_FACTOR="$facteur" xvfb-run -a -s "-screen 0 $ecran -dpi 96" "$outil" "$dossier"
     done
 done

@@ -10,7 +10,7 @@ cmake -S "$racine" -B "$construction" > /dev/null
 cmake --build "$construction" --target captures_transfo -j2
 mkdir -p "$racine/captures"
 export LANG=fr_FR.UTF-8 BANCS_CAPTURE_PAUSE=1
-outil="$construction/tests/transfo/captures_transfo"
+outil="$construction/outils/captures_transfo"
 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" bash -c "
     '$outil' '$racine/captures' &
     pid=\$!

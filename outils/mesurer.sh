@@ -11,7 +11,7 @@
 #     comptabilité du processus lui-même (utilisateur + système) sur une
 #     fenêtre fixe, après deux secondes de mise en place ;
 #   - mémoire maximale du processus.
-# La sonde (tests/outils/mesure_prechargee.cpp) est chargée par LD_PRELOAD
+# La sonde (outils/mesure/mesure_prechargee.cpp) est chargée par LD_PRELOAD
 # dans le vrai programme ; rien n'est mesuré dans une boucle artificielle.
 #
 #   bash outils/mesurer.sh [LANCEMENTS] [DUREE_S]      (par défaut 9 et 10)
@@ -39,7 +39,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" --target "${programmes[@]}" bancs_mesure programme_nu >/dev/null
-sonde="$build/tests/libbancs_mesure.so"
+sonde="$build/outils/libbancs_mesure.so"
 
 # Un serveur X à part, sur un numéro d'écran libre.
 exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 2>/dev/null & echo "pid $!")
@@ -88,8 +88,8 @@ for p in "${programmes[@]}"; do
     controles="$(valeur controles "$ligne")"
     largeur="$(valeur largeur "$ligne")"
     hauteur="$(valeur hauteur "$ligne")"
-    read -r _ nu < <(demarrages "$build/tests/programme_nu" "$controles" "$largeur" "$hauteur")
-    nu_cpu="$(processeur "" "!marche" "$build/tests/programme_nu" "$controles" "$largeur" "$hauteur")"
+    read -r _ nu < <(demarrages "$build/outils/programme_nu" "$controles" "$largeur" "$hauteur")
+    nu_cpu="$(processeur "" "!marche" "$build/outils/programme_nu" "$controles" "$largeur" "$hauteur")"
     cpu_anime="$(valeur cpu_anime "$ligne")"
     [ "${anime[$p]}" = "" ] && cpu_anime="—"
     [ "$cpu_anime" = "—" ] || cpu_anime="$cpu_anime %"
