@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace sodel {
 
@@ -101,15 +102,32 @@ void BancAsynchrone::lire_couple_frein()
     T_ = en_simple(lire(Saisie::T) + par_.Tp);
 }
 
-double BancAsynchrone::glissement(double T) const
+std::optional<double> BancAsynchrone::racine_glissement(double T) const
 {
     const double a = T * (X2_ * X2_);
     const double b = -3 * par_.p * (par_.m * par_.m) * (V_ * V_) * par_.R2 / (deux_pi * f_);
     const double c = T * (par_.R2 * par_.R2);
     const double delta = b * b - 4 * a * c;
     if (delta < 0)
-        return 1;
+        return std::nullopt;
     return (-b - std::sqrt(delta)) / (2 * a);
+}
+
+double BancAsynchrone::glissement(double T) const
+{
+    return racine_glissement(T).value_or(1.0);
+}
+
+bool BancAsynchrone::sans_point_defini() const
+{
+    // Sans fréquence, inductance, paires de pôles, rapport de transformation,
+    // branche magnétisante ou résistance rotorique, le schéma équivalent ne
+    // donne ni couple ni courant qui aient un sens.
+    const Parametres &c = par_;
+    for (double x : {f_, c.l2, c.p, c.m, c.lm, c.Rf, c.R2})
+        if (!std::isfinite(x) || x == 0)
+            return true;
+    return !std::isfinite(Tmax_) || !std::isfinite(gmax_);
 }
 
 float BancAsynchrone::vitesse(double g) const
@@ -123,31 +141,51 @@ void BancAsynchrone::recherche_equilibre()
         T_ = 0;
         return;
     }
-    // Sans couple maximal fini, il n'y a pas d'échelle pour les pas : le
-    // moteur hors modèle ne fournit que ses pertes.
-    if (!std::isfinite(Tmax_)) {
+    // Sans couple maximal qui ait un sens, il n'y a pas d'échelle pour les
+    // pas : le moteur hors modèle ne fournit que ses pertes.
+    if (sans_point_defini()) {
         T_ = par_.Tp;
         return;
     }
     T_ = en_simple(Tmax_ / 2);
+    // Vrai dès qu'un essai trouve le moteur en rotation (g < 1) fournissant au
+    // moins le couple que la charge demande à cette vitesse.
+    bool charge_portee = false;
     // Pas qui décroissent comme 1/k : Tmax/4, Tmax/6... en descendant,
     // Tmax/2, Tmax/4... en montant ; exactement 100 tours.
     for (std::int16_t k = 1; k <= 100; ++k) {
         // Un couple nul ne fait circuler aucun courant rotorique : g = 0.
-        const double g = T_ == 0 ? 0.0 : glissement(T_);
-        const float n = vitesse(g);
-        const float T_charge = couple_charge(charge_, n);
-        if (en_simple(T_ - par_.Tp) >= T_charge)
+        const std::optional<double> g = T_ == 0 ? std::optional<double>(0.0) : racine_glissement(T_);
+        bool assez;
+        if (!g) {
+            // Essai au-delà du couple maximal : le moteur cale. Ce couple est
+            // plus que ce que la charge peut obtenir de lui : on redescend,
+            // sans demander à la charge ce qu'elle voudrait à l'arrêt.
+            assez = true;
+        } else {
+            const float n = vitesse(*g);
+            const float T_charge = couple_charge(charge_, n);
+            assez = en_simple(T_ - par_.Tp) >= T_charge;
+            charge_portee = charge_portee || (assez && *g < 1);
+        }
+        if (assez)
             T_ = en_simple(T_ - Tmax_ / (2 * (k + 1)));
         else
             T_ = en_simple(T_ + Tmax_ / (2 * k));
     }
     if (!std::isfinite(T_))
         T_ = par_.Tp;
+    // Aucune vitesse où le moteur porte la charge : pas de point de
+    // fonctionnement, le moteur cale et fournit son couple maximal.
+    if (!charge_portee) {
+        cale_ = true;
+        T_ = en_simple(Tmax_);
+    }
 }
 
 void BancAsynchrone::cherche_couple()
 {
+    cale_ = false;
     switch (charge_) {
     case frein:
         lire_couple_frein();
@@ -173,15 +211,15 @@ void BancAsynchrone::calcul_point()
     effets_.ecrire_couplage(etoile_);
     Tmax_ = c.Tp + 3 * c.p * (c.m * c.m) * (V_ * V_) / (quatre_pi * f_ * X2_);
     gmax_ = c.R2 / X2_;
-    // f = 0 ou l2 = 0 : pas de couple maximal ni de glissement critique défini.
-    if (std::isfinite(gmax_))
-        effets_.afficher(Afficheur::gmax, trois_chif_sign(gmax_));
-    else
+    // Un paramètre nul ou démesuré : ni couple maximal ni glissement critique.
+    const bool sans_sens = sans_point_defini();
+    if (sans_sens) {
         effets_.effacer(Afficheur::gmax);
-    if (std::isfinite(Tmax_))
-        effets_.afficher(Afficheur::tmax, trois_chif_sign(Tmax_));
-    else
         effets_.effacer(Afficheur::tmax);
+    } else {
+        effets_.afficher(Afficheur::gmax, trois_chif_sign(gmax_));
+        effets_.afficher(Afficheur::tmax, trois_chif_sign(Tmax_));
+    }
 
     if (!marche_) {
         effets_.legende_marche(false);
@@ -195,7 +233,7 @@ void BancAsynchrone::calcul_point()
     cherche_couple();
 
     // Glissement.
-    if (V_ != 0 && T_ < Tmax_) {
+    if (V_ != 0 && T_ < Tmax_ && !cale_) {
         if (T_ == 0) {
             g_ = 0;
             Rp_ = R_infinie;
@@ -204,7 +242,8 @@ void BancAsynchrone::calcul_point()
             Rp_ = c.R2 / (c.m * c.m * g_);
         }
     } else {
-        // Rotor à l'arrêt : tension nulle, ou couple demandé hors d'atteinte.
+        // Rotor à l'arrêt : tension nulle, couple demandé hors d'atteinte, ou
+        // charge que le moteur ne peut porter à aucune vitesse.
         g_ = 1;
         Rp_ = c.R2 / (c.m * c.m);
     }
@@ -223,9 +262,17 @@ void BancAsynchrone::calcul_point()
 
     // Un paramètre nul (f, l2, p, m, lm, Rf) ou démesuré ne laisse pas de
     // point de fonctionnement : le moteur est montré à l'arrêt, sans courant.
-    hors_modele_ = !(std::isfinite(Tmax_) && std::isfinite(g_) && std::isfinite(n_) && std::isfinite(Z_) &&
-                     Z_ != 0 && std::isfinite(I_) && std::isfinite(cosphi_) && std::isfinite(P1_));
+    hors_modele_ = sans_sens || !(std::isfinite(g_) && std::isfinite(n_) && std::isfinite(Z_) && Z_ != 0 &&
+                                  std::isfinite(I_) && std::isfinite(cosphi_) && std::isfinite(P1_));
     if (hors_modele_) {
+        if (!sans_sens) {
+            effets_.effacer(Afficheur::gmax);
+            effets_.effacer(Afficheur::tmax);
+        }
+        // Une charge entraînée ne demande rien à un moteur qui ne tourne pas :
+        // il ne fournit que ses pertes.
+        if (charge_ == pompe || charge_ == fraiseuse || charge_ == ventilateur)
+            T_ = par_.Tp;
         g_ = 1;
         n_ = 0;
         I_ = 0;

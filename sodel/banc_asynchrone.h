@@ -7,6 +7,7 @@
 // couplage et de la charge. Pas de Qt ici : la fenêtre fournit le texte de
 // ses saisies et reçoit les effets par l'interface EffetsBanc.
 
+#include <optional>
 #include <string>
 
 namespace sodel {
@@ -116,8 +117,13 @@ private:
     double lire(Saisie saisie) const;
     void lire_parametres();
     void lire_couple_frein();
-    // Glissement pour un couple T (racine la plus petite, 1 sans racine réelle).
+    // Glissement pour un couple T : la plus petite racine, aucune quand le
+    // couple dépasse ce que le moteur peut fournir (il cale).
+    std::optional<double> racine_glissement(double T) const;
+    // La même, 1 (rotor à l'arrêt) sans racine réelle.
     double glissement(double T) const;
+    // Vrai quand un paramètre nul ou démesuré ôte son sens au schéma équivalent.
+    bool sans_point_defini() const;
     float vitesse(double g) const;
     void recherche_equilibre();
 
@@ -133,6 +139,9 @@ private:
     float cosphi_ = 0;
     double P1_ = 0;
     bool hors_modele_ = false;
+    // Posé par la recherche d'équilibre quand le moteur ne porte la charge à
+    // aucune vitesse : il cale sous son couple maximal.
+    bool cale_ = false;
 };
 
 } // namespace sodel

@@ -95,9 +95,14 @@ TEST(PointDeFonctionnement, ReleveSurLeBancEtCalculsALaMain)
         // Z = Xm.Rf/√(Xm² + Rf²) = 46.80 ohms, I = 230/46.80 = 4.915 A, cos phi = Z/Rf = 0.117.
         {"couple nul", "230", frein, "-1", "1", "50", false, 1500, 0.001, 0, 4.91, 0.117, 0, 0},
         {"fréquence moitié, couple nul", "230", frein, "-1", "1", "25", false, 750, 0.001, 0, NAN, NAN, 0, 0},
-        // A 150 V, Tmax = 62 N.m : la fraiseuse à l'arrêt demande plus que
-        // tout couple, le moteur cale.
-        {"fraiseuse à 150 V", "150", fraiseuse, "0", "1", "50", false, 0, 0, 100, NAN, NAN, NAN, NAN},
+        // A 150 V, Tmax = 62 N.m : la fraiseuse (50000/n) croise la courbe du
+        // moteur vers 1192 tr/min, sous 41.95 N.m, en deçà de gmax.
+        {"fraiseuse à 150 V", "150", fraiseuse, "0", "1", "50", false, 1192, 3, 20.5, 18.0, 0.854, 41.98, NAN},
+        // A 100 V, Tmax - Tp = 3p.m².V²/(4π.f.X2) = 294/10.857 = 27.08 N.m, moins que les
+        // 33.3 N.m que la fraiseuse demande même au synchronisme : le moteur
+        // cale et fournit son couple maximal, sous le courant rotor bloqué.
+        {"fraiseuse à 100 V", "100", fraiseuse, "0", "1", "50", false, 0, 0, 100, 27.4, NAN, 27.08, NAN},
+        {"fraiseuse à 100 V, Tp = 0", "100", fraiseuse, "0", "0", "50", false, 0, 0, 100, 27.4, NAN, 27.08, NAN},
     };
     for (const auto &c : cas) {
         SCOPED_TRACE(c.nom);
@@ -198,6 +203,17 @@ TEST_F(Banc, ParametresNulsOuDemesuresNeDonnentQueDesLecturesFinies)
                 EXPECT_NE(t, "non fini") << FausseFenetre::nom(a);
             EXPECT_TRUE(std::isfinite(b.n()));
             EXPECT_TRUE(std::isfinite(b.T()));
+            // Les afficheurs s'accordent : moteur non alimenté, ni couple
+            // maximal ni glissement critique, et une charge entraînée ne
+            // reçoit rien (pas de reste de la recherche d'équilibre).
+            if (b.hors_modele()) {
+                EXPECT_EQ(f.afficheurs[Afficheur::tmax], "");
+                EXPECT_EQ(f.afficheurs[Afficheur::gmax], "");
+                EXPECT_EQ(f.valeur(Afficheur::n), 0);
+                if (charge >= pompe) {
+                    EXPECT_EQ(f.valeur(Afficheur::T), 0);
+                }
+            }
         }
     // Un paramètre nul du schéma équivalent : moteur montré non alimenté.
     FausseFenetre f;
@@ -265,4 +281,46 @@ TEST(CaracteristiqueCharge, EchellesNullesOuSansValeurNeBouclentPas)
     }
     GrapheCharge g;
     EXPECT_FALSE(calcul_moteur(g, 230, 0, 2, 0.07, 0.0086, 0.000055, 1.0f));
+}
+
+// Ce que l'élève compare : le point où la fenêtre des caractéristiques montre
+// les deux courbes se croiser du côté du synchronisme et le point de
+// fonctionnement du banc, sur toute une plage de tensions ; sans croisement
+// (fraiseuse sous 145 V), le banc montre le moteur calé. Les tensions
+// commencent là où le croisement est franchement en deçà de gmax : tout près
+// du sommet de la courbe, la recherche (à Tmax/200 près) place la vitesse
+// moins finement.
+TEST(CaracteristiqueCharge, LeCroisementDesCourbesEstLePointDuBanc)
+{
+    const struct {
+        int charge;
+        const char *nom;
+        int v1_min;
+    } charges[] = {{pompe, "pompe", 110}, {fraiseuse, "fraiseuse", 80}, {ventilateur, "ventilateur", 80}};
+    for (const auto &ch : charges)
+        for (int v1 = ch.v1_min; v1 <= 260; v1 += 10) {
+            SCOPED_TRACE(std::string(ch.nom) + " à " + std::to_string(v1) + " V");
+            GrapheCharge charge, moteur;
+            calcul_charge(charge, ch.charge, 50, 2);
+            moteur = charge;
+            ASSERT_TRUE(calcul_moteur(moteur, v1, 50, 2, 0.07, 0.0086, 0.000055, 1.0f));
+            // Dernier intervalle [k, k+1] où le moteur passe sous la charge ;
+            // croisement interpolé entre les deux points.
+            double n_croisement = 0;
+            for (int k = 0; k < nombre_pas; ++k) {
+                const double d0 = moteur.T[k] - charge.T[k], d1 = moteur.T[k + 1] - charge.T[k + 1];
+                if (d0 >= 0 && d1 < 0)
+                    n_croisement = charge.n[k] + (charge.n[k + 1] - charge.n[k]) * d0 / (d0 - d1);
+            }
+            FausseFenetre f;
+            BancAsynchrone b(f);
+            b.initialise();
+            f.saisies[Saisie::v1] = std::to_string(v1);
+            b.bouton_marche_Click();
+            b.choix_charge_Click(ch.charge);
+            EXPECT_NEAR(f.valeur(Afficheur::n), n_croisement, 6);
+            if (n_croisement == 0) {
+                EXPECT_EQ(f.valeur(Afficheur::g), 100);
+            }
+        }
 }
