@@ -345,7 +345,11 @@ void Courbe::tracer_points()
         trait(X, r.Y0, X, r.Y0 + 100, Qt::black);
     if (d.echelle_x_gauche) {
         label_echelle_x_->move(twips::px(*d.echelle_x_gauche), twips::px(r.Y0 + 120));
-        label_echelle_x_->setText(qs(nombre::texte_nombre(etat_.pas_x)));
+        // Un pas arrondi (vek) s'écrit tel quel ; un pas non arrondi vient
+        // d'une mantisse en simple précision : ses chiffres au-delà de ceux
+        // qu'une simple précision porte ne sont que du bruit.
+        label_echelle_x_->setText(qs(variante_.pas_arrondi ? nombre::texte_nombre(etat_.pas_x)
+                                                            : nombre::texte_chiffres_simple(etat_.pas_x)));
     }
     for (double Y : d.graduations_y)
         trait(r.X0 - 100, Y, r.X0, Y, Qt::black);

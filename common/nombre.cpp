@@ -120,6 +120,11 @@ std::string texte_simple(float valeur)
     return texte_general(static_cast<double>(valeur), 7);
 }
 
+std::string texte_chiffres_simple(double valeur)
+{
+    return texte_general(valeur, std::numeric_limits<float>::digits10);
+}
+
 std::string texte_simple_court(float valeur)
 {
     if (!std::isfinite(valeur))

@@ -22,6 +22,12 @@ std::string texte_nombre(double valeur);
 // (0.3 et non 0.300000011920929).
 std::string texte_simple(float valeur);
 
+// Texte d'une valeur en double précision tirée d'une mantisse en simple
+// précision (pas de graduation non arrondi) : seulement les chiffres qu'une
+// simple précision porte toujours (6, FLT_DIG), sans zéros inutiles : 10 et
+// non 10.0000006357829, 0.05 et non 0.0499999946805319.
+std::string texte_chiffres_simple(double valeur);
+
 // Texte le plus court (au plus 9 chiffres significatifs) qui, relu en simple
 // précision, redonne exactement la valeur : 0.1 pour le float le plus proche
 // de 0.1, 1.0000001 pour le float qui suit 1. Même écriture que texte_nombre

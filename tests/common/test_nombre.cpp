@@ -83,6 +83,17 @@ TEST(TexteSimple, SeptChiffresPourLaSimplePrecision)
     EXPECT_EQ(texte_simple(0.15f), "0.15");
 }
 
+TEST(TexteChiffresSimple, PasNonArrondiSansLeBruitDeLaSimplePrecision)
+{
+    const struct {
+        double valeur;
+        const char *texte;
+    } cas[] = {{10.0000006357829, "10"}, {0.0499999946805319, "0.05"}, {1.99999988079071, "2"},
+               {0.5000000223517418, "0.5"}, {2000.00012, "2000"}, {0.2500001, "0.25"}};
+    for (const auto &c : cas)
+        EXPECT_EQ(nombre::texte_chiffres_simple(c.valeur), c.texte) << c.valeur;
+}
+
 TEST(TexteSimpleCourt, LePlusCourtQuiRedonneLeMemeFloat)
 {
     const struct {

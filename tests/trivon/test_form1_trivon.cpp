@@ -251,7 +251,7 @@ TEST_F(BancTrivon, EnregistreurLesSeptGrandeursSontLuesDansLeursAfficheurs)
     }
 
     // U en fonction de I : I max = 2,05 A, pas de 0,5 A gardé avec son bruit
-    // de simple précision ; son étiquette tient sur une ligne.
+    // de simple précision, écrit sans lui ; son étiquette tient sur une ligne.
     cliquer(c, "change_axe");
     choisir(c, 1, 0);
     for (const char *R : {"1000", "100"}) {
@@ -262,6 +262,7 @@ TEST_F(BancTrivon, EnregistreurLesSeptGrandeursSontLuesDansLeursAfficheurs)
     EXPECT_NEAR(programme.courbe_enregistree.pas_x, 0.5, 1e-6);
     EXPECT_NE(programme.courbe_enregistree.pas_x, 0.5);
     auto *pas = essai::controle<QLabel>(c, "label_echelle_x");
+    EXPECT_EQ(pas->text(), "0.5");
     EXPECT_GE(pas->width(), pas->fontMetrics().horizontalAdvance(pas->text()));
 }
 
