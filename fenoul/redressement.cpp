@@ -30,7 +30,6 @@ Redressement::Redressement()
     ecrire_notes(
         QStringLiteral("u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz."),
         QStringLiteral("R = 20 Ohms."), QStringLiteral("Label18"),
-        QStringLiteral(
-            "Pour simplifier, les tensions de seuils des diodes et des thyristors ont été négligées."));
+        QStringLiteral("Pour simplifier, les tensions de seuils des diodes ont été négligées."));
     charger_balayage();
 }

@@ -35,7 +35,7 @@ QLabel *nom_schema(QLabel *l, bool gras = false)
 } // namespace
 
 Onduleur::Onduleur()
-    : oscillo::FenetreOscillo(QStringLiteral("onduleur"), QStringLiteral("Etude l'onduleur par A. Varlon"),
+    : oscillo::FenetreOscillo(QStringLiteral("onduleur"), QStringLiteral("Etude de l'onduleur par A. Varlon"),
                               12840, 8160, geometrie, pont_)
 {
     setAttribute(Qt::WA_DeleteOnClose);

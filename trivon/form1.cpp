@@ -271,7 +271,7 @@ void Form1::creer_controles()
         {Afficheur::ue, "Tension continue de l'inducteur de la machine synchrone"},
         {Afficheur::ie, "Intensité continue dans l'inducteur de la machine synchrone"},
         {Afficheur::v, "Tension simple de l'induit de la machine synchrone"},
-        {Afficheur::i, "Intensité dans l'induitde la machine synchrone"},
+        {Afficheur::i, "Intensité dans l'induit de la machine synchrone"},
         {Afficheur::p, "Puissance fournie par la machine synchrone à la charge"},
     };
     for (const auto &b : bulles)

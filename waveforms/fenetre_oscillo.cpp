@@ -138,7 +138,7 @@ void FenetreOscillo::creer_commandes(const GeometriePanneaux &g, double hauteur)
     connect(arret_, &QPushButton::clicked, this, &FenetreOscillo::arret_Click);
     label(QStringLiteral("Label10"), QStringLiteral(" Mouvement du curseur"), x + 1395, y - 60, 2100, 255);
     Bouton *plus =
-        bouton(QStringLiteral("accelere"), QStringLiteral("Accélèrer"), x + 1395, y + 210, 1035, 345);
+        bouton(QStringLiteral("accelere"), QStringLiteral("Accélérer"), x + 1395, y + 210, 1035, 345);
     plus->setToolTip(QStringLiteral("Accélérer le curseur"));
     connect(plus, &QPushButton::clicked, this, &FenetreOscillo::accelere_Click);
     Bouton *moins =

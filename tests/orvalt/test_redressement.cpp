@@ -78,7 +78,7 @@ TEST_F(FenetreOrvalt, AuChargement)
     EXPECT_EQ(w->objectName(), "redressement");
     EXPECT_EQ(w->windowTitle(), "Etude du pont tout thyristor par A. Varlon");
     EXPECT_EQ(texte(w, "arret"), "Démarrer ");
-    EXPECT_EQ(texte(w, "accelere"), "Accélèrer");
+    EXPECT_EQ(texte(w, "accelere"), "Accélérer");
     EXPECT_EQ(texte(w, "Label10"), " Mouvement du curseur");
     EXPECT_EQ(texte(w, "choix_alpha"), "0");
     EXPECT_EQ(texte(w, "choix_e"), "0");

@@ -73,6 +73,7 @@ TEST_F(BancTrivon, AuChargementToutEstAuRepos)
     EXPECT_EQ(texte(banc, "choix_kvek"), "0.764");
     EXPECT_EQ(texte(banc, "choix_re"), "26.923");
     EXPECT_EQ(texte(banc, "choix_n"), "1500");
+    EXPECT_EQ(essai::controle(banc, "aff_i")->toolTip(), "Intensité dans l'induit de la machine synchrone");
     // Lames ouvertes : pivot à x = 9120, bout libre 240 twips sous son contact.
     for (int k = 1; k <= 3; ++k) {
         auto *lame = essai::controle<Ligne>(banc, QStringLiteral("ligne%1").arg(k));
