@@ -95,8 +95,11 @@ void Onduleur::dessiner_transistor(int k, double cx, double cy)
     // Courant du transistor, fléché le long du fil de collecteur.
     const double y_fil = cy < y_milieu ? y_rail_haut : y_milieu;
     fleche(cx - 110, y_fil + 150, cx - 110, h - 60);
+    // Nom serré contre sa flèche : à gauche de iT2 et iT4 passe la flèche de
+    // u, qui se lirait sinon comme un seul trait avec lui.
     nom_schema(label(QStringLiteral("label_it") + n, QStringLiteral("iT%1").arg(k + 1), cx - 560,
-                     (y_fil + h) / 2 - 135, 420, 270));
+                     (y_fil + h) / 2 - 135, 420, 270))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void Onduleur::dessiner_diode(int k, double xd, double cy)

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -57,6 +58,7 @@ CaractCharge::CaractCharge(Form1 &form1)
     pal.setColor(QPalette::Window, QColor(224, 224, 224));
     aff_coord_->setPalette(pal);
     aff_coord_->setWordWrap(false);
+    aff_coord_->setAlignment(Qt::AlignCenter);
     aff_coord_->hide();
     // Le pointeur passe au travers des étiquettes : la lecture suit la souris partout.
     for (QLabel *l : findChildren<QLabel *>())
@@ -116,9 +118,8 @@ void CaractCharge::trace_graphe()
     const sodel::RepereCharge r = repere();
     const sodel::TraceCharge t = sodel::disposer(graphe_, r);
     setDrawWidth(2);
-    for (int k = 1; k <= sodel::nombre_pas; ++k)
-        if (t.present[k - 1] && t.present[k])
-            trait(t.x[k - 1], t.y[k - 1], t.x[k], t.y[k], couleur_);
+    for (const sodel::Segment &s : t.segments)
+        trait(s.x0, s.y0, s.x1, s.y1, couleur_);
     setDrawWidth(1);
     for (double x : t.graduations_x)
         trait(x, r.y_axe_x, x, r.y_axe_x + 100, Qt::black);
@@ -157,9 +158,11 @@ void CaractCharge::Form_MouseMove(double x, double y)
         return;
     }
     aff_coord_->setText(QStringLiteral("X = ") + ecrit(l->n) + QStringLiteral("  ;  Y = ") + ecrit(l->T));
-    // La lecture s'affiche à droite du pointeur ; près du bord droit, elle passe
-    // à sa gauche pour rester entière dans la fenêtre.
-    const double largeur = twips::depuis_px(aff_coord_->width());
+    // Le cadre gris suit la longueur du texte, avec une petite marge de chaque
+    // côté. La lecture s'affiche à droite du pointeur ; près du bord droit,
+    // elle passe à sa gauche pour rester entière dans la fenêtre.
+    const double largeur =
+        std::ceil(twips::depuis_px(aff_coord_->fontMetrics().horizontalAdvance(aff_coord_->text()))) + 2 * 60;
     const double hauteur = twips::depuis_px(aff_coord_->height());
     const double largeur_fenetre = twips::depuis_px(width());
     const double hauteur_fenetre = twips::depuis_px(height());

@@ -76,6 +76,31 @@ bool calcul_moteur(GrapheCharge &g, double v1, double f, double p, double m, dou
     return true;
 }
 
+std::optional<Segment> dans_cadre(const Segment &s, double gauche, double haut, double droite, double bas)
+{
+    // Le segment s'écrit P(u) = P0 + u.(P1 - P0), 0 <= u <= 1 ; chaque bord
+    // resserre l'intervalle des u dont le point est du bon côté.
+    const double dx = s.x1 - s.x0, dy = s.y1 - s.y0;
+    double u0 = 0, u1 = 1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {s.x0 - gauche, droite - s.x0, s.y0 - haut, bas - s.y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt; // parallèle au bord, et dehors
+            continue;
+        }
+        const double u = q[i] / p[i];
+        if (p[i] < 0)
+            u0 = std::max(u0, u);
+        else
+            u1 = std::min(u1, u);
+        if (u0 > u1)
+            return std::nullopt;
+    }
+    return Segment{s.x0 + u0 * dx, s.y0 + u0 * dy, s.x0 + u1 * dx, s.y0 + u1 * dy};
+}
+
 TraceCharge disposer(const GrapheCharge &g, const RepereCharge &r)
 {
     TraceCharge t;
@@ -89,6 +114,12 @@ TraceCharge disposer(const GrapheCharge &g, const RepereCharge &r)
         t.y[k] = ordonnee(g.T[k]);
         t.present[k] = std::isfinite(t.x[k]) && std::isfinite(t.y[k]);
     }
+    // Cadre blanc du graphe (efface_graphe), jusqu'aux axes.
+    for (int k = 1; k <= nombre_pas; ++k)
+        if (t.present[k - 1] && t.present[k])
+            if (const auto s = dans_cadre({t.x[k - 1], t.y[k - 1], t.x[k], t.y[k]}, r.X1, r.Y1 - 50, r.X2 + 50,
+                                          r.y_axe_x))
+                t.segments.push_back(*s);
     const int nb_x = g.n_axe != 0 ? courbe::nombre_graduations(g.n_axe, g.pas_n) : 0;
     for (int j = 1; j <= nb_x; ++j)
         t.graduations_x.push_back(r.X1 + j * g.pas_n * (r.X2 - r.X1) / g.n_axe);

@@ -42,11 +42,24 @@ struct RepereCharge {
     double y_axe_x = 0;    // hauteur de ligne_x
 };
 
+struct Segment {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+// Le morceau d'un segment qui tient dans le rectangle [gauche, droite] x
+// [haut, bas] (Liang-Barsky), rien s'il passe tout entier au dehors.
+std::optional<Segment> dans_cadre(const Segment &s, double gauche, double haut, double droite, double bas);
+
 struct TraceCharge {
     // Points de la courbe, arrondis vers le bas ; un point dont le couple
     // n'est pas fini est marqué absent et ses segments ne sont pas tracés.
     std::array<double, nombre_pas + 1> x{}, y{};
     std::array<bool, nombre_pas + 1> present{};
+    // Les segments à tracer entre points présents, coupés au cadre blanc du
+    // graphe et à l'axe des vitesses : une courbe qui dépasse la pleine
+    // échelle (le moteur à 230 V) ou passe sous l'axe (au-delà du
+    // synchronisme) s'arrête au bord.
+    std::vector<Segment> segments;
     std::vector<double> graduations_x, graduations_y;
 };
 TraceCharge disposer(const GrapheCharge &g, const RepereCharge &r);

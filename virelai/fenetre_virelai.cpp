@@ -160,9 +160,15 @@ void Virelai::creer_graphes()
         const QString s = QStringLiteral("(%1)").arg(k);
         ligne_y_[k] = ligne(QStringLiteral("ligne_y") + s, g.x, g.y_haut, g.x, g.y_bas);
         ligne_x_[k] = ligne(QStringLiteral("ligne_x") + s, g.x_gauche, g.y, g.x_droite, g.y);
-        // Repères des crêtes du courant, jusqu'au bout de la période.
-        ligne(QStringLiteral("ligne_max") + s, g.x, g.y_haut, g.x_droite, g.y_haut, gris_guide);
-        ligne(QStringLiteral("ligne_min") + s, g.x, g.y_bas, g.x_droite, g.y_bas, gris_guide);
+        // Repères des crêtes du courant, jusqu'au bout de la période. Un trait
+        // posé sur la fenêtre passe au-dessus de la courbe : chaque repère est
+        // donc posé juste au-delà de la crête, tangent au trait de la courbe
+        // (deux pixels d'épaisseur), qui se lit entier.
+        constexpr double ecart_guide = 30;
+        ligne(QStringLiteral("ligne_max") + s, g.x, g.y_haut - ecart_guide, g.x_droite, g.y_haut - ecart_guide,
+              gris_guide);
+        ligne(QStringLiteral("ligne_min") + s, g.x, g.y_bas + ecart_guide, g.x_droite, g.y_bas + ecart_guide,
+              gris_guide);
         // Pointes des axes : temps vers la droite, valeurs vers le haut.
         ligne(QStringLiteral("Line1") + s, g.x_droite - 90, g.y - 45, g.x_droite, g.y);
         ligne(QStringLiteral("Line2") + s, g.x_droite - 90, g.y + 45, g.x_droite, g.y);

@@ -259,6 +259,34 @@ TEST(CaracteristiqueCharge, LeMoteurCroiseLeVentilateurAuPointDeFonctionnement)
     EXPECT_NEAR(charge.T[k], 30, 1.5);
 }
 
+// Les courbes restent dans le cadre blanc : à 230 V la courbe du moteur
+// (144 N.m au plus) dépasse la pleine échelle de la pompe (64.8 N.m) et passe
+// sous l'axe au-delà du synchronisme ; elle est coupée à ces bords.
+TEST(CaracteristiqueCharge, LesCourbesSontCoupeesAuCadre)
+{
+    const RepereCharge r{1560, 9600, 1020, 4620, 4620};
+    GrapheCharge g;
+    calcul_charge(g, pompe, 50, 2);
+    ASSERT_TRUE(calcul_moteur(g, 230, 50, 2, 0.07, 0.0086, 0.000055, 1.0f));
+    const TraceCharge t = disposer(g, r);
+    bool touche_haut = false, touche_axe = false;
+    for (const Segment &s : t.segments) {
+        for (double x : {s.x0, s.x1})
+            EXPECT_TRUE(r.X1 <= x && x <= r.X2 + 50) << x;
+        for (double y : {s.y0, s.y1})
+            EXPECT_TRUE(r.Y1 - 50 <= y && y <= r.y_axe_x) << y;
+        touche_haut = touche_haut || s.y0 == r.Y1 - 50 || s.y1 == r.Y1 - 50;
+        touche_axe = touche_axe || s.y0 == r.y_axe_x || s.y1 == r.y_axe_x;
+    }
+    EXPECT_TRUE(touche_haut);
+    EXPECT_TRUE(touche_axe);
+    // Un segment entièrement dedans reste tel quel ; un segment dehors disparaît.
+    const auto dedans = dans_cadre({2000, 2000, 3000, 3000}, r.X1, r.Y1, r.X2, r.Y2);
+    ASSERT_TRUE(dedans);
+    EXPECT_EQ(dedans->x1, 3000);
+    EXPECT_FALSE(dans_cadre({0, 0, 100, 5000}, r.X1, r.Y1, r.X2, r.Y2));
+}
+
 TEST(CaracteristiqueCharge, EchellesNullesOuSansValeurNeBouclentPas)
 {
     const struct {

@@ -121,6 +121,10 @@ TEST_F(CaractSodel, LectureSousLePointeurCacheeSurLesAxes)
     EXPECT_TRUE(coord->isVisible());
     EXPECT_EQ(texte(f, "aff_coord"), "X = 900  ;  Y = 24");
     EXPECT_EQ(coord->x(), qRound((5580 + 250) / 15.0));
+    // Le cadre gris tient le texte, à peine plus large que lui.
+    const int avance = coord->fontMetrics().horizontalAdvance(texte(f, "aff_coord"));
+    EXPECT_GE(coord->width(), avance);
+    EXPECT_LE(coord->width(), avance + 20);
     // Près du bord droit du cadre, la lecture passe à gauche du pointeur et reste entière.
     f->Form_MouseMove(9500, 2820);
     EXPECT_TRUE(coord->isVisible());
