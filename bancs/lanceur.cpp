@@ -12,6 +12,16 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryFile>
+#include <QTimer>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <optional>
+
+#include <sys/prctl.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -41,6 +51,9 @@ double hauteur_fenetre()
     return haut_grille + catalogue::disposer(catalogue::programmes(), colonnes).lignes * hauteur_ligne + 420 +
            marge;
 }
+
+// Statut d'un programme dont la fin est connue sans son code.
+constexpr int statut_inconnu = -1;
 
 QIcon icone_tuile(const QString &nom)
 {
@@ -148,7 +161,15 @@ Bancs::Bancs(const QString &dossier_programmes, QWidget *parent)
                   15000, 300);
     if (!tuiles_.empty())
         tuiles_.front()->setFocus();
+
+    // Les programmes détachés, orphelins de leur processus intermédiaire,
+    // sont adoptés par le lanceur plutôt que par init.
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
+    surveillance_ = minuterie(QStringLiteral("surveillance"), 100, false);
+    connect(surveillance_, &QTimer::timeout, this, &Bancs::surveillance_Timer);
 }
+
+Bancs::~Bancs() = default;
 
 void Bancs::tuile_Click(int indice)
 {
@@ -168,15 +189,97 @@ void Bancs::tuile_Click(int indice)
     QProcess processus;
     processus.setProgram(QString::fromStdString(chemin->string()));
     processus.setArguments(arguments_programme());
-    qint64 numero = 0;
-    if (!processus.startDetached(&numero)) {
+    Demarrage d;
+    d.indice = indice;
+    d.erreurs = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("bancs-XXXXXX.txt")));
+    if (d.erreurs->open())
+        processus.setStandardErrorFile(d.erreurs->fileName());
+    if (!processus.startDetached(&d.pid)) {
         signaler_echec(
             indice, QStringLiteral("le système n'a pas pu le démarrer (%1).").arg(processus.errorString()));
         return;
     }
-    dernier_processus_ = numero;
-    etat_->setText(QStringLiteral("« %1 » (%2) démarre dans sa propre fenêtre.")
-                       .arg(qtexte(prog.titre), qtexte(prog.nom)));
+    dernier_processus_ = d.pid;
+    d.depuis.start();
+    demarrages_.push_back(std::move(d));
+    regler_surveillance();
+    etat_->setText(QStringLiteral("« %1 » (%2) démarre…").arg(qtexte(prog.titre), qtexte(prog.nom)));
+}
+
+void Bancs::surveillance_Timer()
+{
+    // Fin d'un programme : son statut (statut_inconnu pour un programme
+    // disparu que le système n'a pas laissé adopter), ou rien s'il tourne.
+    const auto statut_de_fin = [](qint64 pid) -> std::optional<int> {
+        int statut = 0;
+        const pid_t r = ::waitpid(static_cast<pid_t>(pid), &statut, WNOHANG);
+        if (r == pid)
+            return statut;
+        if (r < 0 && errno == ECHILD && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            return statut_inconnu;
+        return std::nullopt;
+    };
+    for (auto it = demarrages_.begin(); it != demarrages_.end();) {
+        const auto &prog = catalogue::programmes()[static_cast<std::size_t>(it->indice)];
+        if (const std::optional<int> statut = statut_de_fin(it->pid)) {
+            if (*statut != statut_inconnu && WIFEXITED(*statut) && WEXITSTATUS(*statut) == 0)
+                etat_->setText(
+                    QStringLiteral("« %1 » (%2) s'est fermé.").arg(qtexte(prog.titre), qtexte(prog.nom)));
+            else
+                signaler_arret(*it, *statut);
+        } else if (it->depuis.elapsed() >= duree_surveillance_ms) {
+            etat_->setText(QStringLiteral("« %1 » (%2) tourne dans sa propre fenêtre.")
+                               .arg(qtexte(prog.titre), qtexte(prog.nom)));
+            adoptes_.push_back(it->pid);
+        } else {
+            ++it;
+            continue;
+        }
+        // Fin de la surveillance : le fichier des erreurs est supprimé (un
+        // programme qui tourne écrit désormais dans un fichier sans nom).
+        it = demarrages_.erase(it);
+    }
+    // Un programme adopté qui se termine plus tard est recueilli, sans zombie.
+    std::erase_if(adoptes_, [&](qint64 pid) { return statut_de_fin(pid).has_value(); });
+    regler_surveillance();
+}
+
+void Bancs::regler_surveillance()
+{
+    // Vite pendant les premières secondes, puis une fois par seconde tant
+    // qu'un programme adopté tourne.
+    if (!demarrages_.empty())
+        surveillance_->start(100);
+    else if (!adoptes_.empty())
+        surveillance_->start(1000);
+    else
+        surveillance_->stop();
+}
+
+void Bancs::signaler_arret(const Demarrage &d, int statut)
+{
+    const auto &prog = catalogue::programmes()[static_cast<std::size_t>(d.indice)];
+    QString cause;
+    if (statut == statut_inconnu)
+        cause = QStringLiteral("il s'est arrêté aussitôt.");
+    else if (WIFSIGNALED(statut))
+        cause = QStringLiteral("il a été arrêté aussitôt par le signal SIG%1.")
+                    .arg(QString::fromLatin1(sigabbrev_np(WTERMSIG(statut))));
+    else
+        cause = QStringLiteral("il s'est arrêté aussitôt en erreur (code %1).").arg(WEXITSTATUS(statut));
+    // La première ligne de sa sortie d'erreur, sans caractère de commande.
+    QString premiere_ligne;
+    if (d.erreurs && d.erreurs->isOpen() && d.erreurs->seek(0)) {
+        for (const QChar c : QString::fromLocal8Bit(d.erreurs->readLine(1000)).trimmed())
+            if (c.category() != QChar::Other_Control)
+                premiere_ligne += c;
+    }
+    if (!premiere_ligne.isEmpty())
+        cause += QStringLiteral(" Il a écrit :\n\n%1").arg(premiere_ligne);
+    etat_->setText(
+        QStringLiteral("« %1 » (%2) n'a pas pu démarrer.").arg(qtexte(prog.titre), qtexte(prog.nom)));
+    montrer_message(QStringLiteral("Le programme « %1 » (%2) n'a pas pu démarrer : %3")
+                        .arg(qtexte(prog.titre), qtexte(prog.nom), cause));
 }
 
 QStringList Bancs::arguments_programme() const
@@ -222,6 +325,11 @@ void Bancs::signaler_echec(int indice, const QString &raison)
                                 .arg(qtexte(prog.titre), qtexte(prog.nom), raison);
     etat_->setText(
         QStringLiteral("« %1 » (%2) ne peut pas être lancé.").arg(qtexte(prog.titre), qtexte(prog.nom)));
+    montrer_message(message);
+}
+
+void Bancs::montrer_message(const QString &message)
+{
     auto *boite = new QMessageBox(QMessageBox::Warning, QStringLiteral("Bancs d'électrotechnique"), message,
                                   QMessageBox::Ok, this);
     boite->setObjectName(QStringLiteral("message_lancement"));

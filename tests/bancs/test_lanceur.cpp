@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
@@ -15,6 +16,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <csignal>
 
 namespace {
 
@@ -160,5 +163,55 @@ TEST(Lanceur, TailleChoisieRetenueEtDonneeAuxProgrammes)
         QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"))
             .setValue(QStringLiteral("taille"), QString::fromUtf8(abime));
         EXPECT_EQ(reglage_taille::lire(), 100);
+    }
+}
+
+TEST(Lanceur, UnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)
+{
+    // Faux programmes dans le dossier du lanceur, à la place de gresil.
+    const struct {
+        const char *script;
+        QString etat;    // ligne d'état à la fin de la surveillance
+        QString message; // début du message, vide : aucune boîte
+    } cas[] = {
+        {"echo \"gresil: could not connect to display :99\" >&2\necho suite >&2\nexit 1",
+         "« Pont mixte » (gresil) n'a pas pu démarrer.",
+         "Le programme « Pont mixte » (gresil) n'a pas pu démarrer : il s'est arrêté aussitôt en erreur "
+         "(code 1). "
+         "Il a écrit :\n\ngresil: could not connect to display :99"},
+        {"kill -ABRT $$", "« Pont mixte » (gresil) n'a pas pu démarrer.",
+         "Le programme « Pont mixte » (gresil) n'a pas pu démarrer : il a été arrêté aussitôt par le signal "
+         "SIGABRT."},
+        {"exec sleep 30", "« Pont mixte » (gresil) tourne dans sa propre fenêtre.", QString()},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.script);
+        Fenetre f;
+        QFile programme(QDir(f.vide.path()).filePath(QStringLiteral("gresil")));
+        ASSERT_TRUE(programme.open(QIODevice::WriteOnly));
+        programme.write(QByteArray("#!/bin/sh\n") + c.script + "\n");
+        programme.close();
+        programme.setPermissions(programme.permissions() | QFileDevice::ExeOwner);
+        f.bancs->duree_surveillance_ms = 1500;
+        essai::cliquer(f.bancs.get(), QStringLiteral("tuile(4)"));
+        const qint64 pid = f.bancs->dernier_processus();
+        ASSERT_GT(pid, 0);
+        EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("etat")),
+                  QStringLiteral("« Pont mixte » (gresil) démarre…"));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return essai::texte(f.bancs.get(), QStringLiteral("etat")) == c.etat; }, 5000))
+            << essai::texte(f.bancs.get(), QStringLiteral("etat")).toStdString();
+        auto *message = f.bancs->findChild<QMessageBox *>(QStringLiteral("message_lancement"));
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(message, nullptr);
+            ::kill(static_cast<pid_t>(pid), SIGTERM);
+            // Le programme arrêté plus tard est recueilli par le lanceur : pas de zombie.
+            EXPECT_TRUE(QTest::qWaitFor([pid] { return ::kill(static_cast<pid_t>(pid), 0) != 0; }, 5000));
+        } else {
+            ASSERT_NE(message, nullptr);
+            EXPECT_TRUE(message->text().startsWith(c.message)) << message->text().toStdString();
+            EXPECT_FALSE(message->text().contains(QStringLiteral("suite")));
+            message->accept();
+        }
     }
 }
