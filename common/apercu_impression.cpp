@@ -7,12 +7,14 @@
 #include "polices.h"
 #include "twips.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -227,12 +229,13 @@ void ApercuImpression::enregistrer_page(const QString &chemin)
 {
     if (chemin.isEmpty())
         return; // l'élève a renoncé
-    if (enregistrer_pdf(chemin))
+    const fichier_sur::Ecriture e = enregistrer_pdf(chemin);
+    if (e.reussie)
         montrer_message(QStringLiteral("Aucune imprimante n'est installée. La page a été enregistrée au format "
                                        "PDF dans le fichier :\n%1")
                             .arg(QDir::toNativeSeparators(chemin)));
     else
-        montrer_message(QStringLiteral("Le fichier %1 n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin)));
+        montrer_message(fichier_sur::message_echec(chemin, e));
 }
 
 void ApercuImpression::mouseMoveEvent(QMouseEvent *event)
@@ -365,25 +368,38 @@ void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
         focus->setFocus();
 }
 
-bool ApercuImpression::imprimer(QPrinter &imprimante)
+bool ApercuImpression::peindre_page(QPagedPaintDevice &page, int resolution)
 {
-    imprimante.setPageOrientation(QPageLayout::Landscape);
-    imprimante.setDocName(QStringLiteral("Courbe"));
+    page.setPageOrientation(QPageLayout::Landscape);
     QPainter p;
-    if (!p.begin(&imprimante))
+    if (!p.begin(&page))
         return false;
     // L'origine du peintre est le coin de la zone imprimable.
-    const QRect zone = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+    const QRect zone = page.pageLayout().paintRectPixels(resolution);
     rendre_page(p, QRectF(0, 0, zone.width(), zone.height()));
     return p.end();
 }
 
-bool ApercuImpression::enregistrer_pdf(const QString &chemin)
+bool ApercuImpression::imprimer(QPrinter &imprimante)
 {
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(chemin);
-    imprimante.setPageSize(QPageSize(QPageSize::A4));
-    imprimante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    return imprimer(imprimante) && QFile::exists(chemin) && QFile(chemin).size() > 0;
+    imprimante.setDocName(QStringLiteral("Courbe"));
+    return peindre_page(imprimante, imprimante.resolution());
+}
+
+fichier_sur::Ecriture ApercuImpression::enregistrer_pdf(const QString &chemin)
+{
+    // La page entière en mémoire (quelques Mo), puis une seule écriture sûre :
+    // le PDF n'est jamais écrit en place sur un fichier existant.
+    QBuffer tampon;
+    tampon.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&tampon);
+        pdf.setTitle(QStringLiteral("Courbe"));
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        if (!peindre_page(pdf, pdf.resolution()))
+            return {false, QStringLiteral("la page n'a pas pu être dessinée"), QFileInfo::exists(chemin)};
+    }
+    return fichier_sur::ecrire(chemin, tampon.data());
 }

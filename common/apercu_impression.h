@@ -7,6 +7,7 @@
 
 #include "courbe_enregistree.h"
 #include "feuille.h"
+#include "fichier_sur.h"
 
 #include <QRectF>
 
@@ -16,6 +17,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QTimer;
@@ -49,8 +51,8 @@ public:
     void rendre_page(QPainter &p, const QRectF &cible);
     // Une page sur l'imprimante donnée ; faux si elle ne peut pas s'ouvrir.
     bool imprimer(QPrinter &imprimante);
-    // La même page dans un fichier PDF ; faux si le fichier n'a pas pu s'écrire.
-    bool enregistrer_pdf(const QString &chemin);
+    // La même page dans un fichier PDF, écrit par fichier_sur.
+    fichier_sur::Ecriture enregistrer_pdf(const QString &chemin);
 
     // Ce qui parle à l'élève et au système ; les tests les remplacent.
     std::function<void(const QString &)> montrer_message;
@@ -69,6 +71,8 @@ private:
     void tracer_grille(const courbe::Repere &r, const courbe::Disposition &d);
     void legende_interpol(bool dessiner);
     void ouvrir_choix_fichier();
+    // La page en paysage sur une imprimante ou un PDF ; faux si elle ne peut pas s'ouvrir.
+    bool peindre_page(QPagedPaintDevice &page, int resolution);
     void enregistrer_page(const QString &chemin);
 
     const courbe::CourbeEnregistree &etat_;

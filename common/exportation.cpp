@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace exportation {
 
@@ -31,13 +30,12 @@ void enregistrer_et_dire(const Demande &demande, const QString &choisi,
         return; // l'élève a renoncé
     const QString chemin = avec_extension(choisi);
     const std::string texte = tableur::ecrire(tableau(), format_csv());
-    if (enregistrer_csv(chemin, texte))
+    const fichier_sur::Ecriture e = enregistrer_csv(chemin, texte);
+    if (e.reussie)
         demande.montrer(QStringLiteral("%1 dans le fichier :\n%2")
                             .arg(demande.ce_qui_est_enregistre, QDir::toNativeSeparators(chemin)));
     else
-        demande.montrer(QStringLiteral("Le fichier %1 n'a pas pu être écrit (dossier protégé en écriture, disque "
-                                       "plein ou nom impossible). Rien n'a été enregistré.")
-                            .arg(QDir::toNativeSeparators(chemin)));
+        demande.montrer(fichier_sur::message_echec(chemin, e));
 }
 
 } // namespace
@@ -52,20 +50,9 @@ tableur::Format format_csv()
     return tableur::csv(decimale_locale());
 }
 
-bool enregistrer_csv(const QString &chemin, const std::string &texte)
+fichier_sur::Ecriture enregistrer_csv(const QString &chemin, const std::string &texte)
 {
-    if (chemin.isEmpty())
-        return false;
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bom("\xEF\xBB\xBF");
-    const QByteArray octets = QByteArray::fromStdString(texte);
-    if (fichier.write(bom) != bom.size() || fichier.write(octets) != octets.size()) {
-        fichier.cancelWriting();
-        return false;
-    }
-    return fichier.commit();
+    return fichier_sur::ecrire(chemin, QByteArray("\xEF\xBB\xBF") + QByteArray::fromStdString(texte));
 }
 
 void exporter_csv(Feuille *fenetre, const Demande &demande, std::function<tableur::Tableau()> tableau)

@@ -6,6 +6,7 @@
 // de l'utilisateur (QLocale par défaut) : virgule décimale et point-virgule
 // pour un poste français.
 
+#include "fichier_sur.h"
 #include "tableur.h"
 
 #include <QString>
@@ -36,10 +37,9 @@ tableur::Format format_presse_papiers();
 tableur::Format format_csv();
 
 // Écrit le texte en UTF-8, précédé de la marque d'ordre des octets (les
-// tableurs reconnaissent ainsi les accents des en-têtes). Le fichier n'est
-// remplacé qu'une fois entièrement écrit : faux, et rien de changé, si le
-// dossier est protégé, le disque plein ou le chemin impossible.
-bool enregistrer_csv(const QString &chemin, const std::string &texte);
+// tableurs reconnaissent ainsi les accents des en-têtes), par fichier_sur :
+// le fichier n'est remplacé qu'une fois entièrement écrit.
+fichier_sur::Ecriture enregistrer_csv(const QString &chemin, const std::string &texte);
 
 // Ce qu'une fenêtre fournit pour exporter un tableau en CSV.
 struct Demande {

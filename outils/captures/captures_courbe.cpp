@@ -80,8 +80,8 @@ int main(int argc, char **argv)
     capture::capturer(apercu, "courbe_vek_apercu");
 
     const QString pdf = QDir(dossier).filePath(QStringLiteral("courbe_vek.pdf"));
-    if (!apercu->enregistrer_pdf(pdf)) {
-        std::fprintf(stderr, "impossible d'écrire %s\n", qPrintable(pdf));
+    if (const fichier_sur::Ecriture e = apercu->enregistrer_pdf(pdf); !e.reussie) {
+        std::fprintf(stderr, "%s\n", qPrintable(fichier_sur::message_echec(pdf, e)));
         return 1;
     }
     const QString png = QDir(dossier).filePath(QStringLiteral("courbe_vek_page"));

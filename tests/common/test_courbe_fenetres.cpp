@@ -23,7 +23,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <map>
+
+#include <sys/resource.h>
 
 using essai::texte;
 
@@ -836,4 +839,78 @@ TEST(Tableur, UnFichierImpossibleAEcrireEstSignaleEtRienNEstDitEnregistre)
     c->demander_fichier_csv = [] { return QString(); };
     essai::cliquer(c, "exporter_points");
     EXPECT_EQ(b.messages.size(), 1u);
+}
+
+// --- Fichiers écrits sur un disque plein -----------------------------------------------
+
+namespace {
+
+// Taille de fichier permise au processus abaissée le temps d'un essai : au-delà,
+// le système refuse l'écriture comme sur un disque plein (RLIMIT_FSIZE).
+struct LimiteTailleFichier {
+    rlimit avant{};
+    explicit LimiteTailleFichier(rlim_t octets)
+    {
+        getrlimit(RLIMIT_FSIZE, &avant);
+        rlimit limite = avant;
+        limite.rlim_cur = octets;
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    }
+    ~LimiteTailleFichier() { setrlimit(RLIMIT_FSIZE, &avant); }
+};
+
+} // namespace
+
+TEST(FichierSur, UnEchecDEcritureLaisseLeFichierPrecedentIntactEtLeDit)
+{
+    // La page PDF de l'aperçu et les points en CSV, sur un fichier existant.
+    const struct {
+        const char *nom;
+        std::function<void(Banc &, const QString &)> enregistrer;
+    } cas[] = {
+        {"courbe.pdf",
+         [](Banc &b, const QString &chemin) {
+             ApercuImpression *a = b.traceur->apercu() ? b.traceur->apercu()
+                                                       : apercu_avec(b, {{"100", "100"}, {"50", "40"}});
+             a->imprimante_disponible = [] { return false; };
+             a->demander_fichier_pdf = [chemin] { return chemin; };
+             essai::cliquer(a, "impression");
+         }},
+        {"points.csv",
+         [](Banc &b, const QString &chemin) {
+             Courbe *c = b.traceur->courbe() ? b.traceur->courbe() : trois_points(b);
+             c->demander_fichier_csv = [chemin] { return chemin; };
+             essai::cliquer(c, "exporter_points");
+         }},
+    };
+    for (const auto &k : cas) {
+        SCOPED_TRACE(k.nom);
+        Banc b;
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QString::fromUtf8(k.nom));
+        const QByteArray ancien = "ancien fichier, bon, à garder";
+        {
+            QFile f(chemin);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(ancien);
+        }
+        {
+            const LimiteTailleFichier limite(40);
+            k.enregistrer(b, chemin);
+        }
+        ASSERT_EQ(b.messages.size(), 1u);
+        EXPECT_TRUE(b.messages[0].startsWith(QStringLiteral("Le fichier %1 n'a pas pu être écrit : le fichier "
+                                                             "dépasserait la taille de fichier permise")
+                                                 .arg(chemin)))
+            << b.messages[0].toStdString();
+        EXPECT_TRUE(b.messages[0].contains("resté tel qu'il était")) << b.messages[0].toStdString();
+        EXPECT_EQ(contenu(chemin), ancien);
+        EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{k.nom}); // pas de reste
+
+        // La place revenue, la même demande remplace le fichier et le dit.
+        k.enregistrer(b, chemin);
+        ASSERT_EQ(b.messages.size(), 2u);
+        EXPECT_FALSE(b.messages[1].contains("pas pu")) << b.messages[1].toStdString();
+        EXPECT_GT(contenu(chemin).size(), ancien.size());
+    }
 }
