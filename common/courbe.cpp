@@ -4,6 +4,7 @@
 #include "apercu_impression.h"
 #include "arrondi.h"
 #include "exportation.h"
+#include "garde_points.h"
 #include "nombre.h"
 #include "polices.h"
 #include "twips.h"
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -105,6 +107,15 @@ void Courbe::creer_controles()
         b->setFond(QColor(220, 220, 220));
     connect(copier_points_, &QPushButton::clicked, this, &Courbe::copier_points_Click);
     connect(exporter_points_, &QPushButton::clicked, this, &Courbe::exporter_points_Click);
+    // Sous le graphe, sur la rangée des boutons du tableur.
+    reprendre_points_ = bouton(QStringLiteral("reprendre_points"), QStringLiteral("Reprendre les points précédents"),
+                               4380, 3480, 4800, 540);
+    reprendre_points_->setFond(QColor(255, 220, 150));
+    reprendre_points_->hide();
+    connect(reprendre_points_, &QPushButton::clicked, this, &Courbe::reprendre_points_Click);
+    // Un avis d'une ligne, deux au plus quand le système donne une longue raison.
+    avis_points_ = label(QStringLiteral("avis_points"), QString(), 4380, 3480, 6900, 540);
+    avis_points_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (variante_.bouton_autre_courbe) {
         change_courbe_ = bouton(QStringLiteral("change_courbe"), QStringLiteral("Autre courbe"), 2160, 1500, 1920,
                                 375);
@@ -149,6 +160,7 @@ void Courbe::creer_controles()
 
     Timer1_ = minuterie(QStringLiteral("Timer1"), 3000, true);
     connect(Timer1_, &QTimer::timeout, this, &Courbe::Timer1_Timer);
+    offrir_reprise();
     // Zone blanche et points déjà enregistrés dès l'ouverture, sans attendre
     // le premier top de 3 s.
     tracer_points();
@@ -205,6 +217,8 @@ void Courbe::place_point_Click()
         ecrire_xmax();
     if (ajout.ymax_change)
         ecrire_ymax();
+    if (ajout.resultat == courbe::Ajout::Resultat::ajoute)
+        garder_points();
     tracer_points();
 }
 
@@ -218,6 +232,8 @@ void Courbe::annulle_Click()
         ecrire_ymax();
     pos_x_[static_cast<std::size_t>(n)] = 0;
     pos_y_[static_cast<std::size_t>(n)] = 0;
+    if (n > 0)
+        garder_points();
     tracer_points();
 }
 
@@ -259,6 +275,59 @@ void Courbe::exporter_points_Click()
     demande.ce_qui_est_enregistre = QStringLiteral("Les points ont été enregistrés");
     // Le tableau est lu à l'enregistrement : les points de ce moment-là.
     exportation::exporter_csv(this, demande, [this] { return courbe::tableau_points(etat_, variante_); });
+}
+
+void Courbe::offrir_reprise()
+{
+    if (etat_.nb_points > 0)
+        return; // l'enregistrement en cours est celui du fichier
+    const garde_points::Precedents p = garde_points::lire(variante_);
+    if (p.etat == garde_points::Precedents::Etat::abime) {
+        avis_points_->setText(QStringLiteral("Le fichier des points précédents est abîmé ou d'un autre programme : il "
+                                             "est ignoré."));
+        return;
+    }
+    if (p.etat != garde_points::Precedents::Etat::lus)
+        return;
+    const int n = static_cast<int>(p.points.points.size());
+    reprendre_points_->setText(QStringLiteral("Reprendre les points précédents\n(%1 %2 du %3)")
+                                   .arg(n)
+                                   .arg(n > 1 ? QStringLiteral("points") : QStringLiteral("point"))
+                                   .arg(QLocale().toString(p.date, QStringLiteral("dd/MM/yyyy à HH:mm"))));
+    reprendre_points_->show();
+}
+
+void Courbe::reprendre_points_Click()
+{
+    reprendre_points_->hide();
+    // Relu au clic : le fichier est peut-être devenu autre depuis l'ouverture.
+    const garde_points::Precedents p = garde_points::lire(variante_);
+    if (p.etat != garde_points::Precedents::Etat::lus || etat_.nb_points > 0) {
+        offrir_reprise();
+        return;
+    }
+    courbe::reprendre_points(etat_, p.points, variante_);
+    avis_points_->clear();
+    // Les points retournent sur leurs axes : l'enregistrement continue.
+    const auto legende = [this](int k) {
+        const bool connue = k >= 1 && k <= static_cast<int>(variante_.grandeurs.size());
+        return connue ? qs(variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende) : QString();
+    };
+    Label_x_->setText(legende(etat_.grandeur_x));
+    Label_y_->setText(legende(etat_.grandeur_y));
+    valid_Click();
+    ecrire_xmax();
+    ecrire_ymax();
+    tracer_points();
+}
+
+void Courbe::garder_points()
+{
+    reprendre_points_->hide(); // l'enregistrement du fichier est désormais celui-ci
+    const QString raison = garde_points::garder(etat_, variante_);
+    avis_points_->setText(raison.isEmpty() ? QString()
+                                           : QStringLiteral("Les points ne sont pas gardés sur le disque : %1.")
+                                                 .arg(raison));
 }
 
 void Courbe::Timer1_Timer()
@@ -306,7 +375,12 @@ void Courbe::recommencer()
     if (change_courbe_)
         change_courbe_->hide();
     frame_axe_->show();
+    const bool effacement = etat_.nb_points > 0;
     courbe::recommencer(etat_);
+    // Les points effacés ne sont plus offerts à la reprise ; des points
+    // précédents seulement offerts, jamais repris, restent offerts.
+    if (effacement)
+        garder_points();
     effacer_zones();
     for (QLabel *l : {label_echelle_x_, label_echelle_y_, Label_x_, Label_y_, label_xmax_, label_ymax_})
         l->clear();

@@ -41,6 +41,7 @@ public:
     void impression_Click();
     void copier_points_Click();
     void exporter_points_Click();
+    void reprendre_points_Click();
     void Timer1_Timer();
 
     void recommencer();
@@ -65,6 +66,10 @@ private:
     void ecrire_ymax();
     void effacer_zones();
     void montrer_boutons_action(bool visibles);
+    // Points gardés sur le disque (garde_points) : la reprise offerte à
+    // l'ouverture, et le fichier réécrit après chaque changement.
+    void offrir_reprise();
+    void garder_points();
 
     courbe::CourbeEnregistree &etat_;
     const courbe::Variante &variante_;
@@ -80,9 +85,10 @@ private:
     QComboBox *choix_x_ = nullptr, *choix_y_ = nullptr;
     Bouton *valid_ = nullptr, *place_point_ = nullptr, *annulle_ = nullptr, *change_axe_ = nullptr,
            *impression_ = nullptr, *change_courbe_ = nullptr, *copier_points_ = nullptr,
-           *exporter_points_ = nullptr;
+           *exporter_points_ = nullptr, *reprendre_points_ = nullptr;
     QLabel *Label_x_ = nullptr, *Label_y_ = nullptr, *label_xmax_ = nullptr, *label_ymax_ = nullptr;
     QLabel *label_echelle_x_ = nullptr, *label_echelle_y_ = nullptr;
+    QLabel *avis_points_ = nullptr; // une ligne : fichier des points abîmé, points non gardés
     Ligne *ligne_x_ = nullptr, *ligne_y_ = nullptr;
     QTimer *Timer1_ = nullptr;
 };

@@ -111,6 +111,22 @@ void recommencer(CourbeEnregistree &c)
     c.grandeur_y = 0;
 }
 
+void recalculer_maxima(CourbeEnregistree &c, const Variante &v)
+{
+    c.xmax = 0;
+    c.ymax = 0;
+    for (int i = 1; i <= c.nb_points && i <= capacite; ++i) {
+        if (c.x_point[i] > c.xmax) {
+            c.xmax = c.x_point[i];
+            c.pas_x = pas_de(v, c.xmax);
+        }
+        if (c.y_point[i] > c.ymax) {
+            c.ymax = c.y_point[i];
+            c.pas_y = nombre::en_simple(pas_de(v, c.ymax));
+        }
+    }
+}
+
 int nombre_graduations(double maximum, double pas)
 {
     if (!(maximum > 0) || !(pas > 0))

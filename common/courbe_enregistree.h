@@ -46,6 +46,9 @@ inline constexpr Repere repere_apercu_trivon{1680, 6360, 9300, 1080, 6360};
 // Ce qui change d'un programme à l'autre.
 struct Variante {
     std::string nom_fenetre = "courbe"; // sodel : "courbes"
+    // Nom du programme (« vek »…) pour les points gardés sur le disque ;
+    // vide : les points ne sont pas gardés.
+    std::string programme;
     std::vector<Grandeur> grandeurs;
     bool pas_arrondi = false; // vek : chaque pas passe par trois_chif_sign
     Repere repere_courbe = repere_courbe_vek_trivon;
@@ -99,6 +102,10 @@ Retrait enlever_dernier_point(CourbeEnregistree &c, const Variante &v);
 // Nouveau graphe : axes à choisir, aucun point, maxima à 0. Les pas et les
 // cases ne sont pas effacés ; ils ne servent plus avant les prochains maxima.
 void recommencer(CourbeEnregistree &c);
+
+// Maxima et pas de graduation des points 1..nb_points, tels que les aurait
+// laissés chacun de ces points placé à son tour (points repris d'un fichier).
+void recalculer_maxima(CourbeEnregistree &c, const Variante &v);
 
 // Valeur d'un texte de banc rangée en simple précision : le nombre en tête
 // du texte comme dans les saisies, 0 quand il n'y en a pas ou quand il ne

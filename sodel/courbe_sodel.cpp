@@ -9,6 +9,7 @@
 courbe::Variante variante_courbe_sodel(ProgrammeSodel &programme)
 {
     courbe::Variante v;
+    v.programme = "sodel";
     v.nom_fenetre = "courbes";
     v.pas_arrondi = false;
     v.repere_courbe = courbe::repere_courbe_sodel;

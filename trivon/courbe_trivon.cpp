@@ -9,6 +9,7 @@
 courbe::Variante variante_courbe_trivon(ProgrammeTrivon &programme)
 {
     courbe::Variante v;
+    v.programme = "trivon";
     v.nom_fenetre = "courbe";
     v.pas_arrondi = false;
     v.repere_courbe = courbe::repere_courbe_vek_trivon;

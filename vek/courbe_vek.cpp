@@ -28,6 +28,7 @@ std::string texte_du_banc(ProgrammeVek &programme, const QString &nom)
 courbe::Variante variante_courbe_vek(ProgrammeVek &programme)
 {
     courbe::Variante v;
+    v.programme = "vek";
     v.nom_fenetre = "courbe";
     v.pas_arrondi = true;
     v.repere_courbe = courbe::repere_courbe_vek_trivon;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -23,6 +24,10 @@ void preparer(QApplication &application, int argc, char **argv)
     if (argc > 1)
         dossier = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dossier);
+    // Les points gardés par l'enregistreur vont dans un dossier jetable, pas
+    // dans les données du développeur.
+    static QTemporaryDir donnees;
+    qputenv("XDG_DATA_HOME", donnees.path().toLocal8Bit());
 }
 
 void capturer(QWidget *fenetre, const char *nom)

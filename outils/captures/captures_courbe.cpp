@@ -6,6 +6,7 @@
 #include "apercu_impression.h"
 #include "captures.h"
 #include "courbe.h"
+#include "garde_points.h"
 #include "machine1.h"
 #include "programme_vek.h"
 
@@ -93,5 +94,18 @@ int main(int argc, char **argv)
     else
         std::printf("%s.png\n", qPrintable(png));
     QFile::remove(pdf);
+
+    // Le programme fermé puis relancé : l'enregistreur s'ouvre vide et offre
+    // de reprendre les points gardés.
+    for (QWidget *w : QApplication::topLevelWidgets())
+        delete w;
+    ProgrammeVek relance;
+    relance.caracteristiques = vek::machine_6kW();
+    relance.ouvrir_machine1();
+    capture::capturer(relance.traceur_courbes.ouvrir_courbe(), "courbe_vek_reprise");
+    // Un fichier abîmé : l'avis d'une ligne à la place du bouton.
+    delete relance.traceur_courbes.courbe();
+    fichier_sur::ecrire(garde_points::chemin(relance.traceur_courbes.variante()), "abîmé");
+    capture::capturer(relance.traceur_courbes.ouvrir_courbe(), "courbe_vek_avis");
     return 0;
 }

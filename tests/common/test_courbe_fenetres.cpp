@@ -3,12 +3,15 @@
 // pilotées hors écran par les noms des contrôles, sur un banc factice.
 #include "apercu_impression.h"
 #include "courbe.h"
+#include "fichier_sur.h"
+#include "garde_points.h"
 #include "outils_fenetres.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -40,8 +43,10 @@ struct Banc {
     std::unique_ptr<TraceurCourbes> traceur;
     std::vector<QString> messages;
 
-    Banc()
+    // « programme » : nom sous lequel les points sont gardés ; vide, ils ne le sont pas.
+    explicit Banc(std::string programme = {})
     {
+        variante.programme = std::move(programme);
         variante.pas_arrondi = true;
         variante.grandeurs = {
             {"Tension d'induit : U", "U (V)", [this] { return textes["U"]; }},
@@ -912,5 +917,76 @@ TEST(FichierSur, UnEchecDEcritureLaisseLeFichierPrecedentIntactEtLeDit)
         ASSERT_EQ(b.messages.size(), 2u);
         EXPECT_FALSE(b.messages[1].contains("pas pu")) << b.messages[1].toStdString();
         EXPECT_GT(contenu(chemin).size(), ancien.size());
+    }
+}
+
+// --- Points gardés sur le disque ----------------------------------------------------------
+
+TEST(PointsGardes, RepriseApresFermetureEffacementEtFichierAbimeIgnore)
+{
+    const QString fichier = garde_points::chemin(Banc("essai").variante);
+    ASSERT_TRUE(fichier.startsWith(qEnvironmentVariable("XDG_DATA_HOME"))) << "jamais le vrai dossier";
+    QFile::remove(fichier);
+    {
+        Banc b("essai");
+        Courbe *c = enregistreur_pret(b); // U en abscisse, n en ordonnée
+        EXPECT_FALSE(visible(c, "reprendre_points"));
+        placer(b, c, "0.1", "-1500.25");
+        placer(b, c, "220", "1249");
+        placer(b, c, "110", "3e38");
+        essai::cliquer(c, "annulle");
+        EXPECT_TRUE(QFile::exists(fichier));
+    } // programme fermé
+    Banc b("essai");
+    Courbe *c = b.ouvrir();
+    EXPECT_EQ(b.etat.nb_points, 0); // l'enregistreur s'ouvre vide, comme toujours
+    ASSERT_TRUE(visible(c, "reprendre_points"));
+    EXPECT_TRUE(texte(c, "reprendre_points")
+                    .startsWith("Reprendre les points précédents\n(2 points du " +
+                                QDateTime::currentDateTime().toString("dd/MM/yyyy")))
+        << texte(c, "reprendre_points").toStdString();
+    essai::cliquer(c, "reprendre_points");
+    EXPECT_FALSE(visible(c, "reprendre_points"));
+    // Sur leurs axes, valeurs exactes, maxima et pas comme avant la fermeture.
+    EXPECT_EQ(b.etat.grandeur_x, 1);
+    EXPECT_EQ(b.etat.grandeur_y, 3);
+    ASSERT_EQ(b.etat.nb_points, 2);
+    EXPECT_EQ(b.etat.x_point[1], 0.1f);
+    EXPECT_EQ(b.etat.y_point[1], -1500.25f);
+    EXPECT_EQ(b.etat.xmax, 220.0);
+    EXPECT_EQ(b.etat.ymax, 1249.0f);
+    EXPECT_EQ(b.etat.pas_x, 50.0);
+    EXPECT_EQ(texte(c, "Label_x"), "U (V)");
+    EXPECT_EQ(texte(c, "Label_y"), "n (tr/min)");
+    EXPECT_EQ(texte(c, "label_ymax"), "1249");
+    EXPECT_TRUE(visible(c, "place_point"));
+    EXPECT_FALSE(visible(c, "frame_axe"));
+    // « Changer les axes et/ou recommencer » efface les points et le fichier.
+    essai::cliquer(c, "change_axe");
+    EXPECT_FALSE(QFile::exists(fichier));
+
+    // Un fichier abîmé ou étranger est ignoré, avec un avis d'une ligne.
+    const QByteArray en_tete = "enregistreur de courbes, points gardés, version 1\n";
+    QByteArray cent_un = en_tete + "programme essai\naxes 1 3\n";
+    for (int i = 1; i <= 101; ++i)
+        cent_un += QByteArray::number(i) + " 1\n";
+    for (const QByteArray &abime :
+         {QByteArray("n'importe quoi"), QByteArray("\0\xff\xfe\x01", 4), en_tete,
+          en_tete + "programme vek\naxes 1 3\n220 1249\n", en_tete + "programme essai\naxes 1 4\n220 1249\n",
+          en_tete + "programme essai\naxes 1 3\n220 12.5e\n", en_tete + "programme essai\naxes 1 3\nnan 1\n",
+          en_tete + "programme essai\naxes 1 3\n220 1e39\n", en_tete + "programme essai\naxes 1 3\n220\n", cent_un,
+          QByteArray(70000, '1')}) {
+        SCOPED_TRACE(abime.left(80).toStdString());
+        ASSERT_TRUE(fichier_sur::ecrire(fichier, abime).reussie);
+        Banc autre("essai");
+        Courbe *d = autre.ouvrir();
+        EXPECT_FALSE(visible(d, "reprendre_points"));
+        EXPECT_EQ(texte(d, "avis_points"),
+                  "Le fichier des points précédents est abîmé ou d'un autre programme : il est ignoré.");
+        EXPECT_EQ(autre.etat.nb_points, 0);
+        // Le premier point placé remplace le fichier abîmé et efface l'avis.
+        placer(autre, enregistreur_pret(autre), "1", "2");
+        EXPECT_TRUE(texte(d, "avis_points").isEmpty());
+        EXPECT_TRUE(garde_points::lire(autre.variante).etat == garde_points::Precedents::Etat::lus);
     }
 }

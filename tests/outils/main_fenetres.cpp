@@ -2,6 +2,7 @@
 // Point d'entrée des tests de fenêtres : plate-forme hors écran, langue fixée.
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include "ligne_commande.h"
 #include "polices.h"
@@ -19,6 +20,12 @@ int main(int argc, char **argv)
     if (ligne_commande::preparer(3, ligne) >= 0)
         return 2;
 #endif
+    // Les données de l'utilisateur (points gardés de l'enregistreur) vont dans
+    // un dossier temporaire, effacé à la fin : jamais dans son vrai dossier.
+    const QTemporaryDir donnees;
+    if (!donnees.isValid())
+        return 2;
+    qputenv("XDG_DATA_HOME", donnees.path().toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
