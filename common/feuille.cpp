@@ -18,7 +18,9 @@
 #include <QStylePainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -224,6 +226,31 @@ void Forme::peindre(QPainter &p) const
 
 // --- Bouton -----------------------------------------------------------------
 
+namespace {
+
+// Le style Fusion garde l'image du fond d'un bouton dans QPixmapCache, sous
+// une clé qui comprend QPalette::cacheKey() ; chaque setPalette en fait une
+// nouvelle. Un bouton dont le fond change à chaque clic (marche et arrêt de
+// sodel, Valid qui clignotent) remplissait ainsi le cache, jusqu'à sa limite,
+// d'images toutes pareilles. Les palettes égales sont ramenées à une seule,
+// dont la clé ne change plus : une image par couleur et par état.
+QPalette palette_du_style(const QPalette &palette)
+{
+    static std::vector<QPalette> connues;
+    auto trouvee = std::find(connues.begin(), connues.end(), palette);
+    if (trouvee == connues.end()) {
+        if (connues.size() >= 64) // des couleurs calculées sans fin : on repart à zéro
+            connues.clear();
+        connues.push_back(palette);
+        trouvee = connues.end() - 1;
+    }
+    QPalette p = *trouvee; // copie partagée : même clé
+    p.setCurrentColorGroup(palette.currentColorGroup());
+    return p;
+}
+
+} // namespace
+
 void Bouton::setFond(const QColor &couleur)
 {
     if (fond() == couleur)
@@ -243,6 +270,7 @@ void Bouton::paintEvent(QPaintEvent *)
     QStylePainter p(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    option.palette = palette_du_style(option.palette);
     const QString legende = option.text;
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);

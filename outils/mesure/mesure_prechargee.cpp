@@ -11,7 +11,12 @@
 //                        principale montrée) ;
 //   BANCS_MESURE_REPOS   étapes jouées avant la mesure au repos ;
 //   BANCS_MESURE_ANIME   étapes qui mettent le banc en mouvement (vide : pas
-//                        de mesure animée).
+//                        de mesure animée) ;
+//   BANCS_MESURE_BASCULES « nom*N » : à la place des mesures de processeur,
+//                        N clics sur le contrôle, la boucle d'événements
+//                        servie entre deux (le bouton se redessine), et la
+//                        mémoire résidente écrite tous les 500 clics :
+//                        « BASCULES clics=… residente_ko=… ».
 // Étapes séparées par « ; » : « nom=texte » remplace le texte d'une saisie
 // et tape Entrée, « !nom » clique un contrôle en son centre, « nom#i »
 // choisit l'élément i d'une liste.
@@ -54,6 +59,19 @@ double processeur_s()
     getrusage(RUSAGE_SELF, &r);
     return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
            static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+long memoire_residente_ko()
+{
+    std::FILE *f = std::fopen("/proc/self/status", "r");
+    long ko = -1;
+    char ligne[256];
+    while (f && std::fgets(ligne, sizeof ligne, f))
+        if (std::sscanf(ligne, "VmRSS: %ld", &ko) == 1)
+            break;
+    if (f)
+        std::fclose(f);
+    return ko;
 }
 
 long memoire_max_ko()
@@ -145,6 +163,10 @@ public:
 private:
     void suite()
     {
+        if (const QString b = qEnvironmentVariable("BANCS_MESURE_BASCULES"); !b.isEmpty()) {
+            basculer(b.section(QLatin1Char('*'), 0, 0), 0, b.section(QLatin1Char('*'), 1).toInt());
+            return;
+        }
         const double duree = qEnvironmentVariableIsSet("BANCS_MESURE_DUREE")
                                  ? qEnvironmentVariable("BANCS_MESURE_DUREE").toDouble()
                                  : 0.0;
@@ -167,6 +189,22 @@ private:
                                    [=, this] { mesurer(duree_ms, cpu_anime_, [this] { terminer(); }); });
             });
         });
+    }
+
+    void basculer(const QString &nom, int fait, int total)
+    {
+        if (fait % 500 == 0 || fait == total) {
+            std::printf("BASCULES clics=%d residente_ko=%ld\n", fait, memoire_residente_ko());
+            std::fflush(stdout);
+        }
+        if (fait == total) {
+            terminer();
+            return;
+        }
+        if (QWidget *w = trouver(nom))
+            cliquer(w);
+        // Un tour de boucle entre deux clics : peinture et événements en attente.
+        QTimer::singleShot(0, this, [=, this] { basculer(nom, fait + 1, total); });
     }
 
     template <typename Suite> void mesurer(int duree_ms, double &resultat, Suite suite)

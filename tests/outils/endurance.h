@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Endurance d'un programme animé : ses tops appelés directement un grand
-// nombre de fois, la mémoire en usage doit rester plate après la mise en
-// régime. Sous AddressSanitizer, malloc est celui de l'outil : on lui demande
+// nombre de fois, puis mille marches et arrêts de son bouton, la mémoire en
+// usage doit rester plate après la mise en régime. Sous AddressSanitizer, malloc est celui de l'outil : on lui demande
 // ses octets alloués ; sinon mallinfo2 donne les octets en usage de la glibc.
+
+#include "outils_fenetres.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,6 +63,23 @@ template <typename Top> void endurance(Top top, long n = tops_endurance(), std::
     std::printf("endurance : %ld tops, mémoire en usage %zu octets après %ld tops, %zu à la fin\n", n,
                 apres_chauffe, n / 10, fin);
     EXPECT_LE(fin, apres_chauffe + tolerance) << "la mémoire croît avec les tops";
+}
+
+// Mille bascules d'un bouton de la fenêtre (marche et arrêt, interrupteur),
+// chacune cliquée à la souris puis la boucle d'événements servie, comme
+// entre deux clics d'un élève : le bouton se redessine dans sa nouvelle
+// couleur. Une image gardée par bascule (le cache du style) ferait croître
+// la mémoire.
+inline void bascules(QWidget &fenetre, const char *bouton)
+{
+    fenetre.show();
+    ASSERT_NE(controle(&fenetre, QString::fromUtf8(bouton)), nullptr) << bouton;
+    endurance(
+        [&] {
+            cliquer(&fenetre, QString::fromUtf8(bouton));
+            QApplication::processEvents();
+        },
+        1000);
 }
 
 // Oscilloscope : chaque voie choix_grandeur(i) montre une grandeur (la

@@ -2,6 +2,7 @@
 // Endurance de sodel : onduleur en marche à 230 V, frein à poudre à 27 N.m,
 // 10^5 tops de ses quatre minuteries (arbre qui tourne, clignotements), sans
 // que la mémoire en usage croisse après la mise en régime.
+// Puis mille bascules de « bouton_marche », la mémoire toujours plate.
 #include "endurance.h"
 #include "form1.h"
 #include "outils_fenetres.h"
@@ -27,6 +28,14 @@ TEST(EnduranceSodel, LaMemoireResteStableAuFilDesTops)
         banc->Timer3_Timer();
         banc->Timer4_Timer();
     });
+    for (QWidget *w : QApplication::topLevelWidgets())
+        delete w;
+}
+
+TEST(EnduranceSodel, LaMemoireResteStableAuFilDesMarchesEtArrets)
+{
+    ProgrammeSodel programme;
+    essai::bascules(*programme.ouvrir_form1(), "bouton_marche");
     for (QWidget *w : QApplication::topLevelWidgets())
         delete w;
 }

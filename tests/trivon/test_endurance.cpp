@@ -2,6 +2,7 @@
 // Endurance de trivon : moteur d'entraînement alimenté à 120 V (1500 tr/min),
 // 10^5 tops de ses quatre minuteries (arbre qui tourne, clignotements), sans
 // que la mémoire en usage croisse après la mise en régime.
+// Puis mille bascules de « bouton_inter », la mémoire toujours plate.
 #include "endurance.h"
 #include "form1.h"
 #include "outils_fenetres.h"
@@ -23,6 +24,14 @@ TEST(EnduranceTrivon, LaMemoireResteStableAuFilDesTops)
         banc->Timer3_Timer();
         banc->Timer4_Timer();
     });
+    for (QWidget *w : QApplication::topLevelWidgets())
+        delete w;
+}
+
+TEST(EnduranceTrivon, LaMemoireResteStableAuFilDesBasculesDeLInterrupteur)
+{
+    ProgrammeTrivon programme;
+    essai::bascules(*programme.ouvrir_form1(), "bouton_inter");
     for (QWidget *w : QApplication::topLevelWidgets())
         delete w;
 }

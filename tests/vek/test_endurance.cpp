@@ -2,6 +2,7 @@
 // Endurance de vek : moteur en marche (induit à 220 V, inducteur à 180 V),
 // 10^5 tops de ses quatre minuteries (arbre qui tourne, clignotements), sans
 // que la mémoire en usage croisse après la mise en régime.
+// Puis mille bascules de « Interinduit », la mémoire toujours plate.
 #include "endurance.h"
 #include "machine1.h"
 #include "outils_fenetres.h"
@@ -29,6 +30,15 @@ TEST(EnduranceVek, LaMemoireResteStableAuFilDesTops)
         banc->Timer3_Timer();
         banc->Timer4_Timer();
     });
+    for (QWidget *w : QApplication::topLevelWidgets())
+        delete w;
+}
+
+TEST(EnduranceVek, LaMemoireResteStableAuFilDesBasculesDeLInterrupteur)
+{
+    ProgrammeVek programme;
+    programme.caracteristiques = vek::machine_6kW();
+    essai::bascules(*programme.ouvrir_machine1(), "Interinduit");
     for (QWidget *w : QApplication::topLevelWidgets())
         delete w;
 }
