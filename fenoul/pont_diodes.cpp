@@ -74,58 +74,21 @@ void PontDiodes::calculer(double t, double, int f)
     const double T = 1.0 / f;
     const double t_alpha = alpha_ / (360.0 * f);
 
-    u_ = vmax_ * std::sin(deux_pi * f * t);
-    ic_ = imoy_;
-
-    // Conduction : le premier intervalle se réduit à t = 0, le troisième est vide.
-    const oscillo::Conduction c = conduction(oscillo::intervalle_pont(t, t_alpha, T));
-    etat_ = c.etat;
-    uc_ = c.sens * u_;
-    is_ = c.sens * ic_;
-
-    for (int k = 0; k < 4; ++k) {
-        if (etat_[k]) {
-            uD_[k] = 0.0;
-            iD_[k] = ic_;
-        } else {
-            // D1 et D4 bloquées supportent u, D2 et D3 supportent -u.
-            uD_[k] = (k == 0 || k == 3) ? u_ : -u_;
-            iD_[k] = 0.0;
-        }
-    }
+    // Conduction : le premier intervalle se réduit à t = 0, le troisième est
+    // vide. Aucune tension de seuil ; D1 et D4 bloquées supportent u, D2 et D3 -u.
+    inst_.poser(vmax_ * std::sin(deux_pi * f * t), imoy_, conduction(oscillo::intervalle_pont(t, t_alpha, T)), 0.0,
+                {true, false, false, true});
 }
 
 double PontDiodes::valeur(int indice) const
 {
-    if (indice == i_u)
-        return u_;
-    if (indice == i_uc)
-        return uc_;
-    if (indice == i_ic)
-        return ic_;
-    if (indice == i_is)
-        return is_;
-    if (indice >= i_uD1 && indice < i_uD1 + 4)
-        return uD_[indice - i_uD1];
-    if (indice >= i_iD1 && indice < i_iD1 + 4)
-        return iD_[indice - i_iD1];
-    return 0.0;
+    return inst_.valeur(indice, 0);
 }
 
 oscillo::Moyenne PontDiodes::moyenne(int indice) const
 {
-    using oscillo::Moyenne;
-    if (indice == i_u || indice == i_is)
-        return Moyenne::de_texte("0");
-    if (indice == i_uc)
-        return Moyenne::de_nombre(2.0 * vmax_ / pi);
-    if (indice == i_ic)
-        return Moyenne::de_nombre(imoy_);
-    if (indice >= i_uD1 && indice < i_uD1 + 4)
-        return Moyenne::de_nombre(-vmax_ / pi);
-    if (indice >= i_iD1 && indice < i_iD1 + 4)
-        return Moyenne::de_nombre(imoy_ / 2.0);
-    return Moyenne::aucune();
+    const double uD = -vmax_ / pi;
+    return oscillo::MoyennesPont{2.0 * vmax_ / pi, imoy_, {uD, uD, uD, uD}, 0}.moyenne(indice);
 }
 
 oscillo::Forme PontDiodes::forme(int indice, double, int f) const

@@ -5,6 +5,7 @@
 // à angle nul, avec des diodes partout et sans tension de seuil. Pas de Qt ici.
 
 #include "circuit.h"
+#include "pont_monophase.h"
 
 #include <array>
 
@@ -36,13 +37,13 @@ public:
     double imoy() const { return imoy_; }
 
     // Grandeurs du dernier calcul ; k = 1..4 pour les diodes.
-    double u() const { return u_; }
-    double uc() const { return uc_; }
-    double ic() const { return ic_; }
-    double is() const { return is_; }
-    double uD(int k) const { return uD_[k - 1]; }
-    double iD(int k) const { return iD_[k - 1]; }
-    bool etat(int k) const { return etat_[k - 1]; }
+    double u() const { return inst_.u; }
+    double uc() const { return inst_.uc; }
+    double ic() const { return inst_.ic; }
+    double is() const { return inst_.is; }
+    double uD(int k) const { return inst_.tension[k - 1]; }
+    double iD(int k) const { return inst_.courant[k - 1]; }
+    bool etat(int k) const { return inst_.conduit[k - 1]; }
 
     // oscillo::Circuit
     std::span<const oscillo::Grandeur> grandeurs() const override;
@@ -51,9 +52,11 @@ public:
     void calculer(double t, double dt, int f) override;
     double valeur(int indice) const override;
     int nombre_composants() const override { return 4; }
-    bool conduit(int, int composant) const override { return etat_[composant]; }
+    bool conduit(int, int composant) const override { return inst_.conduit[composant]; }
     oscillo::Moyenne moyenne(int indice) const override;
     oscillo::Forme forme(int indice, double dt, int f) const override;
+    oscillo::Dipole dipole() const override { return oscillo::dipole_pont(); }
+    int grandeur_spectre() const override { return oscillo::grandeur_spectre_pont; }
     std::unique_ptr<oscillo::Circuit> copie() const override;
 
 private:
@@ -63,9 +66,7 @@ private:
     double alpha_ = 0.0;
     double imoy_;
 
-    double u_ = 0.0, uc_ = 0.0, ic_ = 0.0, is_ = 0.0;
-    std::array<double, 4> uD_{}, iD_{};
-    std::array<bool, 4> etat_{};
+    oscillo::EtatPont inst_;
 };
 
 } // namespace fenoul

@@ -89,69 +89,27 @@ void PontMixte::calculer(double t, double dt, int f)
     const double T = 1.0 / f;
     const double t_alpha = alpha_ / (360.0 * f);
 
-    u_ = vmax_ * std::sin(deux_pi * f * t);
-    ic_ = imoy_;
-
     // Impulsions de gâchette : au plus deux tops autour de chaque amorçage.
-    ig_[0] = (t_alpha - dt < t && t <= t_alpha + dt) ? imoy_ / 10.0 : 0.0;
-    ig_[1] = (T / 2 + t_alpha - dt < t && t <= T / 2 + t_alpha + dt) ? imoy_ / 10.0 : 0.0;
+    inst_.gachette[0] = (t_alpha - dt < t && t <= t_alpha + dt) ? imoy_ / 10.0 : 0.0;
+    inst_.gachette[1] = (T / 2 + t_alpha - dt < t && t <= T / 2 + t_alpha + dt) ? imoy_ / 10.0 : 0.0;
 
     // Conduction : deux composants à la fois ; pendant la roue libre, un
-    // thyristor et la diode de son bras court-circuitent la charge.
-    const oscillo::Conduction c = conduction(oscillo::intervalle_pont(t, t_alpha, T));
-    etat_ = c.etat;
-    uc_ = c.sens * u_;
-    is_ = c.sens * ic_;
-
-    for (int k = 0; k < 4; ++k) {
-        if (etat_[k]) {
-            tension_[k] = tension_passant;
-            courant_[k] = ic_;
-        } else {
-            // T1 et D2 bloqués supportent u, T2 et D1 supportent -u.
-            tension_[k] = (k == T1 || k == D2) ? u_ : -u_;
-            courant_[k] = 0.0;
-        }
-    }
+    // thyristor et la diode de son bras court-circuitent la charge. T1 et D2
+    // bloqués supportent u, T2 et D1 supportent -u.
+    inst_.poser(vmax_ * std::sin(deux_pi * f * t), imoy_, conduction(oscillo::intervalle_pont(t, t_alpha, T)),
+                tension_passant, {true, false, false, true});
 }
 
 double PontMixte::valeur(int indice) const
 {
-    if (indice == i_u)
-        return u_;
-    if (indice == i_uc)
-        return uc_;
-    if (indice == i_ic)
-        return ic_;
-    if (indice == i_is)
-        return is_;
-    if (indice >= i_uT1 && indice < i_uT1 + 4)
-        return tension_[indice - i_uT1];
-    if (indice >= i_iT1 && indice < i_iT1 + 4)
-        return courant_[indice - i_iT1];
-    if (indice >= i_ig1 && indice < i_ig1 + 2)
-        return ig_[indice - i_ig1];
-    return 0.0;
+    return inst_.valeur(indice, 2);
 }
 
 oscillo::Moyenne PontMixte::moyenne(int indice) const
 {
-    using oscillo::Moyenne;
-    if (indice == i_u || indice == i_is)
-        return Moyenne::de_texte("0");
-    if (indice == i_uc)
-        return Moyenne::de_nombre(vmax_ * (1.0 + cos_alpha()) / pi);
-    if (indice == i_ic)
-        return Moyenne::de_nombre(imoy_);
-    if (indice == i_uT1 || indice == i_uT1 + 1)
-        return Moyenne::de_nombre(-vmax_ * cos_alpha() / pi);
-    if (indice == i_uT1 + 2 || indice == i_uT1 + 3)
-        return Moyenne::de_nombre(-vmax_ / pi);
-    if (indice >= i_iT1 && indice < i_iT1 + 4)
-        return Moyenne::de_nombre(imoy_ / 2.0);
-    if (indice >= i_ig1 && indice < i_ig1 + 2)
-        return Moyenne::de_texte("");
-    return Moyenne::aucune();
+    // Un thyristor bloqué supporte -vmax cos(alpha) / pi en moyenne, une diode -vmax / pi.
+    const double uT = -vmax_ * cos_alpha() / pi, uD = -vmax_ / pi;
+    return oscillo::MoyennesPont{vmax_ * (1.0 + cos_alpha()) / pi, imoy_, {uT, uT, uD, uD}, 2}.moyenne(indice);
 }
 
 oscillo::Forme PontMixte::forme(int indice, double dt, int f) const

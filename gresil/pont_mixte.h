@@ -7,6 +7,7 @@
 // redressée est nulle au lieu d'être négative. Pas de Qt ici.
 
 #include "circuit.h"
+#include "pont_monophase.h"
 
 #include <array>
 
@@ -49,13 +50,13 @@ public:
     double imoy() const { return imoy_; }
 
     // Grandeurs du dernier calcul ; k = T1, T2, D1, D2.
-    double u() const { return u_; }
-    double uc() const { return uc_; }
-    double ic() const { return ic_; }
-    double is() const { return is_; }
-    double tension(int k) const { return tension_[k]; }
-    double courant(int k) const { return courant_[k]; }
-    double ig(int g) const { return ig_[g - 1]; } // g = 1, 2
+    double u() const { return inst_.u; }
+    double uc() const { return inst_.uc; }
+    double ic() const { return inst_.ic; }
+    double is() const { return inst_.is; }
+    double tension(int k) const { return inst_.tension[k]; }
+    double courant(int k) const { return inst_.courant[k]; }
+    double ig(int g) const { return inst_.gachette[g - 1]; } // g = 1, 2
 
     // oscillo::Circuit
     std::span<const oscillo::Grandeur> grandeurs() const override;
@@ -64,9 +65,11 @@ public:
     void calculer(double t, double dt, int f) override;
     double valeur(int indice) const override;
     int nombre_composants() const override { return 4; }
-    bool conduit(int, int composant) const override { return etat_[composant]; }
+    bool conduit(int, int composant) const override { return inst_.conduit[composant]; }
     oscillo::Moyenne moyenne(int indice) const override;
     oscillo::Forme forme(int indice, double dt, int f) const override;
+    oscillo::Dipole dipole() const override { return oscillo::dipole_pont(); }
+    int grandeur_spectre() const override { return oscillo::grandeur_spectre_pont; }
     std::unique_ptr<oscillo::Circuit> copie() const override;
 
 private:
@@ -77,10 +80,7 @@ private:
     double alpha_ = 0.0;
     double imoy_ = 0.0;
 
-    double u_ = 0.0, uc_ = 0.0, ic_ = 0.0, is_ = 0.0;
-    std::array<double, 4> tension_{}, courant_{};
-    std::array<double, 2> ig_{};
-    std::array<bool, 4> etat_{};
+    oscillo::EtatPont inst_;
 };
 
 } // namespace gresil

@@ -75,6 +75,9 @@ public:
     bool conduit(int jeu, int composant) const override;
     oscillo::Moyenne moyenne(int indice) const override;
     oscillo::Forme forme(int indice, double dt, int f) const override;
+    // Puissances dans la charge (u, i), et celle que fournit la source E.
+    oscillo::Dipole dipole() const override { return {i_u, i_i, i_E, i_iE, "Puissances dans la charge (u, i)"}; }
+    int grandeur_spectre() const override { return i_i; }
     std::unique_ptr<oscillo::Circuit> copie() const override;
 
 private:

@@ -99,77 +99,33 @@ void PontToutThyristor::calculer(double t, double dt, int f)
     const double T = 1.0 / f;
     const double t_alpha = alpha_ / (360.0 * f);
 
-    u_ = vmax_ * std::sin(deux_pi * f * t);
-    ic_ = imoy_;
+    const double u = vmax_ * std::sin(deux_pi * f * t);
+
+    // Pont bloqué : la tension redressée moyenne ne vaincrait pas e ; rien ne
+    // conduit, uc, is et ic sont nuls.
+    bloque_ = bloque();
+    const oscillo::Conduction c = bloque_ ? oscillo::Conduction{{false, false, false, false}, 0}
+                                          : conduction(oscillo::intervalle_pont(t, t_alpha, T));
+    // T1 et T4 bloqués supportent u, T2 et T3 supportent -u.
+    inst_.poser(u, bloque_ ? 0.0 : imoy_, c, tension_passant, {true, false, false, true});
 
     // Impulsions de gâchette : au plus deux tops autour de chaque amorçage.
-    ig_ = {0.0, 0.0, 0.0, 0.0};
+    inst_.gachette = {0.0, 0.0, 0.0, 0.0};
     if (t_alpha - dt < t && t <= t_alpha + dt)
-        ig_[0] = ig_[3] = imoy_ / 10.0;
+        inst_.gachette[0] = inst_.gachette[3] = imoy_ / 10.0;
     if (T / 2 + t_alpha - dt < t && t <= T / 2 + t_alpha + dt)
-        ig_[1] = ig_[2] = imoy_ / 10.0;
-
-    const oscillo::Conduction c = conduction(oscillo::intervalle_pont(t, t_alpha, T));
-    etat_ = c.etat;
-    uc_ = c.sens * u_;
-    is_ = c.sens * ic_;
-
-    // Pont bloqué : la tension redressée moyenne ne vaincrait pas e.
-    bloque_ = bloque();
-    if (bloque_) {
-        etat_ = {false, false, false, false};
-        uc_ = 0.0;
-        is_ = 0.0;
-        ic_ = 0.0;
-    }
-
-    for (int k = 0; k < 4; ++k) {
-        if (etat_[k]) {
-            uT_[k] = tension_passant;
-            iT_[k] = ic_;
-        } else {
-            // T1 et T4 bloqués supportent u, T2 et T3 supportent -u.
-            uT_[k] = (k == 0 || k == 3) ? u_ : -u_;
-            iT_[k] = 0.0;
-        }
-    }
+        inst_.gachette[1] = inst_.gachette[2] = imoy_ / 10.0;
 }
 
 double PontToutThyristor::valeur(int indice) const
 {
-    if (indice == i_u)
-        return u_;
-    if (indice == i_uc)
-        return uc_;
-    if (indice == i_ic)
-        return ic_;
-    if (indice == i_is)
-        return is_;
-    if (indice >= i_uT1 && indice < i_uT1 + 4)
-        return uT_[indice - i_uT1];
-    if (indice >= i_iT1 && indice < i_iT1 + 4)
-        return iT_[indice - i_iT1];
-    if (indice >= i_ig1 && indice < i_ig1 + 4)
-        return ig_[indice - i_ig1];
-    return 0.0;
+    return inst_.valeur(indice, 4);
 }
 
 oscillo::Moyenne PontToutThyristor::moyenne(int indice) const
 {
-    using oscillo::Moyenne;
-    if (indice == i_u || indice == i_is)
-        return Moyenne::de_texte("0");
-    if (indice == i_uc)
-        return Moyenne::de_nombre(uc_moyenne());
-    if (indice == i_ic)
-        return Moyenne::de_nombre(imoy_);
-    if (indice >= i_uT1 && indice < i_uT1 + 4)
-        return Moyenne::de_nombre(-vmax_ * cos_alpha() / pi);
-    if (indice >= i_iT1 && indice < i_iT1 + 4)
-        return Moyenne::de_nombre(imoy_ / 2.0);
-    if (indice >= i_ig1 && indice < i_ig1 + 4)
-        return Moyenne::de_texte("");
-    return Moyenne::aucune();
+    const double uT = -vmax_ * cos_alpha() / pi;
+    return oscillo::MoyennesPont{uc_moyenne(), imoy_, {uT, uT, uT, uT}, 4}.moyenne(indice);
 }
 
 oscillo::Forme PontToutThyristor::forme(int indice, double dt, int f) const

@@ -6,6 +6,7 @@
 // moyenne tombe sous e. Pas de Qt ici.
 
 #include "circuit.h"
+#include "pont_monophase.h"
 
 #include <array>
 #include <string_view>
@@ -53,14 +54,14 @@ public:
     bool bloque() const { return uc_moyenne() < e_; }
 
     // Grandeurs du dernier calcul ; k = 1..4 pour les thyristors.
-    double u() const { return u_; }
-    double uc() const { return uc_; }
-    double ic() const { return ic_; }
-    double is() const { return is_; }
-    double uT(int k) const { return uT_[k - 1]; }
-    double iT(int k) const { return iT_[k - 1]; }
-    double ig(int k) const { return ig_[k - 1]; }
-    bool etat(int k) const { return etat_[k - 1]; }
+    double u() const { return inst_.u; }
+    double uc() const { return inst_.uc; }
+    double ic() const { return inst_.ic; }
+    double is() const { return inst_.is; }
+    double uT(int k) const { return inst_.tension[k - 1]; }
+    double iT(int k) const { return inst_.courant[k - 1]; }
+    double ig(int k) const { return inst_.gachette[k - 1]; }
+    bool etat(int k) const { return inst_.conduit[k - 1]; }
 
     // oscillo::Circuit
     std::span<const oscillo::Grandeur> grandeurs() const override;
@@ -69,10 +70,12 @@ public:
     void calculer(double t, double dt, int f) override;
     double valeur(int indice) const override;
     int nombre_composants() const override { return 4; }
-    bool conduit(int, int composant) const override { return etat_[composant]; }
+    bool conduit(int, int composant) const override { return inst_.conduit[composant]; }
     oscillo::Moyenne moyenne(int indice) const override;
     bool moyennes_a_zero() const override { return bloque_; }
     oscillo::Forme forme(int indice, double dt, int f) const override;
+    oscillo::Dipole dipole() const override { return oscillo::dipole_pont(); }
+    int grandeur_spectre() const override { return oscillo::grandeur_spectre_pont; }
     std::unique_ptr<oscillo::Circuit> copie() const override;
 
 private:
@@ -85,9 +88,7 @@ private:
     double e_ = 0.0;
     double imoy_ = 0.0;
 
-    double u_ = 0.0, uc_ = 0.0, ic_ = 0.0, is_ = 0.0;
-    std::array<double, 4> uT_{}, iT_{}, ig_{};
-    std::array<bool, 4> etat_{};
+    oscillo::EtatPont inst_;
     bool bloque_ = false;
 };
 

@@ -52,6 +52,17 @@ struct Moyenne {
     static Moyenne aucune() { return {}; }
 };
 
+// Le dipôle dont la fenêtre du spectre donne les puissances : les indices de
+// sa tension et de son courant (u et is côté réseau pour un redresseur, u et
+// i dans la charge pour l'onduleur), et ceux d'une source continue dont la
+// puissance fournie, E . moyenne de iE, se compare à la puissance active
+// (-1 : pas de source à montrer).
+struct Dipole {
+    int tension = 0, courant = 0;
+    int source = -1, courant_source = -1;
+    std::string_view legende; // titre du groupe des puissances, en UTF-8
+};
+
 class Circuit
 {
 public:
@@ -96,6 +107,12 @@ public:
     // en dépend). Le moteur en tire la valeur efficace exacte. Vide : pas de
     // valeur efficace, le label garde son texte.
     virtual Forme forme(int indice, double dt, int f) const = 0;
+
+    // Le dipôle des puissances de la fenêtre du spectre, et la grandeur que
+    // cette fenêtre montre à son ouverture (le courant absorbé au réseau par
+    // un redresseur, le courant de charge de l'onduleur).
+    virtual Dipole dipole() const = 0;
+    virtual int grandeur_spectre() const = 0;
 
     // Un modèle indépendant dans le même état, que l'on peut faire calculer
     // hors du balayage (l'exportation d'une période) sans toucher à celui

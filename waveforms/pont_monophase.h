@@ -5,6 +5,7 @@
 // composants qui conduisent dans chacun. Et la forme d'une grandeur d'un
 // pont sur une période, d'où sa valeur efficace exacte. Pas de Qt ici.
 
+#include "circuit.h"
 #include "forme_onde.h"
 
 #include <algorithm>
@@ -66,6 +67,95 @@ inline std::optional<GrandeurPont> grandeur_pont(int indice)
         return GrandeurPont{GenrePont::courant_composant, indice - 8};
     return std::nullopt;
 }
+
+// Les grandeurs instantanées d'un pont, dans l'ordre commun des listes des
+// trois programmes : u, uc, ic, is, la tension puis le courant de chaque
+// composant, puis les impulsions de gâchette (quatre, deux ou aucune).
+struct EtatPont {
+    double u = 0.0, uc = 0.0, ic = 0.0, is = 0.0;
+    std::array<double, 4> tension{}, courant{}, gachette{};
+    std::array<bool, 4> conduit{};
+
+    // u et ic au même instant et ce qui conduit : uc, is, et pour chaque
+    // composant sa tension (celle d'un composant passant, ou u ou -u selon
+    // bloque_sous_u) et son courant.
+    void poser(double u_inst, double ic_inst, const Conduction &c, double tension_passant,
+               const std::array<bool, 4> &bloque_sous_u)
+    {
+        u = u_inst;
+        ic = ic_inst;
+        conduit = c.etat;
+        uc = c.sens * u;
+        is = c.sens * ic;
+        for (int k = 0; k < 4; ++k) {
+            tension[k] = conduit[k] ? tension_passant : (bloque_sous_u[k] ? u : -u);
+            courant[k] = conduit[k] ? ic : 0.0;
+        }
+    }
+
+    // La grandeur « indice » de la liste du pont ; 0 hors de la liste.
+    double valeur(int indice, int nombre_gachettes) const
+    {
+        if (const auto g = grandeur_pont(indice)) {
+            switch (g->genre) {
+            case GenrePont::u:
+                return u;
+            case GenrePont::uc:
+                return uc;
+            case GenrePont::ic:
+                return ic;
+            case GenrePont::is:
+                return is;
+            case GenrePont::tension_composant:
+                return tension[g->composant];
+            case GenrePont::courant_composant:
+                return courant[g->composant];
+            }
+        }
+        const int g = indice - 12;
+        return g >= 0 && g < std::min(nombre_gachettes, 4) ? gachette[g] : 0.0;
+    }
+};
+
+// Le tableau des valeurs moyennes d'un pont : u et is sont alternatifs
+// (« 0 »), un composant conduit ic la moitié du temps, une impulsion de
+// gâchette n'a pas de moyenne affichée (le label est vidé) ; le reste est
+// propre à chaque pont.
+struct MoyennesPont {
+    double uc = 0.0, ic = 0.0;
+    std::array<double, 4> tension{}; // moyenne de la tension de chaque composant
+    int nombre_gachettes = 0;
+
+    Moyenne moyenne(int indice) const
+    {
+        if (const auto g = grandeur_pont(indice)) {
+            switch (g->genre) {
+            case GenrePont::u:
+            case GenrePont::is:
+                return Moyenne::de_texte("0");
+            case GenrePont::uc:
+                return Moyenne::de_nombre(uc);
+            case GenrePont::ic:
+                return Moyenne::de_nombre(ic);
+            case GenrePont::tension_composant:
+                return Moyenne::de_nombre(tension[g->composant]);
+            case GenrePont::courant_composant:
+                return Moyenne::de_nombre(ic / 2.0);
+            }
+        }
+        if (indice >= 12 && indice < 12 + nombre_gachettes)
+            return Moyenne::de_texte("");
+        return Moyenne::aucune();
+    }
+};
+
+// Le dipôle des puissances d'un pont : la tension du réseau et le courant
+// qu'il fournit au pont ; la fenêtre du spectre s'ouvre sur ce courant.
+inline Dipole dipole_pont()
+{
+    return {0, 3, -1, -1, "Puissances côté réseau (u, is)"};
+}
+inline constexpr int grandeur_spectre_pont = 3;
 
 struct ParametresPont {
     double vmax;            // crête de u = vmax . sin(omega . t)

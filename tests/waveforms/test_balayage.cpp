@@ -66,6 +66,8 @@ public:
         return formes[indice];
     }
     std::unique_ptr<oscillo::Circuit> copie() const override { return std::make_unique<MontageEssai>(*this); }
+    oscillo::Dipole dipole() const override { return {0, 1, -1, -1, "essai"}; }
+    int grandeur_spectre() const override { return 0; }
     void charger() override { ++chargements; }
     double valeur(int indice) const override { return valeurs[indice]; }
     int nombre_jeux() const override { return 2; }
