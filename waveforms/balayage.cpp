@@ -165,6 +165,7 @@ void Balayage::affiche_efficaces()
         if (!forme.empty())
             ecran_.ecrire_veff(i, circuit_.arrondir(valeur_efficace(forme, 1.0 / f_)));
     }
+    ecran_.valeurs_exactes_changees();
 }
 
 Periode Balayage::echantillonner_periode(int echantillons) const

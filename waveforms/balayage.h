@@ -60,6 +60,9 @@ public:
 
     virtual void activer_minuterie(bool active) = 0;
     virtual void legende_arret(const std::string &legende) = 0;
+    // Les valeurs exactes (efficaces, spectre) viennent d'être recalculées :
+    // montage, choix ou pas changé. Jamais au top.
+    virtual void valeurs_exactes_changees() {}
 };
 
 // Une période échantillonnée pour un tableur : l'instant, puis la grandeur

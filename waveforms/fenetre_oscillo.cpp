@@ -3,6 +3,7 @@
 
 #include "accessibilite.h"
 #include "exportation.h"
+#include "fenetre_spectre.h"
 #include "nombre.h"
 #include "polices.h"
 #include "twips.h"
@@ -44,7 +45,8 @@ void ecrire(QLabel *label, const QString &texte)
         label->setText(texte);
 }
 
-// Afficheur d'une valeur : cadre blanc, texte centré.
+} // namespace
+
 void habiller_afficheur(QLabel *l)
 {
     l->setAlignment(Qt::AlignCenter);
@@ -56,8 +58,6 @@ void habiller_afficheur(QLabel *l)
     pal.setColor(QPalette::WindowText, Qt::black);
     l->setPalette(pal);
 }
-
-} // namespace
 
 QString texte_local(double valeur)
 {
@@ -151,7 +151,11 @@ void FenetreOscillo::creer_commandes(const GeometriePanneaux &g, double hauteur)
     exporter->setToolTip(QStringLiteral("Enregistrer une période des grandeurs choisies dans un fichier CSV, "
                                         "pour un tableur"));
     connect(exporter, &QPushButton::clicked, this, &FenetreOscillo::exporter_periode_Click);
-    commandes_ = {arret_, plus, moins, exporter};
+    Bouton *spectre = bouton(QStringLiteral("bouton_spectre"), QStringLiteral("Spectre…"), x + 2520,
+                             hauteur - marge_basse - haut_bouton_export, 1500, haut_bouton_export);
+    spectre->setToolTip(QStringLiteral("Harmoniques, taux de distorsion et puissances, calculés exactement"));
+    connect(spectre, &QPushButton::clicked, this, &FenetreOscillo::bouton_spectre_Click);
+    commandes_ = {arret_, plus, moins, exporter, spectre};
 }
 
 void FenetreOscillo::ajouter_saisie(QWidget *saisie, QWidget *valid)
@@ -229,6 +233,23 @@ void FenetreOscillo::choix_grandeur_Click(int)
     for (int i = 0; i < nombre_panneaux; ++i)
         selections[i] = choix_grandeur_[i]->currentIndex();
     balayage_.choix_grandeur_Click(selections);
+}
+
+void FenetreOscillo::bouton_spectre_Click()
+{
+    if (!spectre_) {
+        spectre_ = new FenetreSpectre(
+            circuit_, [this] { return std::pair<double, int>(balayage_.dt(), balayage_.f()); }, this);
+        spectre_->show();
+    }
+    spectre_->raise();
+    spectre_->activateWindow();
+}
+
+void FenetreOscillo::valeurs_exactes_changees()
+{
+    if (spectre_)
+        spectre_->rafraichir();
 }
 
 tableur::Tableau FenetreOscillo::tableau_periode() const

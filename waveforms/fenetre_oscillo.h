@@ -9,7 +9,10 @@
 #include "balayage.h"
 #include "exportation.h"
 #include "feuille.h"
+#include "fenetre_spectre.h"
 #include "tableur.h"
+
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -35,6 +38,10 @@ struct GeometriePanneaux {
 // Texte d'une valeur déjà arrondie, avec le séparateur décimal de la langue
 // de l'utilisateur et sans séparateur de milliers.
 QString texte_local(double valeur);
+// Afficheur d'une valeur : cadre blanc, texte centré.
+void habiller_afficheur(QLabel *l);
+
+
 
 class FenetreOscillo : public Feuille, public exportation::Exportateur, private Ecran
 {
@@ -55,6 +62,9 @@ public:
     void Ralentir_Click();
     void choix_grandeur_Click(int liste);
     void exporter_periode_Click();
+    // Ouvre la fenêtre du spectre, ou la ramène devant si elle l'est déjà.
+    void bouton_spectre_Click();
+    FenetreSpectre *spectre() const { return spectre_; }
 
     // Nombre d'instants de la période exportée.
     static constexpr int echantillons_export = 1000;
@@ -93,6 +103,7 @@ private:
     void ecrire_xmax(int panneau, double periode) override;
     void activer_minuterie(bool active) override;
     void legende_arret(const std::string &legende) override;
+    void valeurs_exactes_changees() override;
 
     void creer_panneau(int i, const GeometriePanneaux &g);
     void creer_commandes(const GeometriePanneaux &g, double hauteur);
@@ -109,6 +120,7 @@ private:
     Bouton *arret_ = nullptr;
     QTimer *Timer1_ = nullptr;
     std::vector<QWidget *> saisies_, commandes_; // pour l'ordre de Tab
+    QPointer<FenetreSpectre> spectre_;
 };
 
 } // namespace oscillo

@@ -103,8 +103,12 @@ Spectre spectre(std::span<const Morceau> forme, double T, int rangs)
     s.efficace = valeur_efficace(forme, T);
     const double seuil = bruit_relatif * s.efficace;
 
+    // La moyenne d'une grandeur alternative ne garde que les restes de
+    // l'arrondi des calculs (10⁻¹⁵) : le seuil est bien plus bas que pour les
+    // rangs, pour garder une petite moyenne que le modèle donne vraiment
+    // (la tension redressée à 90°, où son cosinus vaut 1,3.10⁻⁶).
     s.moyenne = integrale_forme(forme, 0.0, 0.0) / T;
-    if (std::fabs(s.moyenne) < seuil)
+    if (std::fabs(s.moyenne) < 1e-9 * s.efficace)
         s.moyenne = 0.0;
     for (std::size_t n = 1; n <= s.rangs.size(); ++n) {
         // v = somme de a_n cos(n.w.t) + b_n sin(n.w.t) = √2 . I_n . sin(n.w.t + φ_n).
@@ -172,6 +176,50 @@ Puissances puissances(std::span<const Morceau> u, std::span<const Morceau> i, do
         p.cos_phi1 = c;
     }
     return p;
+}
+
+ContenuSpectre contenu_spectre(const Circuit &circuit, int indice, double dt, int f)
+{
+    ContenuSpectre c;
+    if (indice < 0 || static_cast<std::size_t>(indice) >= circuit.grandeurs().size() || f <= 0)
+        return c;
+    const double T = 1.0 / f;
+    const auto r = [&](double x) { return circuit.arrondir(x); };
+    const Forme forme = circuit.forme(indice, dt, f);
+    const Spectre s = spectre(forme, T);
+
+    c.moyenne = r(s.moyenne);
+    c.efficace = r(s.efficace);
+    const double I1 = s.fondamental().efficace;
+    c.fondamental = r(I1);
+    if (s.thd)
+        c.thd = r(*s.thd);
+    for (std::size_t n = 1; n <= s.rangs.size(); ++n) {
+        const Harmonique &h = s.rangs[n - 1];
+        LigneSpectre l;
+        l.rang = static_cast<int>(n);
+        l.frequence = r(static_cast<double>(n) * f);
+        l.efficace = r(h.efficace);
+        if (I1 > 0.0)
+            l.pourcentage = r(100.0 * h.efficace / I1);
+        if (h.efficace > 0.0)
+            l.phase = r(h.phase);
+        c.lignes.push_back(l);
+        c.barres.push_back(h.efficace);
+    }
+
+    const Dipole d = circuit.dipole();
+    const Puissances p = puissances(circuit.forme(d.tension, dt, f), circuit.forme(d.courant, dt, f), T);
+    c.puissances.P = r(p.P);
+    c.puissances.S = r(p.S);
+    if (p.k)
+        c.puissances.k = r(*p.k);
+    if (p.cos_phi1)
+        c.puissances.cos_phi1 = r(*p.cos_phi1);
+    if (d.source >= 0 && d.courant_source >= 0)
+        c.puissance_source =
+            r(moyenne_produit(circuit.forme(d.source, dt, f), circuit.forme(d.courant_source, dt, f), T));
+    return c;
 }
 
 } // namespace oscillo

@@ -8,6 +8,7 @@
 // transformée de Fourier d'un signal échantillonné, donc ni fuite ni fenêtre,
 // et l'élève peut comparer chaque rang aux formules de son cours. Pas de Qt ici.
 
+#include "circuit.h"
 #include "forme_onde.h"
 
 #include <optional>
@@ -61,5 +62,31 @@ struct Puissances {
     std::optional<double> cos_phi1; // facteur de déplacement, cos(φu1 - φi1) ; rien sans fondamentaux
 };
 Puissances puissances(std::span<const Morceau> u, std::span<const Morceau> i, double T);
+
+// Ce que montre la fenêtre du spectre pour une grandeur d'un montage, tel
+// que le modèle est réglé et au pas actuel du balayage (dt, pour la largeur
+// des impulsions de gâchette), chaque nombre arrondi comme le programme
+// arrondit ses panneaux. Rien (nullopt) : l'afficheur reste vide, la
+// grandeur n'existant pas dans cet état du montage.
+struct LigneSpectre {
+    int rang = 0;
+    double frequence = 0.0;                // Hz
+    double efficace = 0.0;
+    std::optional<double> pourcentage;      // % du fondamental
+    std::optional<double> phase;            // degrés ; rien pour une harmonique nulle
+};
+
+struct ContenuSpectre {
+    double moyenne = 0.0, efficace = 0.0, fondamental = 0.0;
+    std::optional<double> thd;
+    std::vector<LigneSpectre> lignes;       // rangs 1 .. rang_maximal
+    std::vector<double> barres;             // valeurs efficaces des rangs, non arrondies, pour le dessin
+    Puissances puissances;                  // du dipôle du montage, arrondies
+    std::optional<double> puissance_source; // E . moyenne de iE, quand le montage a une source
+};
+
+// La valeur efficace est celle du panneau ; la moyenne, celle de la forme
+// (le rang 0), égale à celle du tableau du montage aux chiffres affichés.
+ContenuSpectre contenu_spectre(const Circuit &circuit, int indice, double dt, int f);
 
 } // namespace oscillo

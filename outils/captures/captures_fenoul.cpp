@@ -36,5 +36,9 @@ int main(int argc, char **argv)
     pilote::choisir(w, 3, 4);
     pilote::balayer(w);
     capture::capturer(w, "fenoul_balayage");
+
+    // Spectre du courant absorbé au réseau (la grandeur montrée à l'ouverture).
+    w->bouton_spectre_Click();
+    capture::capturer(w->spectre(), "fenoul_spectre_is");
     return 0;
 }

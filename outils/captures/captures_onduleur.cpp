@@ -69,5 +69,13 @@ int main(int argc, char **argv)
     choisir(w, 3, onduleur::i_ib1);
     balayer(w);
     capturer(w, "onduleur_iT1_uT1_iE_ib1");
+
+    // Spectres du courant de charge (à l'ouverture) et de la tension u.
+    w->bouton_spectre_Click();
+    capturer(w->spectre(), "onduleur_spectre_i");
+    auto *choix = w->spectre()->findChild<QComboBox *>(QStringLiteral("choix_spectre"));
+    choix->setCurrentIndex(onduleur::i_u);
+    w->spectre()->choix_spectre_Click(onduleur::i_u);
+    capturer(w->spectre(), "onduleur_spectre_u");
     return 0;
 }

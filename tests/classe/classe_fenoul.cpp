@@ -12,5 +12,5 @@ TEST(Classe, Fenoul)
                        [] {},
                        {},
                        {"choix_grandeur(0)", "choix_grandeur(1)", "choix_grandeur(2)", "choix_grandeur(3)",
-                        "arret", "accelere", "Ralentir", "exporter_periode"}}});
+                        "arret", "accelere", "Ralentir", "exporter_periode", "bouton_spectre"}}});
 }

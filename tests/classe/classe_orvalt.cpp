@@ -15,5 +15,5 @@ TEST(Classe, Orvalt)
           [] {},
           {},
           {"choix_alpha", "choix_e", "choix_grandeur(0)", "choix_grandeur(1)", "choix_grandeur(2)",
-           "choix_grandeur(3)", "arret", "accelere", "Ralentir", "exporter_periode"}}});
+           "choix_grandeur(3)", "arret", "accelere", "Ralentir", "exporter_periode", "bouton_spectre"}}});
 }

@@ -367,7 +367,7 @@ TEST_F(FenetreOrvalt, UnTopNeReecritJamaisLaValeurEfficace)
 TEST_F(FenetreOrvalt, LaColonneDesValeursEtLExportationNeChevauchentRien)
 {
     QStringList noms = {"arret",  "accelere", "Ralentir", "Label10", "Label13",     "Label14",  "Label17",
-                        "Label20", "Label21", "choix_alpha", "choix_e", "exporter_periode"};
+                        "Label20", "Label21", "choix_alpha", "choix_e", "exporter_periode", "bouton_spectre"};
     for (int i = 0; i < 4; ++i)
         for (const char *nom : {"Label_vinst", "aff_vinst", "Label_vmoy", "aff_vmoy", "Label_veff", "aff_veff",
                                 "labelymax", "Labelxmax", "choix_grandeur"})
@@ -504,4 +504,57 @@ TEST(BoitesOscillo, LeFichierChoisiDansLaBoiteRecoitLaPeriode)
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->text().contains(dossier.filePath("ic.csv"))) << message->text().toStdString();
     delete w;
+}
+
+// --- Spectre et puissances ----------------------------------------------------------
+
+// Une seule fenêtre du spectre, ouverte sur le courant absorbé au réseau ; elle
+// suit l'angle et la f.é.m. dès leur validation, sans top ; un pont bloqué
+// n'a ni facteur de puissance ni déphasage (afficheurs vides) ; le tableau
+// part en CSV avec la virgule décimale.
+TEST_F(FenetreOrvalt, LeSpectreSuitLeMontage)
+{
+    cliquer(w, "bouton_spectre");
+    QPointer<oscillo::FenetreSpectre> s = w->spectre();
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(s->windowTitle(), "Spectre et puissances");
+    EXPECT_EQ(texte(s, "choix_spectre"), "is courant absorbé par le redresseur (A)");
+    cliquer(w, "bouton_spectre");
+    EXPECT_EQ(w->spectre(), s.data());
+    EXPECT_EQ(w->findChildren<oscillo::FenetreSpectre *>().size(), 1);
+
+    const auto nombre = [&](const char *nom) { return texte(s, nom).replace(',', '.').toDouble(); };
+    // k = (2√2/π) cos α, cos φ1 = cos α (arrondi vers le bas, comme les panneaux d'orvalt).
+    const struct {
+        const char *alpha;
+        double k, cos_phi1;
+    } cas[] = {{"0", 0.9003, 1}, {"60", 0.4501, 0.5}, {"30", 0.7796, 0.866}};
+    for (const auto &c : cas) {
+        remplacer("choix_alpha", c.alpha);
+        entree(w, "choix_alpha");
+        SCOPED_TRACE(c.alpha);
+        EXPECT_NEAR(nombre("aff_fp"), c.k, 1.5e-4);
+        EXPECT_NEAR(nombre("aff_cosphi1"), c.cos_phi1, 1.5e-4);
+        EXPECT_EQ(texte(s, "aff_thd"), "48,34");
+    }
+    remplacer("choix_e", "30");
+    entree(w, "choix_e");
+    EXPECT_EQ(texte(s, "aff_p"), "0");
+    EXPECT_EQ(texte(s, "aff_fp"), "");
+    EXPECT_EQ(texte(s, "aff_cosphi1"), "");
+    EXPECT_EQ(texte(s, "aff_thd"), "");
+
+    remplacer("choix_e", "0");
+    entree(w, "choix_e");
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    s->montrer_message = [](const QString &) {};
+    s->demander_fichier_csv = [&] { return dossier.filePath("spectre"); };
+    cliquer(s, "exporter_spectre");
+    const QStringList lignes = lignes_csv(dossier.filePath("spectre.csv"));
+    ASSERT_EQ(lignes.size(), 51);
+    EXPECT_EQ(lignes[0], "Rang;Fréquence (Hz);Valeur efficace;% du fondamental;Phase (°)");
+    EXPECT_EQ(lignes[2], "2;100;0;0;"); // rang pair nul, sans phase
+    EXPECT_TRUE(lignes[3].startsWith("3;150;0,")) << lignes[3].toStdString();
 }

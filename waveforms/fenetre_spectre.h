@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Fenêtre « spectre » des programmes d'électronique de puissance : pour une
+// grandeur choisie, le diagramme en bâtons des valeurs efficaces des rangs 1
+// à 50, leur tableau (fréquence, valeur efficace, % du fondamental, phase),
+// la moyenne, la valeur efficace, le fondamental et le THD, et les puissances
+// du montage (P, S, facteur de puissance, cos φ1). Tout vient du calcul exact
+// de oscillo::contenu_spectre ; la fenêtre suit le montage (angle, f.é.m.,
+// pas du balayage) sans rien faire au top.
+
+#include "exportation.h"
+#include "feuille.h"
+#include "spectre.h"
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace oscillo {
+
+class FenetreSpectre : public Feuille, public exportation::Exportateur
+{
+    Q_OBJECT
+public:
+    // « reglage » donne le pas de temps du balayage (s) et sa fréquence
+    // (Hz) au moment du calcul. La fenêtre appartient à « parent » (la
+    // fenêtre des oscillogrammes), qui la détruit avec elle.
+    FenetreSpectre(const Circuit &circuit, std::function<std::pair<double, int>()> reglage, QWidget *parent);
+
+    // Gestionnaires.
+    void choix_spectre_Click(int indice);
+    void exporter_spectre_Click();
+    // Le montage ou le pas a changé : tout est recalculé et réécrit.
+    void rafraichir();
+
+    const ContenuSpectre &contenu() const { return contenu_; }
+    // Le tableau tel qu'il irait dans le fichier CSV.
+    tableur::Tableau tableau() const;
+
+private:
+    void tracer_barres();
+
+    const Circuit &circuit_;
+    std::function<std::pair<double, int>()> reglage_;
+    ContenuSpectre contenu_;
+    QComboBox *choix_spectre_ = nullptr;
+    QTableWidget *table_ = nullptr;
+    QLabel *aff_moyenne_ = nullptr, *aff_efficace_ = nullptr, *aff_fondamental_ = nullptr, *aff_thd_ = nullptr;
+    QLabel *aff_p_ = nullptr, *aff_s_ = nullptr, *aff_fp_ = nullptr, *aff_cosphi1_ = nullptr, *aff_pe_ = nullptr;
+    std::array<QLabel *, 3> unites_{}; // unité de la grandeur après moyenne, efficace, fondamental
+    QLabel *label_max_ = nullptr;      // valeur du plus grand bâton
+};
+
+} // namespace oscillo
