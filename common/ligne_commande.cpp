@@ -91,6 +91,8 @@ Options analyser(const std::vector<std::string> &arguments)
             }
         } else if (arg == "--aide" || arg == "--help" || arg == "-h") {
             o.aide = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (const int n = option_qt(arg, suivant)) {
             i += static_cast<std::size_t>(n - 1);
         } else {
@@ -106,7 +108,19 @@ std::string aide(const std::string &programme)
     return "Utilisation : " + programme +
            " [--taille 100|150|200]\n"
            "  --taille N   ouvre les fenêtres à N % de leur taille d'origine (pour un vidéoprojecteur)\n"
-           "  --aide       affiche cette aide\n";
+           "  --aide       affiche cette aide\n"
+           "  --version    affiche la version et la licence\n";
+}
+
+std::string version(const std::string &programme)
+{
+    // BANCS_SUITE_NOM et BANCS_VERSION viennent de CMake (common/CMakeLists.txt).
+    return programme +
+           " (" BANCS_SUITE_NOM ") " BANCS_VERSION "\n"
+           "Copyright © 2026 les contributeurs des " BANCS_SUITE_NOM ".\n"
+           "Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>.\n"
+           "Ceci est un logiciel libre : chacun est libre de le modifier et de le redistribuer.\n"
+           "Il n'y a AUCUNE GARANTIE, dans la mesure de ce que permet la loi.\n";
 }
 
 double facteur_echelle(int taille, const std::string &facteur_existant)
@@ -127,7 +141,12 @@ int preparer(int argc, char **argv, int taille_par_defaut)
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.emplace_back(argv[i]);
-    const std::string programme = argc > 0 && argv[0] ? argv[0] : "programme";
+    // Le nom seul, sans le dossier : « Utilisation : vek », d'où qu'on le lance
+    // (help2man en tire aussi le synopsis de la page de manuel).
+    std::string programme = argc > 0 && argv[0] && *argv[0] ? argv[0] : "programme";
+    if (const auto barre = programme.find_last_of('/');
+        barre != std::string::npos && barre + 1 < programme.size())
+        programme.erase(0, barre + 1);
     const Options o = analyser(arguments);
     if (!o.erreur.empty()) {
         std::fprintf(stderr, "%s : %s\n%s", programme.c_str(), o.erreur.c_str(), aide(programme).c_str());
@@ -135,6 +154,10 @@ int preparer(int argc, char **argv, int taille_par_defaut)
     }
     if (o.aide) {
         std::fputs(aide(programme).c_str(), stdout);
+        return 0;
+    }
+    if (o.version) {
+        std::fputs(version(programme).c_str(), stdout);
         return 0;
     }
     int taille = o.taille;

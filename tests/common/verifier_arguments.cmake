@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Un programme de la suite lancé avec un mauvais argument : message clair sur
-# la sortie d'erreur et code de sortie non nul ; « --aide » sort sans erreur.
-# cmake -DPROGRAMME=<exécutable> -P verifier_arguments.cmake
+# la sortie d'erreur et code de sortie non nul ; « --aide » et « --version »
+# sortent sans erreur, nommant le programme sans son dossier.
+# cmake -DPROGRAMME=<exécutable> -DVERSION=<version> -P verifier_arguments.cmake
 set(ENV{QT_QPA_PLATFORM} offscreen)
 foreach(cas "--plein-ecran|argument inconnu « --plein-ecran »"
             "--taille,175|taille « 175 » refusée : choisir 100, 150 ou 200."
@@ -20,7 +21,14 @@ foreach(cas "--plein-ecran|argument inconnu « --plein-ecran »"
     message(FATAL_ERROR "${PROGRAMME} ${arguments} : message attendu « ${message} », reçu :\n${erreur}")
   endif()
 endforeach()
+get_filename_component(nom ${PROGRAMME} NAME)
 execute_process(COMMAND ${PROGRAMME} --aide RESULT_VARIABLE code OUTPUT_VARIABLE sortie TIMEOUT 20)
-if(NOT code EQUAL 0 OR NOT sortie MATCHES "--taille N")
+if(NOT code EQUAL 0 OR NOT sortie MATCHES "^Utilisation : ${nom} " OR NOT sortie MATCHES "--taille N"
+   OR NOT sortie MATCHES "--version")
   message(FATAL_ERROR "${PROGRAMME} --aide : code ${code}\n${sortie}")
+endif()
+execute_process(COMMAND ${PROGRAMME} --version RESULT_VARIABLE code OUTPUT_VARIABLE sortie TIMEOUT 20)
+if(NOT code EQUAL 0 OR NOT sortie MATCHES "^${nom} \\(Bancs d'électrotechnique\\) ${VERSION}\n"
+   OR NOT sortie MATCHES "GPL-3.0-or-later")
+  message(FATAL_ERROR "${PROGRAMME} --version : code ${code}\n${sortie}")
 endif()
