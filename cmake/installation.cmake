@@ -1,19 +1,88 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installation de la suite (GNUInstallDirs), entrées de menu, icônes, fiche
-# AppStream et paquet Debian par CPack.
+# Installation de la suite (GNUInstallDirs), entrées de menu, icônes, pages
+# de manuel, fiche AppStream et paquet Debian par CPack.
 #
 # Un programme de la suite s'installe par une seule ligne dans son
 # CMakeLists.txt, après son qt_add_executable :
 #   bancs_installer_programme(vek)
 # Elle installe l'exécutable, son entrée de menu et son icône (hicolor), et
 # met l'icône dans les ressources du programme : polices::preparer_application
-# en fait l'icône de ses fenêtres.
+# en fait l'icône de ses fenêtres. Sa page de manuel est faite avec les autres,
+# par bancs_installer_suite.
+#
+# Le paquet Debian se construit de deux façons qui donnent le même paquet :
+# par CPack (cpack -G DEB dans le dossier de construction) ou par debhelper
+# (dpkg-buildpackage, dossier debian/). Ce que le paquet dit de lui-même est
+# écrit une fois, dans debian/ : CPack reprend de debian/control le
+# responsable, la section, la priorité, les dépendances qui ne se voient pas
+# dans les liens et la description, et de debian/changelog la révision.
 
 include(GNUInstallDirs)
+
+set(BANCS_DESCRIPTION_LANCEUR "choisir et lancer l'un des neuf simulateurs de la suite")
+set(BANCS_PAQUET bancs-electrotechnique)
+set(BANCS_DOSSIER_DOC ${CMAKE_INSTALL_DATADIR}/doc/${BANCS_PAQUET})
+set(BANCS_DOSSIER_DONNEES ${CMAKE_INSTALL_DATADIR}/${BANCS_PAQUET})
+
+set(BANCS_SITE "" CACHE STRING
+    "Adresse du site de la suite (https://…) : page d'accueil et captures de la fiche AppStream ; vide : ni l'une ni les autres")
+set(BANCS_MAINTENEUR_DEBIAN "" CACHE STRING
+    "Champ Maintainer du paquet de CPack, « Nom <adresse> » ; vide : celui de debian/control")
+option(BANCS_DOCUMENTS_PAQUET
+       "Installer copyright, journaux des modifications et surcharges de lintian (debian/rules le coupe : debhelper les pose)"
+       ON)
+
+# Valeur d'un champ de debian/control (la première), ses lignes de suite
+# comprises, avec leurs blancs de tête.
+function(bancs_champ_controle champ variable)
+  file(READ ${PROJECT_SOURCE_DIR}/debian/control controle)
+  if(NOT controle MATCHES "(^|\n)${champ}:[ ]*([^\n]*(\n[ \t][^\n]*)*)")
+    message(FATAL_ERROR "debian/control : pas de champ ${champ}")
+  endif()
+  set(${variable} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+endfunction()
+
+# Version et révision du paquet : première ligne de debian/changelog, dont la
+# version doit être celle du projet, comme la première entrée de NEWS.
+file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog bancs_entete_changelog LIMIT_COUNT 1)
+if(NOT bancs_entete_changelog MATCHES "^${BANCS_PAQUET} \\(([^ -]+)-([^ )]+)\\) ")
+  message(FATAL_ERROR "debian/changelog : première ligne illisible « ${bancs_entete_changelog} »")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "debian/changelog commence par la version ${CMAKE_MATCH_1}, "
+                      "le projet est en ${PROJECT_VERSION} (CMakeLists.txt)")
+endif()
+set(BANCS_REVISION ${CMAKE_MATCH_2})
+
+# Versions et dates de NEWS, la plus récente en tête : « Version X.Y.Z (AAAA-MM-JJ) ».
+file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS bancs_versions
+     REGEX "^Version [0-9]+\\.[0-9]+\\.[0-9]+ \\([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]\\)$")
+list(GET bancs_versions 0 bancs_derniere)
+string(REGEX REPLACE "^Version ([^ ]+) \\(([^)]+)\\)$" "\\1" bancs_version_news "${bancs_derniere}")
+string(REGEX REPLACE "^Version ([^ ]+) \\(([^)]+)\\)$" "\\2" BANCS_DATE_VERSION "${bancs_derniere}")
+if(NOT bancs_version_news STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "NEWS commence par la version ${bancs_version_news}, "
+                      "le projet est en ${PROJECT_VERSION} (CMakeLists.txt)")
+endif()
+
+# Lus à la configuration : la modifier la refait.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/NEWS
+             ${PROJECT_SOURCE_DIR}/debian/changelog ${PROJECT_SOURCE_DIR}/debian/control)
 
 find_program(BANCS_RSVG_CONVERT rsvg-convert)
 if(NOT BANCS_RSVG_CONVERT)
   message(FATAL_ERROR "rsvg-convert introuvable (paquet librsvg2-bin) : bash outils/installer.sh l'installe")
+endif()
+
+# Pages de manuel : help2man les tire de « --aide » et « --version » de chaque
+# programme, en français ; ses titres (NOM, SYNOPSIS…) suivent la langue
+# demandée, que la construction compile elle-même (paquet locales) pour ne pas
+# dépendre des langues installées sur la machine.
+find_program(BANCS_HELP2MAN help2man)
+find_program(BANCS_LOCALEDEF localedef)
+if(NOT BANCS_HELP2MAN OR NOT BANCS_LOCALEDEF OR NOT EXISTS /usr/share/i18n/locales/fr_FR)
+  message(FATAL_ERROR "help2man, localedef ou la définition de fr_FR introuvable (paquets help2man et "
+                      "locales) : bash outils/installer.sh les installe")
 endif()
 
 # Tailles des icônes rendues en PNG (thème hicolor et icône des fenêtres).
@@ -50,7 +119,7 @@ function(bancs_installer_programme nom)
   endif()
   if(nom STREQUAL "bancs")
     set(titre "${BANCS_SUITE_NOM}")
-    set(description "choisir et lancer l'un des neuf simulateurs de la suite")
+    set(description "${BANCS_DESCRIPTION_LANCEUR}")
   elseif(nom IN_LIST BANCS_PROGRAMMES)
     set(titre "${BANCS_${nom}_TITRE}")
     set(description "${BANCS_${nom}_DESCRIPTION}")
@@ -87,41 +156,181 @@ function(bancs_installer_programme nom)
   set_property(GLOBAL APPEND PROPERTY BANCS_PROGRAMMES_INSTALLES ${nom})
 endfunction()
 
+# bancs_fiche_appstream(sortie site) : fiche AppStream de la suite, écrite
+# dans « sortie » à partir de cmake/suite.metainfo.xml.in. Les captures y sont
+# désignées par leur chemin relatif (captures/<fichier>, dans donnees/ du
+# dépôt, et installées dans share/bancs-electrotechnique/) ; AppStream ne
+# connaissant que des adresses web, elles deviennent <site>/captures/<fichier>,
+# et sans site la fiche n'a ni page d'accueil ni captures. Rend dans
+# BANCS_FICHIERS_CAPTURES les captures qu'elle désigne.
+function(bancs_fiche_appstream sortie site)
+  get_property(installes GLOBAL PROPERTY BANCS_PROGRAMMES_INSTALLES)
+  set(liste_programmes "")
+  set(binaires "      <binary>bancs</binary>\n")
+  foreach(nom IN LISTS BANCS_PROGRAMMES)
+    if(nom IN_LIST installes)
+      string(APPEND liste_programmes "      <li>${BANCS_${nom}_TITRE} (${nom}) : ${BANCS_${nom}_DESCRIPTION}</li>\n")
+      string(APPEND binaires "      <binary>${nom}</binary>\n")
+    endif()
+  endforeach()
+  set(versions "")
+  foreach(ligne IN LISTS bancs_versions)
+    string(REGEX REPLACE "^Version ([^ ]+) \\(([^)]+)\\)$" "    <release version=\"\\1\" date=\"\\2\"/>\n"
+           version "${ligne}")
+    string(APPEND versions "${version}")
+  endforeach()
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/suite.metainfo.xml.in ${sortie}.modele @ONLY)
+  file(READ ${sortie}.modele fiche)
+  string(REGEX MATCHALL "<image>captures/[^<]+</image>" images "${fiche}")
+  list(TRANSFORM images REPLACE "<image>captures/([^<]+)</image>" "\\1")
+  if(site)
+    string(REPLACE "<image>captures/" "<image>${site}/captures/" fiche "${fiche}")
+  else()
+    string(REGEX REPLACE "\n *<url type=\"homepage\"></url>" "" fiche "${fiche}")
+    string(REGEX REPLACE "\n *<screenshots>.*</screenshots>" "" fiche "${fiche}")
+  endif()
+  file(CONFIGURE OUTPUT ${sortie} CONTENT "${fiche}" @ONLY)
+  set(BANCS_FICHIERS_CAPTURES ${images} PARENT_SCOPE)
+endfunction()
+
+# Pages de manuel, section 1, en français, de tous les programmes installés :
+# help2man lit « --aide » et « --version » de l'exécutable construit ; le nom
+# et la description viennent de cmake/programmes.cmake, la date de NEWS.
+function(bancs_pages_manuel)
+  get_property(installes GLOBAL PROPERTY BANCS_PROGRAMMES_INSTALLES)
+  set(locales ${PROJECT_BINARY_DIR}/locales)
+  set(ctype ${locales}/fr_FR.UTF-8/LC_CTYPE)
+  add_custom_command(OUTPUT ${ctype}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${locales}
+    COMMAND ${BANCS_LOCALEDEF} -i fr_FR -f UTF-8 ${locales}/fr_FR.UTF-8
+    COMMENT "Langue fr_FR.UTF-8 pour help2man"
+    VERBATIM)
+  execute_process(COMMAND date -u -d "${BANCS_DATE_VERSION}" +%s OUTPUT_VARIABLE epoque
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(pages)
+  foreach(nom IN LISTS installes)
+    # NOM : « vek - machines à courant continu » ; DESCRIPTION : la
+    # description d'une ligne, en phrase.
+    if(nom STREQUAL "bancs")
+      set(titre "lanceur des ${BANCS_SUITE_NOM}")
+      set(description "${BANCS_DESCRIPTION_LANCEUR}")
+    else()
+      string(SUBSTRING "${BANCS_${nom}_TITRE}" 0 1 initiale)
+      string(SUBSTRING "${BANCS_${nom}_TITRE}" 1 -1 suite)
+      string(TOLOWER "${initiale}" initiale)
+      set(titre "${initiale}${suite}")
+      set(description "${BANCS_${nom}_DESCRIPTION}")
+    endif()
+    string(SUBSTRING "${description}" 0 1 initiale)
+    string(SUBSTRING "${description}" 1 -1 suite)
+    string(TOUPPER "${initiale}" initiale)
+    # VOIR AUSSI : le lanceur puis les autres programmes.
+    set(autres ${installes})
+    list(REMOVE_ITEM autres bancs ${nom})
+    if(NOT nom STREQUAL "bancs" AND "bancs" IN_LIST installes)
+      list(PREPEND autres bancs)
+    endif()
+    list(TRANSFORM autres PREPEND ".BR ")
+    list(TRANSFORM autres APPEND " (1)")
+    list(JOIN autres ",\n" voir)
+    # Tout passe par le fichier d'inclusion, lu en UTF-8 (help2man lirait
+    # --name octet par octet). Ses titres sont ceux de la langue de la page.
+    set(inclusion ${PROJECT_BINARY_DIR}/man/${nom}.h2m)
+    set(texte "[NOM]\n${nom} \\- ${titre}\n[DESCRIPTION]\n${initiale}${suite}.\n\n")
+    string(APPEND texte "Ce programme fait partie de la suite « ${BANCS_SUITE_NOM} ».\n[VOIR AUSSI]\n${voir}\n")
+    file(CONFIGURE OUTPUT ${inclusion} CONTENT "${texte}" @ONLY)
+    set(page ${PROJECT_BINARY_DIR}/man/${nom}.1)
+    add_custom_command(OUTPUT ${page}.gz
+      COMMAND ${CMAKE_COMMAND} -E env LOCPATH=${locales} SOURCE_DATE_EPOCH=${epoque} ASAN_OPTIONS=detect_leaks=0
+              ${BANCS_HELP2MAN} --locale=fr_FR.UTF-8 --no-info --help-option=--aide
+              --version-option=--version --section=1 --include=${inclusion}
+              --output=${page} $<TARGET_FILE:${nom}>
+      COMMAND gzip -9nf ${page}
+      DEPENDS ${nom} ${inclusion} ${ctype}
+      COMMENT "Page de manuel de ${nom}"
+      VERBATIM)
+    list(APPEND pages ${page}.gz)
+    install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endforeach()
+  add_custom_target(pages_manuel ALL DEPENDS ${pages})
+endfunction()
+
 # Appelée une fois, après les dossiers des programmes : fiche AppStream de la
-# suite (si le lanceur est construit) et paquet Debian.
+# suite et ses captures (si le lanceur est construit), pages de manuel,
+# copyright et journaux des modifications, paquet Debian.
 function(bancs_installer_suite)
   get_property(installes GLOBAL PROPERTY BANCS_PROGRAMMES_INSTALLES)
   if("bancs" IN_LIST installes)
-    set(liste_programmes "")
-    set(binaires "      <binary>bancs</binary>\n")
-    foreach(nom IN LISTS BANCS_PROGRAMMES)
-      if(nom IN_LIST installes)
-        string(APPEND liste_programmes "      <li>${BANCS_${nom}_TITRE} (${nom}) : ${BANCS_${nom}_DESCRIPTION}</li>\n")
-        string(APPEND binaires "      <binary>${nom}</binary>\n")
-      endif()
-    endforeach()
     set(metainfo ${PROJECT_BINARY_DIR}/metainfo/${BANCS_IDENTIFIANT}.metainfo.xml)
-    configure_file(${PROJECT_SOURCE_DIR}/cmake/suite.metainfo.xml.in ${metainfo} @ONLY)
+    bancs_fiche_appstream(${metainfo} "${BANCS_SITE}")
     install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # Les captures de la fiche, installées même sans site : c'est ce dossier
+    # qui se publie sous <site>/captures.
+    set_property(GLOBAL PROPERTY BANCS_CAPTURES_INSTALLEES ${BANCS_FICHIERS_CAPTURES})
+    list(TRANSFORM BANCS_FICHIERS_CAPTURES PREPEND ${PROJECT_SOURCE_DIR}/donnees/captures/)
+    install(FILES ${BANCS_FICHIERS_CAPTURES} DESTINATION ${BANCS_DOSSIER_DONNEES}/captures)
+  endif()
+  bancs_pages_manuel()
+
+  # Copyright (debian/copyright, lisible par machine), journal du paquet
+  # (debian/changelog) et journal des versions de la suite (NEWS), comprimés
+  # sans date ni nom comme le fait debhelper, et surcharges de lintian.
+  if(BANCS_DOCUMENTS_PAQUET)
+    set(docs ${PROJECT_BINARY_DIR}/doc)
+    add_custom_command(OUTPUT ${docs}/changelog.gz ${docs}/changelog.Debian.gz
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
+      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/NEWS ${docs}/changelog
+      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/debian/changelog ${docs}/changelog.Debian
+      COMMAND gzip -9nf ${docs}/changelog ${docs}/changelog.Debian
+      DEPENDS ${PROJECT_SOURCE_DIR}/NEWS ${PROJECT_SOURCE_DIR}/debian/changelog
+      COMMENT "Journaux des modifications comprimés"
+      VERBATIM)
+    add_custom_target(journaux ALL DEPENDS ${docs}/changelog.gz ${docs}/changelog.Debian.gz)
+    install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${docs}/changelog.gz ${docs}/changelog.Debian.gz
+            DESTINATION ${BANCS_DOSSIER_DOC})
+    install(FILES ${PROJECT_SOURCE_DIR}/debian/${BANCS_PAQUET}.lintian-overrides
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${BANCS_PAQUET})
   endif()
 
-  set(BANCS_MAINTENEUR "Équipe des bancs d'électrotechnique" CACHE STRING
-      "Champ Maintainer du paquet Debian (« Nom <adresse> »)")
+  # Paquet Debian par CPack, décrit par debian/control.
+  bancs_champ_controle(Maintainer mainteneur)
+  if(BANCS_MAINTENEUR_DEBIAN)
+    set(mainteneur "${BANCS_MAINTENEUR_DEBIAN}")
+  endif()
+  bancs_champ_controle(Section section)
+  bancs_champ_controle(Priority priorite)
+  # Dépendances écrites à la main (polices, traductions de Qt) : celles qui
+  # ne se voient pas dans les liens ; les autres sont calculées sur les
+  # exécutables par dpkg-shlibdeps, comme ${shlibs:Depends} pour debhelper.
+  bancs_champ_controle(Depends dependances)
+  string(REGEX REPLACE "[ \t\n]+" " " dependances "${dependances}")
+  string(REGEX REPLACE "\\$\\{[^}]*\\}(, )?" "" dependances "${dependances}")
+  bancs_champ_controle(Description description)
+  string(REGEX REPLACE "\n [.]\n" "\n\n" description "${description}")
+  string(REGEX REPLACE "\n " "\n" description "${description}")
+  string(FIND "${description}" "\n" fin_resume)
+  string(SUBSTRING "${description}" 0 ${fin_resume} resume)
+  math(EXPR debut_longue "${fin_resume} + 1")
+  string(SUBSTRING "${description}" ${debut_longue} -1 longue)
+
   set(CPACK_GENERATOR DEB)
-  set(CPACK_PACKAGE_NAME bancs-electrotechnique)
+  set(CPACK_PACKAGE_NAME ${BANCS_PAQUET})
   set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-  set(CPACK_PACKAGE_CONTACT "${BANCS_MAINTENEUR}")
-  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${BANCS_SUITE_RESUME}")
-  set(CPACK_PACKAGE_DESCRIPTION
-      "Simulateurs interactifs, en français, de bancs de machines électriques,\nde ponts redresseurs, d'un onduleur et d'un transformateur, avec un\nlanceur qui les regroupe.")
+  set(CPACK_DEBIAN_PACKAGE_RELEASE ${BANCS_REVISION})
+  set(CPACK_PACKAGE_CONTACT "${mainteneur}")
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${mainteneur}")
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${resume}")
+  set(CPACK_PACKAGE_DESCRIPTION "${longue}")
+  set(CPACK_DEBIAN_PACKAGE_SECTION ${section})
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY ${priorite})
+  if(BANCS_SITE)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BANCS_SITE}")
+  endif()
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_STRIP_FILES ON)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_SECTION science)
-  # Dépendances des bibliothèques calculées sur les exécutables ; le greffon
-  # de plate-forme de Qt et les polices ne se voient pas dans les liens.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${dependances}")
   # cpack et l'installation prennent ce qui est construit, sans revérifier
   # toute la construction d'abord (plusieurs dizaines de secondes de make sur
   # une machine chargée) : on construit, puis on empaquette.

@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installe ce qui manque pour construire et tester la suite sur une Debian 12 :
 # compilateur, CMake, Qt 6, GoogleTest, polices Liberation, Xvfb, et de quoi
-# installer et empaqueter la suite (rendu des icônes, validation des entrées
-# de menu et de la fiche AppStream, dépendances du paquet Debian), et clang
-# pour le fuzzing par libFuzzer (outils/fuzz.sh).
+# installer et empaqueter la suite (rendu des icônes, pages de manuel par
+# help2man en français, validation des entrées de menu et de la fiche
+# AppStream, dépendances du paquet Debian, lintian, lecture des pages de
+# manuel), et clang pour le fuzzing par libFuzzer (outils/fuzz.sh).
 # Ne fait rien (et très vite) quand tout est déjà là.
 set -euo pipefail
 
 paquets=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libbenchmark-dev
-         fonts-liberation xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev clang)
+         fonts-liberation xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev clang
+         help2man locales lintian man-db)
 
 manquants=()
 for p in "${paquets[@]}"; do

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ce que « cmake --install » pose dans un préfixe d'essai (installé par le
 // test installation_essai) : les fichiers attendus et eux seuls, des entrées
-// de menu et une fiche AppStream valides, des programmes installés qui
-// démarrent, le lanceur qui en démarre un, et le paquet Debian.
+// de menu et une fiche AppStream valides, des pages de manuel qui se rendent,
+// des programmes installés qui démarrent, le lanceur qui en démarre un, et le
+// paquet Debian, tel qu'un empaqueteur le vérifie (lintian, dépendances,
+// durcissement, champs de debian/control).
 #include "catalogue.h"
 #include "lanceur.h"
 #include "outils_fenetres.h"
@@ -18,7 +20,14 @@
 #include <QTest>
 
 #include <csignal>
+#include <ostream>
 #include <set>
+
+// Les QString des messages d'échec, lisibles.
+static void PrintTo(const QString &texte, std::ostream *sortie)
+{
+    *sortie << '"' << texte.toStdString() << '"';
+}
 
 namespace {
 
@@ -26,9 +35,14 @@ const QString prefixe = QStringLiteral(BANCS_PREFIXE);
 const QString identifiant = QStringLiteral("fr.electrotechnique.bancs");
 const int tailles[] = {16, 24, 32, 48, 64, 128, 256};
 
+QStringList liste(const char *texte)
+{
+    return QString::fromUtf8(texte).split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
 QStringList installes()
 {
-    return QString::fromUtf8(BANCS_INSTALLES).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    return liste(BANCS_INSTALLES);
 }
 
 QString id_de(const QString &nom)
@@ -46,9 +60,18 @@ std::set<QString> fichiers_attendus()
         attendus.insert(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(id_de(nom)));
         for (int t : tailles)
             attendus.insert(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(t).arg(id_de(nom)));
+        attendus.insert(QStringLiteral("share/man/man1/%1.1.gz").arg(nom));
     }
-    if (installes().contains(QStringLiteral("bancs")))
+    if (installes().contains(QStringLiteral("bancs"))) {
         attendus.insert(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(identifiant));
+        for (const QString &capture : liste(BANCS_CAPTURES))
+            attendus.insert(QStringLiteral("share/bancs-electrotechnique/captures/") + capture);
+    }
+#ifdef BANCS_DOCUMENTS_PAQUET // sinon, debhelper les pose
+    for (const char *doc : {"copyright", "changelog.gz", "changelog.Debian.gz"})
+        attendus.insert(QStringLiteral("share/doc/bancs-electrotechnique/") + QLatin1String(doc));
+    attendus.insert(QStringLiteral("share/lintian/overrides/bancs-electrotechnique"));
+#endif
     return attendus;
 }
 
@@ -73,6 +96,56 @@ Sortie executer(const QString &programme, const QStringList &arguments, const QP
         return {-1, QStringLiteral("délai dépassé : ") + QString::fromUtf8(p.readAll())};
     }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAll())};
+}
+
+QString lire(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Lignes d'un rapport (lintian, appstreamcli) qui commencent par l'un des
+// préfixes donnés (« E: », « W: »…).
+QStringList lignes_marquees(const QString &rapport, const QStringList &prefixes)
+{
+    QStringList marquees;
+    for (const QString &ligne : rapport.split(QLatin1Char('\n')))
+        for (const QString &p : prefixes)
+            if (ligne.startsWith(p))
+                marquees << ligne;
+    return marquees;
+}
+
+// Valeur d'un champ de contrôle Debian (le premier de ce nom), ses lignes de
+// suite comprises, sans leur blanc de tête.
+QString champ(const QString &controle, const QString &nom)
+{
+    const QStringList lignes = controle.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        if (!lignes[i].startsWith(nom + QLatin1Char(':')))
+            continue;
+        QString valeur = lignes[i].mid(nom.size() + 1).trimmed();
+        while (++i < lignes.size() &&
+               (lignes[i].startsWith(QLatin1Char(' ')) || lignes[i].startsWith(QLatin1Char('\t'))))
+            valeur += QLatin1Char('\n') + lignes[i].mid(1);
+        return valeur;
+    }
+    return {};
+}
+
+// Noms des paquets d'un champ Depends (alternatives comprises), sans version
+// ni architecture ; les substitutions de debhelper (${…}) sont laissées.
+std::set<QString> noms_paquets(const QString &depends)
+{
+    std::set<QString> noms;
+    for (const QString &alternatives : depends.split(QLatin1Char(',')))
+        for (const QString &dependance : alternatives.split(QLatin1Char('|'))) {
+            const QString nom =
+                dependance.trimmed().section(QLatin1Char(' '), 0, 0).section(QLatin1Char(':'), 0, 0);
+            if (!nom.isEmpty() && !nom.startsWith(QLatin1Char('$')))
+                noms.insert(nom);
+        }
+    return noms;
 }
 
 // Valeur d'une clé du groupe [Desktop Entry].
@@ -130,26 +203,74 @@ TEST(Installation, EntreesDeMenuEtFicheAppStreamValides)
         const QString chemin = QStringLiteral("%1/share/applications/%2.desktop").arg(prefixe, id_de(nom));
         const Sortie v = executer(QStringLiteral("desktop-file-validate"), {chemin});
         EXPECT_EQ(v.code, 0) << v.texte.toStdString();
-        // Les « hint » (deux catégories principales) sont admis, pas les erreurs ni les avertissements.
-        EXPECT_FALSE(v.texte.contains(QStringLiteral("error")) || v.texte.contains(QStringLiteral("warning")))
-            << v.texte.toStdString();
+        EXPECT_EQ(v.texte, QString()); // ni erreur, ni avertissement, ni conseil
 
         QFile f(chemin);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QString contenu = QString::fromUtf8(f.readAll());
         EXPECT_EQ(cle(contenu, QStringLiteral("Exec")), nom);
         EXPECT_EQ(cle(contenu, QStringLiteral("Icon")), id_de(nom));
+        // Une seule catégorie principale : le programme paraît une fois dans les menus.
         EXPECT_EQ(cle(contenu, QStringLiteral("Categories")),
-                  QStringLiteral("Education;Science;Electricity;"));
+                  QStringLiteral("Education;Electricity;Physics;"));
         EXPECT_FALSE(cle(contenu, QStringLiteral("Name")).isEmpty());
         EXPECT_FALSE(cle(contenu, QStringLiteral("Comment")).isEmpty());
     }
     if (!installes().contains(QStringLiteral("bancs")))
         GTEST_SKIP() << "lanceur non construit : pas de fiche AppStream";
+    // La fiche installée (sans site configuré : ni page d'accueil ni captures)
+    // et la même avec un site, qui désigne les captures installées.
     const QString fiche = QStringLiteral("%1/share/metainfo/%2.metainfo.xml").arg(prefixe, identifiant);
-    const Sortie v = executer(QStringLiteral("appstreamcli"),
-                              {QStringLiteral("validate"), QStringLiteral("--no-net"), fiche});
-    EXPECT_EQ(v.code, 0) << v.texte.toStdString();
+    const QString avec_site = QStringLiteral(BANCS_FICHE_AVEC_SITE);
+    for (const QString &f : {fiche, avec_site}) {
+        SCOPED_TRACE(f.toStdString());
+        const Sortie v = executer(
+            QStringLiteral("appstreamcli"),
+            {QStringLiteral("validate"), QStringLiteral("--pedantic"), QStringLiteral("--no-net"), f});
+        EXPECT_EQ(v.code, 0) << v.texte.toStdString();
+        // Propre : pas même un conseil (I:) ou une remarque pointilleuse (P:).
+        EXPECT_EQ(lignes_marquees(v.texte, {QStringLiteral("E:"), QStringLiteral("W:"), QStringLiteral("I:"),
+                                            QStringLiteral("P:")}),
+                  QStringList())
+            << v.texte.toStdString();
+        EXPECT_TRUE(lire(f).contains(QStringLiteral("<release version=\"%1\"")
+                                         .arg(QStringLiteral(BANCS_VERSION_PAQUET).section('-', 0, 0))));
+        EXPECT_TRUE(lire(f).contains(QStringLiteral("<project_license>GPL-3.0-or-later</project_license>")));
+    }
+    EXPECT_FALSE(lire(fiche).contains(QStringLiteral("<screenshot")));
+    const QString contenu = lire(avec_site);
+    EXPECT_TRUE(contenu.contains(QStringLiteral("<url type=\"homepage\">https://bancs.example.org</url>")));
+    ASSERT_FALSE(liste(BANCS_CAPTURES).isEmpty());
+    for (const QString &capture : liste(BANCS_CAPTURES))
+        EXPECT_TRUE(contenu.contains(
+            QStringLiteral("<image>https://bancs.example.org/captures/%1</image>").arg(capture)))
+            << capture.toStdString();
+}
+
+TEST(Installation, PagesDeManuelTireesDeLAideSeRendent)
+{
+    // Comme lintian les lit : avertissements de man et de groff demandés.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+    const QString version = QStringLiteral(BANCS_VERSION_PAQUET).section('-', 0, 0);
+    for (const QString &nom : installes()) {
+        SCOPED_TRACE(nom.toStdString());
+        const QString page = QStringLiteral("%1/share/man/man1/%2.1.gz").arg(prefixe, nom);
+        const Sortie rendu = executer(QStringLiteral("man"),
+                                      {QStringLiteral("--warnings"), QStringLiteral("-E"),
+                                       QStringLiteral("UTF-8"), QStringLiteral("-l"), page},
+                                      env);
+        EXPECT_EQ(rendu.code, 0) << rendu.texte.toStdString();
+        EXPECT_FALSE(rendu.texte.contains(QStringLiteral("warning"))) << rendu.texte.toStdString();
+        // Titres en français, synopsis et options tirés de « --aide », version et licence de « --version ».
+        for (const QString &attendu : {QStringLiteral("NOM\n       ") + nom + QStringLiteral(" - "),
+                                       QStringLiteral("SYNOPSIS\n       ") + nom, QStringLiteral("--taille"),
+                                       QStringLiteral("--version"), QStringLiteral("GPL-3.0-or-later"),
+                                       QStringLiteral("VOIR AUSSI"), version})
+            EXPECT_TRUE(rendu.texte.contains(attendu)) << attendu.toStdString() << "\n"
+                                                       << rendu.texte.toStdString();
+    }
 }
 
 TEST(Installation, ChaqueProgrammeInstalleMontreSaFenetrePrincipale)
@@ -212,6 +333,11 @@ TEST(Installation, LeLanceurInstalleDemarreUnProgrammeParSaTuile)
     EXPECT_TRUE(QTest::qWaitFor([pid] { return processus_fini(pid); }, 10000));
 }
 
+// Le paquet que construit CPack, vérifié comme un empaqueteur le ferait :
+// ses fichiers, ses champs (ceux de debian/control et debian/changelog), des
+// dépendances qui sont exactement les bibliothèques liées et les paquets
+// écrits à la main (polices, traductions de Qt), des exécutables durcis, et
+// lintian sans erreur ni avertissement.
 TEST(Installation, PaquetDebianConstruitParCPack)
 {
 #ifdef BANCS_SANITISEURS
@@ -227,6 +353,8 @@ TEST(Installation, PaquetDebianConstruitParCPack)
     const QStringList paquets = QDir(dossier).entryList({QStringLiteral("*.deb")}, QDir::Files);
     ASSERT_EQ(paquets.size(), 1) << paquets.join(QLatin1Char(' ')).toStdString();
     const QString deb = QDir(dossier).filePath(paquets.front());
+    EXPECT_EQ(paquets.front(),
+              QStringLiteral("bancs-electrotechnique_%1_amd64.deb").arg(BANCS_VERSION_PAQUET));
 
     // Les fichiers du paquet sont ceux de l'installation, sous /usr.
     const Sortie contenu = executer(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb});
@@ -241,13 +369,70 @@ TEST(Installation, PaquetDebianConstruitParCPack)
     }
     EXPECT_EQ(dans_paquet, fichiers_attendus());
 
-    // Dépendances calculées sur les exécutables, plus le greffon de plate-forme et les polices.
-    const Sortie depend =
-        executer(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
-    for (const char *paquet :
-         {"libqt6widgets6", "libqt6gui6", "libc6", "qt6-qpa-plugins", "fonts-liberation"})
-        EXPECT_TRUE(depend.texte.contains(QLatin1String(paquet)))
-            << paquet << " dans " << depend.texte.toStdString();
+    // Les champs sont ceux de debian/control, la version celle de debian/changelog.
+    const QString source = lire(QStringLiteral(BANCS_SOURCE "/debian/control"));
+    const QString controle = executer(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb}).texte;
+    EXPECT_EQ(champ(controle, QStringLiteral("Package")), QStringLiteral("bancs-electrotechnique"));
+    EXPECT_EQ(champ(controle, QStringLiteral("Version")), QStringLiteral(BANCS_VERSION_PAQUET));
+    const QString mainteneur = QStringLiteral(BANCS_MAINTENEUR_CONFIGURE);
+    EXPECT_EQ(champ(controle, QStringLiteral("Maintainer")),
+              mainteneur.isEmpty() ? champ(source, QStringLiteral("Maintainer")) : mainteneur);
+    for (const char *nom : {"Section", "Priority", "Description"})
+        EXPECT_EQ(champ(controle, QLatin1String(nom)), champ(source, QLatin1String(nom))) << nom;
+
+    // Chaque exécutable : ses bibliothèques (objdump -p), RELRO complet,
+    // protection de la pile et fonctions de la glibc vérifiées (_FORTIFY_SOURCE).
+    const QString extrait = dossier + QStringLiteral("/contenu");
+    ASSERT_EQ(executer(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, extrait}).code, 0);
+    std::set<QString> liees;
+    const QFileInfoList executables = QDir(extrait + QStringLiteral("/usr/bin")).entryInfoList(QDir::Files);
+    EXPECT_EQ(executables.size(), installes().size());
+    for (const QFileInfo &executable : executables) {
+        SCOPED_TRACE(executable.fileName().toStdString());
+        const QString entetes =
+            executer(QStringLiteral("objdump"), {QStringLiteral("-p"), executable.filePath()}).texte;
+        for (const QString &ligne : entetes.split(QLatin1Char('\n'))) {
+            const QStringList mots = ligne.simplified().split(QLatin1Char(' '));
+            if (mots.size() == 2 && mots[0] == QLatin1String("NEEDED"))
+                liees.insert(mots[1]);
+        }
+        EXPECT_TRUE(entetes.contains(QStringLiteral("RELRO")));
+        const QString dynamique =
+            executer(QStringLiteral("readelf"), {QStringLiteral("-d"), executable.filePath()}).texte;
+        EXPECT_TRUE(dynamique.contains(QStringLiteral("BIND_NOW"))) << dynamique.toStdString();
+        const QString symboles =
+            executer(QStringLiteral("objdump"), {QStringLiteral("-T"), executable.filePath()}).texte;
+        EXPECT_TRUE(symboles.contains(QStringLiteral("__stack_chk_fail")));
+        EXPECT_TRUE(symboles.contains(QStringLiteral("__fprintf_chk")));
+    }
+
+    // Dépendances : le paquet de chaque bibliothèque liée (dpkg -S), plus ceux
+    // de debian/control (polices, traductions de Qt), et rien d'autre.
+    ASSERT_FALSE(liees.empty());
+    QStringList motifs{QStringLiteral("-S")};
+    for (const QString &bibliotheque : liees) // celles de l'architecture, pas celles de lib32
+        motifs << QStringLiteral("*/" BANCS_MULTIARCH "/") + bibliotheque;
+    const Sortie proprietaires = executer(QStringLiteral("dpkg"), motifs, {}, 60000, false);
+    ASSERT_EQ(proprietaires.code, 0) << proprietaires.texte.toStdString();
+    std::set<QString> fournisseurs = noms_paquets(champ(source, QStringLiteral("Depends")));
+    std::set<QString> trouvees;
+    for (const QString &ligne : proprietaires.texte.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype separation = ligne.indexOf(QStringLiteral(": /"));
+        if (ligne.startsWith(QLatin1String("diversion")) || separation < 0)
+            continue;
+        trouvees.insert(ligne.mid(separation + 2).section(QLatin1Char('/'), -1));
+        for (const QString &p : noms_paquets(ligne.left(separation)))
+            fournisseurs.insert(p);
+    }
+    EXPECT_EQ(trouvees, liees);
+    EXPECT_EQ(noms_paquets(champ(controle, QStringLiteral("Depends"))), fournisseurs)
+        << champ(controle, QStringLiteral("Depends")).toStdString();
+
+    // lintian : ni erreur ni avertissement (les informations sont admises).
+    const Sortie l = executer(QStringLiteral("lintian"), {deb}, {}, 300000);
+    EXPECT_EQ(l.code, 0) << l.texte.toStdString();
+    EXPECT_EQ(lignes_marquees(l.texte, {QStringLiteral("E:"), QStringLiteral("W:")}), QStringList())
+        << l.texte.toStdString();
     QDir(dossier).removeRecursively();
 #endif
 }
