@@ -329,6 +329,7 @@ function(bancs_installer_suite)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_STRIP_FILES ON)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_COMPRESSION_TYPE xz) # comme dpkg-deb pour debhelper
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${dependances}")
   # cpack et l'installation prennent ce qui est construit, sans revérifier
