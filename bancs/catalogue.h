@@ -19,6 +19,8 @@ struct Programme {
     std::string_view titre;        // nom dans le menu (« Machines à courant continu »)
     std::string_view fenetre;      // nom de sa fenêtre principale (« machine1 »)
     std::string_view description;  // une ligne, en minuscule initiale
+    double largeur = 0;            // la plus large de ses fenêtres, en twips
+    double hauteur = 0;            // la plus haute
 };
 
 // Les neuf programmes, groupe par groupe, dans l'ordre des tuiles.

@@ -4,6 +4,7 @@
 #include "ligne_commande.h"
 #include "polices.h"
 #include "tuile.h"
+#include "twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,13 +12,15 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSettings>
+#include <QStandardItemModel>
 #include <QTemporaryFile>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <iterator>
 #include <optional>
 
 #include <sys/prctl.h>
@@ -26,30 +29,84 @@
 namespace {
 
 // Géométrie en twips (15 twips par pixel à 96 points par pouce).
-constexpr int colonnes = 4;
+constexpr int colonnes_max = 4;
 constexpr double marge = 240;
 constexpr double largeur_tuile = 3900;
 constexpr double hauteur_tuile = 1830;
 constexpr double ecart = 180;
-constexpr double haut_grille = 1140;
 constexpr double hauteur_titre_groupe = 360;
 constexpr double hauteur_ligne = hauteur_titre_groupe + hauteur_tuile + ecart;
+// Taille des fenêtres : légende et liste, à droite du titre quand la place le permet.
+constexpr double largeur_legende = 2100;
+constexpr double largeur_liste = 3600;
+constexpr double hauteur_liste = 375;
 
 QString qtexte(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Zone cliente : la grille et ses lignes, le titre au-dessus, l'état au-dessous.
-double largeur_fenetre()
+double largeur_pour(int colonnes)
 {
     return 2 * marge + colonnes * largeur_tuile + (colonnes - 1) * ecart;
 }
 
-double hauteur_fenetre()
+// Autant de colonnes que la largeur offerte (en pixels à 100 %) en laisse,
+// au moins une.
+int colonnes_pour(double largeur_offerte)
 {
-    return haut_grille + catalogue::disposer(catalogue::programmes(), colonnes).lignes * hauteur_ligne + 420 +
-           marge;
+    int c = colonnes_max;
+    while (c > 1 && largeur_pour(c) / twips::par_pixel > largeur_offerte)
+        --c;
+    return c;
+}
+
+// Places de l'en-tête et de la grille pour « colonnes » colonnes : titre ;
+// légende et liste des tailles à droite du titre, ou dessous si la fenêtre
+// est étroite (sur deux lignes si elle l'est plus encore) ; consigne, sur
+// autant de lignes qu'il en faut ; grille ; ligne d'état.
+struct MiseEnPage {
+    double largeur = 0, hauteur = 0;
+    QRectF titre, legende, liste, consigne, etat;
+    double haut_grille = 0;
+};
+
+MiseEnPage mise_en_page(int colonnes)
+{
+    MiseEnPage m;
+    m.largeur = largeur_pour(colonnes);
+    const double utile = m.largeur - 2 * marge;
+    const double bloc_taille = largeur_legende + 120 + largeur_liste;
+    m.titre = QRectF(marge, 120, utile, 480);
+    double y = 660;
+    if (utile >= bloc_taille + 4200) {
+        m.titre.setWidth(utile - bloc_taille - 120);
+        m.legende = QRectF(m.largeur - marge - bloc_taille, 200, largeur_legende, 300);
+        m.liste = QRectF(m.largeur - marge - largeur_liste, 160, largeur_liste, hauteur_liste);
+    } else if (utile >= bloc_taille) {
+        m.legende = QRectF(marge, y + 40, largeur_legende, 300);
+        m.liste = QRectF(marge + largeur_legende + 120, y, largeur_liste, hauteur_liste);
+        y += hauteur_liste + 120;
+    } else {
+        m.legende = QRectF(marge, y, utile, 300);
+        m.liste = QRectF(marge, y + 300, std::min(largeur_liste, utile), hauteur_liste);
+        y += 300 + hauteur_liste + 120;
+    }
+    // La consigne tient sur une ligne dans trois colonnes, sur deux dans
+    // deux, sur trois dans une.
+    const int lignes = colonnes >= 3 ? 1 : 4 - colonnes;
+    m.consigne = QRectF(marge, y, utile, 240.0 * lignes + 60);
+    m.haut_grille = m.consigne.bottom() + 120;
+    const int lignes_grille = catalogue::disposer(catalogue::programmes(), colonnes).lignes;
+    const double bas_grille = m.haut_grille + lignes_grille * hauteur_ligne - ecart;
+    m.etat = QRectF(marge, bas_grille + 60, utile, 300);
+    m.hauteur = m.etat.bottom() + 180;
+    return m;
+}
+
+int colonnes_ecran(const demarrage::Ecran &ecran)
+{
+    return colonnes_pour((ecran.disponible.largeur - taille_ecran::cadre.largeur) * 100.0 / ecran.taille);
 }
 
 // Statut d'un programme dont la fin est connue sans son code.
@@ -63,56 +120,52 @@ QIcon icone_tuile(const QString &nom)
     return icone;
 }
 
+QString texte_choix(int taille)
+{
+    return taille == ligne_commande::ajuster ? QStringLiteral("Ajuster à l'écran")
+                                             : QStringLiteral("%1 %").arg(taille);
+}
+
 } // namespace
 
-namespace reglage_taille {
-
-namespace {
-// Fichier ~/.config/bancs-electrotechnique/bancs.conf sous Linux. Pas de
-// QApplication nécessaire : main le lit avant de la construire.
-QSettings reglages()
+taille_ecran::Dimensions Bancs::fenetres(double largeur_offerte)
 {
-    return QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"));
-}
-} // namespace
-
-int lire()
-{
-    const int t =
-        ligne_commande::lire_taille(reglages().value(QStringLiteral("taille")).toString().toStdString());
-    return t == 0 ? 100 : t;
+    const MiseEnPage m = mise_en_page(colonnes_pour(largeur_offerte));
+    return {m.largeur / twips::par_pixel, m.hauteur / twips::par_pixel};
 }
 
-void ecrire(int taille)
-{
-    reglages().setValue(QStringLiteral("taille"), taille);
-}
-
-} // namespace reglage_taille
-
-Bancs::Bancs(const QString &dossier_programmes, QWidget *parent)
-    : Feuille(QStringLiteral("bancs"), QStringLiteral("Bancs d'électrotechnique"), largeur_fenetre(),
-              hauteur_fenetre(), parent),
-      dossier_(dossier_programmes)
+Bancs::Bancs(const QString &dossier_programmes, const demarrage::Ecran &ecran, QWidget *parent)
+    : Feuille(QStringLiteral("bancs"), QStringLiteral("Bancs d'électrotechnique"),
+              mise_en_page(colonnes_ecran(ecran)).largeur, mise_en_page(colonnes_ecran(ecran)).hauteur,
+              parent),
+      dossier_(dossier_programmes), ecran_(ecran)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     const auto liste = catalogue::programmes();
+    const int colonnes = colonnes_ecran(ecran);
+    const MiseEnPage m = mise_en_page(colonnes);
     disposition_ = catalogue::disposer(liste, colonnes);
 
+    const auto placer_label = [this](const QString &nom, const QString &texte, const QRectF &r) {
+        return label(nom, texte, r.left(), r.top(), r.width(), r.height());
+    };
     QLabel *titre =
-        label(QStringLiteral("titre"), QStringLiteral("Bancs d'électrotechnique"), marge, 180, 8000, 480);
+        placer_label(QStringLiteral("titre"), QStringLiteral("Bancs d'électrotechnique"), m.titre);
     titre->setFont(polices::police(15, true));
-    label(QStringLiteral("consigne"),
-          QStringLiteral(
-              "Cliquez sur un simulateur pour le lancer, ou choisissez-le avec Tab et les flèches puis "
-              "appuyez sur Entrée."),
-          marge, 690, 15000, 300);
+    QLabel *consigne = placer_label(
+        QStringLiteral("consigne"),
+        QStringLiteral(
+            "Cliquez sur un simulateur pour le lancer, ou choisissez-le avec Tab et les flèches puis "
+            "appuyez sur Entrée."),
+        m.consigne);
+    consigne->setWordWrap(true);
+    consigne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (std::size_t i = 0; i < liste.size(); ++i) {
         const auto &prog = liste[i];
         const catalogue::Case place = disposition_.tuiles[i];
         const double gauche = marge + place.colonne * (largeur_tuile + ecart);
-        const double haut = haut_grille + place.ligne * hauteur_ligne;
+        const double haut = m.haut_grille + place.ligne * hauteur_ligne;
         // Le titre d'un groupe au-dessus de sa première tuile et de celles
         // qui la suivent sur la même ligne.
         if (i == 0 || liste[i - 1].groupe != prog.groupe) {
@@ -140,25 +193,40 @@ Bancs::Bancs(const QString &dossier_programmes, QWidget *parent)
             setTabOrder(tuiles_.back(), tuile);
         tuiles_.push_back(tuile);
     }
-    // Taille des programmes démarrés, pour le vidéoprojecteur.
+    // Taille des programmes démarrés, pour le vidéoprojecteur : les tailles
+    // qui ne tiennent pas sur cet écran sont grisées.
     QLabel *legende_taille =
-        label(QStringLiteral("Label_taille"), QStringLiteral("Taille des fenêtres :"), 10800, 240, 3000, 300);
+        placer_label(QStringLiteral("Label_taille"), QStringLiteral("Taille des fenêtres :"), m.legende);
     legende_taille->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    taille_ = Feuille::liste(QStringLiteral("taille"), 13980, 200, 2400, 375);
+    if (m.legende.bottom() <= m.liste.top()) // au-dessus de la liste, dans une fenêtre étroite
+        legende_taille->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    taille_ = Feuille::liste(QStringLiteral("taille"), m.liste.left(), m.liste.top(), m.liste.width(),
+                             m.liste.height());
     taille_->setToolTip(QStringLiteral("Taille des fenêtres des programmes lancés (vidéoprojecteur)"));
     const int retenue = reglage_taille::lire();
-    for (int t : ligne_commande::tailles) {
-        taille_->addItem(QStringLiteral("%1 %").arg(t), t);
+    std::vector<int> choix(std::begin(ligne_commande::tailles), std::end(ligne_commande::tailles));
+    choix.push_back(ligne_commande::ajuster);
+    auto *modele = qobject_cast<QStandardItemModel *>(taille_->model());
+    for (int t : choix) {
+        QString texte = texte_choix(t);
+        if (t == ligne_commande::ajuster)
+            texte += QStringLiteral(" (%1)").arg(taille_utilisee(t));
+        taille_->addItem(texte, t);
         if (t == retenue)
             taille_->setCurrentIndex(taille_->count() - 1);
+        if (t != ligne_commande::ajuster && !offerte(t) && modele) {
+            QStandardItem *element = modele->item(taille_->count() - 1);
+            element->setEnabled(false);
+            element->setToolTip(QStringLiteral("Trop grande pour cet écran"));
+        }
     }
     legende_taille->setBuddy(taille_);
     connect(taille_, &QComboBox::activated, this, &Bancs::taille_Click);
     if (!tuiles_.empty())
         setTabOrder(tuiles_.back(), taille_);
 
-    etat_ = label(QStringLiteral("etat"), QString(), marge, haut_grille + disposition_.lignes * hauteur_ligne,
-                  15000, 300);
+    etat_ = placer_label(QStringLiteral("etat"), QString(), m.etat);
+    annoncer_taille();
     if (!tuiles_.empty())
         tuiles_.front()->setFocus();
 
@@ -284,14 +352,67 @@ void Bancs::signaler_arret(const Demarrage &d, int statut)
 
 QStringList Bancs::arguments_programme() const
 {
-    return {QStringLiteral("--taille"), QString::number(taille_->currentData().toInt())};
+    return {QStringLiteral("--taille"),
+            QString::fromStdString(ligne_commande::texte_taille(taille_->currentData().toInt()))};
+}
+
+std::vector<int> Bancs::tailles_programmes(int choix) const
+{
+    std::vector<int> tailles;
+    for (const auto &prog : catalogue::programmes())
+        tailles.push_back(taille_ecran::choisir(
+            choix, taille_ecran::fixes({prog.largeur / twips::par_pixel, prog.hauteur / twips::par_pixel}),
+            ecran_.disponible));
+    return tailles;
+}
+
+bool Bancs::offerte(int taille) const
+{
+    const auto tailles = tailles_programmes(taille);
+    return taille_ecran::tient(&Bancs::fenetres, taille, ecran_.disponible) &&
+           std::find(tailles.begin(), tailles.end(), taille) != tailles.end();
+}
+
+QString Bancs::taille_utilisee(int choix) const
+{
+    const auto tailles = tailles_programmes(choix);
+    const auto [petite, grande] = std::minmax_element(tailles.begin(), tailles.end());
+    if (*petite == *grande)
+        return QStringLiteral("%1 %").arg(*petite);
+    if (choix == ligne_commande::ajuster || !offerte(choix))
+        return QStringLiteral("de %1 à %2 % selon le programme").arg(*petite).arg(*grande);
+    // La taille choisie, sauf pour les programmes trop grands pour l'écran.
+    QStringList reduits;
+    const auto liste = catalogue::programmes();
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        if (tailles[i] != choix)
+            reduits << QStringLiteral("%1 à %2 %").arg(qtexte(liste[i].nom)).arg(tailles[i]);
+    return QStringLiteral("%1 % (%2, pour tenir sur l'écran)")
+        .arg(choix)
+        .arg(reduits.join(QStringLiteral(", ")));
+}
+
+void Bancs::annoncer_taille()
+{
+    const int choix = taille_->currentData().toInt();
+    const QString utilisee = taille_utilisee(choix);
+    if (choix == ligne_commande::ajuster)
+        etat_->setText(
+            QStringLiteral("Les programmes lancés s'ouvriront à la plus grande taille qui tient sur cet "
+                           "écran : %1.")
+                .arg(utilisee));
+    else if (!offerte(choix))
+        etat_->setText(
+            QStringLiteral("%1 ne tient pas sur cet écran : les programmes lancés s'ouvriront à %2.")
+                .arg(texte_choix(choix), utilisee));
+    else
+        etat_->setText(QStringLiteral("Les programmes lancés s'ouvriront à %1.").arg(utilisee));
 }
 
 void Bancs::taille_Click(int entree)
 {
-    const int t = taille_->itemData(entree).toInt();
-    reglage_taille::ecrire(t);
-    etat_->setText(QStringLiteral("Les programmes lancés s'ouvriront à %1 %.").arg(t));
+    reglage_taille::ecrire(taille_->itemData(entree).toInt());
+    annoncer_taille();
 }
 
 void Bancs::tuile_KeyDown(int indice, int touche)

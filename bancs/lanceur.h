@@ -14,6 +14,7 @@
 // s'arrête en erreur.
 
 #include "catalogue.h"
+#include "demarrage.h"
 #include "feuille.h"
 
 #include <QElapsedTimer>
@@ -28,21 +29,21 @@ class QTemporaryFile;
 class QTimer;
 class Tuile;
 
-// Taille des fenêtres des programmes (100, 150 ou 200 %), le seul réglage que
-// la suite retient d'une fois sur l'autre, dans les réglages de l'utilisateur.
-namespace reglage_taille {
-int lire();
-void ecrire(int taille);
-} // namespace reglage_taille
-
 class Bancs : public Feuille
 {
     Q_OBJECT
 public:
     // « dossier_programmes » : le dossier du lanceur, où sont cherchés les
-    // programmes (catalogue::trouver).
-    explicit Bancs(const QString &dossier_programmes, QWidget *parent = nullptr);
+    // programmes (catalogue::trouver). « ecran » : la place que l'écran
+    // laisse et la taille du lanceur ; les tuiles s'y rangent en autant de
+    // colonnes (au plus quatre) que la largeur en laisse.
+    explicit Bancs(const QString &dossier_programmes, const demarrage::Ecran &ecran = demarrage::ecran(),
+                   QWidget *parent = nullptr);
     ~Bancs() override;
+
+    // Ce qu'occupe la fenêtre à 100 % quand « largeur_offerte » pixels lui
+    // sont offerts (pour demarrage::executer).
+    static taille_ecran::Dimensions fenetres(double largeur_offerte);
 
     void tuile_Click(int indice);
     void tuile_KeyDown(int indice, int touche);
@@ -50,6 +51,15 @@ public:
 
     // Arguments donnés au programme démarré : la taille choisie.
     QStringList arguments_programme() const;
+
+    // Ce que la taille « choix » (une taille, ou ajuster) donnera aux
+    // programmes sur cet écran : « 150 % », « de 150 à 175 % selon le
+    // programme », « 125 % (gresil à 100 %, pour tenir sur l'écran) ».
+    QString taille_utilisee(int choix) const;
+
+    // Vrai si la liste offre « taille » : le lanceur y tient sur cet écran,
+    // et au moins un programme ; sinon elle est grisée.
+    bool offerte(int taille) const;
 
     // Numéro de processus du dernier programme démarré (0 si aucun).
     qint64 dernier_processus() const { return dernier_processus_; }
@@ -70,8 +80,11 @@ private:
     void signaler_arret(const Demarrage &d, int statut);
     void montrer_message(const QString &message);
     void regler_surveillance();
+    void annoncer_taille();
+    std::vector<int> tailles_programmes(int choix) const; // dans l'ordre du catalogue
 
     QString dossier_;
+    demarrage::Ecran ecran_;
     catalogue::Disposition disposition_;
     std::vector<Tuile *> tuiles_;
     QLabel *etat_ = nullptr;

@@ -16,7 +16,7 @@ function(bancs_groupe cle titre)
   set(BANCS_GROUPE_${cle} "${titre}" PARENT_SCOPE)
 endfunction()
 
-function(bancs_programme nom groupe titre fenetre description)
+function(bancs_programme nom groupe titre fenetre largeur hauteur description)
   foreach(texte IN ITEMS "${titre}" "${description}")
     if(texte MATCHES "[;\"\\\\]")
       message(FATAL_ERROR "programmes.cmake : caractère interdit dans « ${texte} »")
@@ -29,7 +29,15 @@ function(bancs_programme nom groupe titre fenetre description)
   set(BANCS_${nom}_GROUPE ${groupe} PARENT_SCOPE)
   set(BANCS_${nom}_TITRE "${titre}" PARENT_SCOPE)
   set(BANCS_${nom}_FENETRE ${fenetre} PARENT_SCOPE)
+  set(BANCS_${nom}_LARGEUR ${largeur} PARENT_SCOPE)
+  set(BANCS_${nom}_HAUTEUR ${hauteur} PARENT_SCOPE)
   set(BANCS_${nom}_DESCRIPTION "${description}" PARENT_SCOPE)
+endfunction()
+
+# La taille de ses fenêtres, donnée au programme (BANCS_ENVELOPPE) : il s'ouvre
+# à la plus grande taille qui les laisse tenir sur l'écran (common/demarrage.h).
+function(bancs_enveloppe nom)
+  target_compile_definitions(${nom} PRIVATE "BANCS_ENVELOPPE=${BANCS_${nom}_LARGEUR},${BANCS_${nom}_HAUTEUR}")
 endfunction()
 
 # Groupes, dans l'ordre du lanceur.
@@ -39,22 +47,25 @@ bancs_groupe(transformateur "Transformateur")
 bancs_groupe(champ "Champ tournant")
 
 # Programmes, groupe par groupe, dans l'ordre des tuiles :
-#   nom  groupe  nom dans le menu  fenêtre principale  description d'une ligne
-bancs_programme(vek machines "Machines à courant continu" machine1
+#   nom  groupe  nom dans le menu  fenêtre principale  largeur  hauteur  description d'une ligne
+# « largeur » et « hauteur » (twips) : la plus large et la plus haute des
+# fenêtres que le programme ouvre (principale, enregistreur, aperçu…) ; un
+# test les compare aux fenêtres que le vrai programme montre.
+bancs_programme(vek machines "Machines à courant continu" machine1 11880 8100
   "deux machines à courant continu identiques sur un même arbre : la machine 1 en moteur, la machine 2 en frein sur un rhéostat ou en entraînement")
-bancs_programme(sodel machines "Moteur asynchrone" Form1
+bancs_programme(sodel machines "Moteur asynchrone" Form1 12300 8100
   "moteur asynchrone triphasé alimenté par un onduleur à fréquence variable, entraînant une charge au choix, avec les courbes couple-vitesse")
-bancs_programme(trivon machines "Alternateur" Form1
+bancs_programme(trivon machines "Alternateur" Form1 14400 8280
   "machine synchrone triphasée entraînée en alternateur par un moteur à courant continu, avec excitation, couplage et charge R-L")
-bancs_programme(orvalt electronique "Pont tout thyristors" redressement
+bancs_programme(orvalt electronique "Pont tout thyristors" redressement 13500 8715
   "oscillogrammes d'un pont monophasé tout thyristors")
-bancs_programme(gresil electronique "Pont mixte" redressement
+bancs_programme(gresil electronique "Pont mixte" redressement 12960 8835
   "oscillogrammes d'un pont monophasé mixte")
-bancs_programme(fenoul electronique "Pont de diodes" redressement
+bancs_programme(fenoul electronique "Pont de diodes" redressement 12960 8835
   "oscillogrammes d'un pont de diodes (pont de Graëtz)")
-bancs_programme(onduleur electronique "Onduleur" onduleur
+bancs_programme(onduleur electronique "Onduleur" onduleur 12840 8535
   "oscillogrammes d'un onduleur monophasé en pont à commande pleine onde sur charge R-L")
-bancs_programme(transfo transformateur "Transformateur" Transfo
+bancs_programme(transfo transformateur "Transformateur" Transfo 11940 6720
   "transformateur monophasé : essais à vide et en court-circuit, charge R-L réglable, six appareils de mesure et un fusible")
-bancs_programme(virelai champ "Champ tournant" virelai
+bancs_programme(virelai champ "Champ tournant" virelai 11520 8520
   "animation du champ tournant créé par trois bobines parcourues par des courants triphasés")

@@ -22,11 +22,12 @@ Intro::Intro(const TextesIntro &textes, std::int16_t &annee_version, std::functi
         QLabel *l2 = label(QStringLiteral("Label2"), textes.sujet, 240, 1140, 6165, 420);
         l2->setFont(polices::police(13.5, true));
     }
-    QLabel *version =
-        label(QStringLiteral("aff_version"),
-              QStringLiteral("Version %1 - %2").arg(annee_version).arg(annee_version + 1), 240, 1680, 4200, 420);
+    QLabel *version = label(QStringLiteral("aff_version"),
+                            QStringLiteral("Version %1 - %2").arg(annee_version).arg(annee_version + 1), 240,
+                            1680, 4200, 420);
     version->setFont(polices::police(13.5, false, true));
-    QLabel *auteur = label(QStringLiteral("Label3"), QStringLiteral("Auteur : Aurel Varlon"), 240, 2280, 4200, 375);
+    QLabel *auteur =
+        label(QStringLiteral("Label3"), QStringLiteral("Auteur : Aurel Varlon"), 240, 2280, 4200, 375);
     auteur->setFont(polices::police(12));
     // Ligne de contact de l'auteur : laissée vide.
     QLabel *contact = label(QStringLiteral("Label4"), QString(), 240, 2700, 4200, 375);
@@ -50,6 +51,9 @@ void Intro::OK_Click()
         return;
     passee_ = true;
     Timer1_->stop();
+    // L'accueil s'efface avant que la fenêtre principale ne paraisse : elle
+    // se place alors seule à l'écran, au milieu (placement.h).
+    hide();
     if (ouvrir_principale_)
         ouvrir_principale_();
     close();

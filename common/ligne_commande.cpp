@@ -45,7 +45,15 @@ int option_qt(std::string_view arg, bool valeur_suit)
 
 std::string liste_tailles()
 {
-    return "100, 150 ou 200";
+    return "100, 125, 150, 175, 200 ou ajuster";
+}
+
+// QT_SCALE_FACTOR tel que l'utilisateur l'a laissé avant le démarrage (lu
+// une fois : fixer_echelle le remplace ensuite).
+const std::string &echelle_utilisateur()
+{
+    static const std::string e = qgetenv("QT_SCALE_FACTOR").toStdString();
+    return e;
 }
 
 } // namespace
@@ -53,6 +61,8 @@ std::string liste_tailles()
 int lire_taille(const std::string &texte)
 {
     std::string_view t(texte);
+    if (t == "ajuster")
+        return ajuster;
     while (!t.empty() && t.back() == ' ')
         t.remove_suffix(1);
     if (!t.empty() && t.back() == '%')
@@ -64,6 +74,11 @@ int lire_taille(const std::string &texte)
     if (ec != std::errc() || fin != t.data() + t.size())
         return 0;
     return std::find(std::begin(tailles), std::end(tailles), valeur) != std::end(tailles) ? valeur : 0;
+}
+
+std::string texte_taille(int taille)
+{
+    return taille == ajuster ? std::string("ajuster") : std::to_string(taille);
 }
 
 Options analyser(const std::vector<std::string> &arguments)
@@ -106,10 +121,14 @@ Options analyser(const std::vector<std::string> &arguments)
 std::string aide(const std::string &programme)
 {
     return "Utilisation : " + programme +
-           " [--taille 100|150|200]\n"
-           "  --taille N   ouvre les fenêtres à N % de leur taille d'origine (pour un vidéoprojecteur)\n"
-           "  --aide       affiche cette aide\n"
-           "  --version    affiche la version et la licence\n";
+           " [--taille 100|125|150|175|200|ajuster]\n"
+           "  --taille N        ouvre les fenêtres à N % de leur taille d'origine (pour un "
+           "vidéoprojecteur),\n"
+           "                    ou moins si elles ne tiendraient pas sur l'écran\n"
+           "  --taille ajuster  les ouvre à la plus grande taille qui tient sur l'écran\n"
+           "  --aide            affiche cette aide\n"
+           "  --version         affiche la version et la licence\n"
+           "Sans --taille, la taille retenue par le lanceur (ou 100).\n";
 }
 
 std::string version(const std::string &programme)
@@ -136,7 +155,7 @@ double facteur_echelle(int taille, const std::string &facteur_existant)
     return existant * taille / 100.0;
 }
 
-int preparer(int argc, char **argv, int taille_par_defaut)
+int lire(int argc, char **argv, Options &options)
 {
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)
@@ -147,26 +166,39 @@ int preparer(int argc, char **argv, int taille_par_defaut)
     if (const auto barre = programme.find_last_of('/');
         barre != std::string::npos && barre + 1 < programme.size())
         programme.erase(0, barre + 1);
-    const Options o = analyser(arguments);
-    if (!o.erreur.empty()) {
-        std::fprintf(stderr, "%s : %s\n%s", programme.c_str(), o.erreur.c_str(), aide(programme).c_str());
+    options = analyser(arguments);
+    if (!options.erreur.empty()) {
+        std::fprintf(stderr, "%s : %s\n%s", programme.c_str(), options.erreur.c_str(),
+                     aide(programme).c_str());
         return 2;
     }
-    if (o.aide) {
+    if (options.aide) {
         std::fputs(aide(programme).c_str(), stdout);
         return 0;
     }
-    if (o.version) {
+    if (options.version) {
         std::fputs(version(programme).c_str(), stdout);
         return 0;
     }
-    int taille = o.taille;
-    if (taille == 0)
-        taille = lire_taille(std::to_string(taille_par_defaut)) ? taille_par_defaut : 100;
-    if (taille != 100) {
-        const double f = facteur_echelle(taille, qgetenv("QT_SCALE_FACTOR").toStdString());
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(f));
+    return -1;
+}
+
+void fixer_echelle(int taille)
+{
+    const std::string &existant = echelle_utilisateur();
+    if (taille == 100 && existant.empty()) {
+        qunsetenv("QT_SCALE_FACTOR");
+        return;
     }
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(facteur_echelle(taille, existant)));
+}
+
+int preparer(int argc, char **argv)
+{
+    Options o;
+    if (const int code = lire(argc, argv, o); code >= 0)
+        return code;
+    fixer_echelle(o.taille > 0 ? o.taille : 100);
     return -1;
 }
 

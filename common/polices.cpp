@@ -3,6 +3,8 @@
 
 #include "icone_programme.h"
 #include "marque_focus.h"
+#include "placement.h"
+#include "traductions.h"
 
 #include <QApplication>
 
@@ -25,6 +27,8 @@ void preparer_application(QApplication &application)
     marque_focus::installer(application);
     application.setFont(police(8.0));
     icone_programme::poser(application);
+    traductions::installer(application);
+    placement::installer(application);
 }
 
 } // namespace polices

@@ -19,8 +19,9 @@ inline const QString serif = QStringLiteral("Liberation Serif");
 QFont police(double points, bool gras = false, bool italique = false, const QString &famille = sans);
 
 // Style Fusion (le même partout) avec la marque du focus (marque_focus.h),
-// police par défaut des contrôles et icône des fenêtres du programme
-// (icone_programme.h).
+// police par défaut des contrôles, icône des fenêtres du programme
+// (icone_programme.h), traductions des boîtes standard de Qt
+// (traductions.h) et place de chaque fenêtre à l'écran (placement.h).
 void preparer_application(QApplication &application);
 
 } // namespace polices

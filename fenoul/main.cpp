@@ -1,24 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fenoul : oscillogrammes d'un pont monophasé de diodes (pont de Graëtz).
+#include "demarrage.h"
 #include "intro.h"
-#include "ligne_commande.h"
-#include "polices.h"
 #include "redressement.h"
 
 #include <QApplication>
 
 #include <cstdint>
 
-int main(int argc, char **argv)
+namespace {
+
+// Les premières fenêtres, puis la boucle d'événements.
+int demarrer(QApplication &application)
 {
-    if (const int code = ligne_commande::preparer(argc, argv); code >= 0)
-        return code;
-    QApplication application(argc, argv);
-    polices::preparer_application(application);
     std::int16_t annee_version = 0; // état du programme : année de la version
     const TextesIntro textes{QStringLiteral("Logiciel de simulation d'un pont de diode (ou pont de Graëtz)"),
                              QString()};
     auto *intro = new Intro(textes, annee_version, nullptr, [] { (new Redressement)->show(); });
     intro->show();
     return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Taille des fenêtres : BANCS_ENVELOPPE, de cmake/programmes.cmake.
+    return demarrage::executer(argc, argv, demarrage::fenetres_twips(BANCS_ENVELOPPE), demarrer);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installe ce qui manque pour construire et tester la suite sur une Debian 12 :
-# compilateur, CMake, Qt 6, GoogleTest, polices Liberation, Xvfb, et de quoi
+# compilateur, CMake, Qt 6 et ses traductions (boîtes standard en français),
+# GoogleTest, polices Liberation, Xvfb, et de quoi
 # installer et empaqueter la suite (rendu des icônes, pages de manuel par
 # help2man en français, validation des entrées de menu et de la fiche
 # AppStream, dépendances du paquet Debian, lintian, lecture des pages de
@@ -9,7 +10,7 @@
 # Ne fait rien (et très vite) quand tout est déjà là.
 set -euo pipefail
 
-paquets=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libbenchmark-dev
+paquets=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev
          fonts-liberation xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev clang
          help2man locales lintian man-db)
 

@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // transfo : banc d'essai d'un transformateur monophasé.
-#include "ligne_commande.h"
-#include "polices.h"
+#include "demarrage.h"
 #include "programme_transfo.h"
 
 #include <QApplication>
 
-int main(int argc, char **argv)
+namespace {
+
+// Les premières fenêtres, puis la boucle d'événements.
+int demarrer(QApplication &application)
 {
-    if (const int code = ligne_commande::preparer(argc, argv); code >= 0)
-        return code;
-    QApplication application(argc, argv);
-    polices::preparer_application(application);
     ProgrammeTransfo programme;
     programme.demarrer();
     return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Taille des fenêtres : BANCS_ENVELOPPE, de cmake/programmes.cmake.
+    return demarrage::executer(argc, argv, demarrage::fenetres_twips(BANCS_ENVELOPPE), demarrer);
 }

@@ -278,6 +278,9 @@ TEST(Installation, ChaqueProgrammeInstalleMontreSaFenetrePrincipale)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(BANCS_SONDE));
+    // Pas de taille retenue de l'utilisateur qui lance les essais.
+    const QTemporaryDir reglages;
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), reglages.path());
 #ifdef BANCS_SANITISEURS
     // La sonde précède la bibliothèque d'AddressSanitizer dans l'ordre de chargement.
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:verify_asan_link_order=0"));

@@ -5,7 +5,7 @@
 # cmake -DPROGRAMME=<exécutable> -DVERSION=<version> -P verifier_arguments.cmake
 set(ENV{QT_QPA_PLATFORM} offscreen)
 foreach(cas "--plein-ecran|argument inconnu « --plein-ecran »"
-            "--taille,175|taille « 175 » refusée : choisir 100, 150 ou 200."
+            "--taille,130|taille « 130 » refusée : choisir 100, 125, 150, 175, 200 ou ajuster."
             "--taille|l'option --taille attend une taille")
   string(REPLACE "|" ";" parties "${cas}")
   list(GET parties 0 arguments)
