@@ -1,17 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sonde de démarrage, chargée par LD_PRELOAD dans un programme installé : le
-// programme est lancé tel quel, sans argument, et la sonde rapporte sur la
-// sortie standard chaque fenêtre de haut niveau qui paraît. Elle appuie sur
-// OK dans l'accueil (au lieu d'attendre cinq secondes), puis termine le
-// programme dès que la fenêtre principale est visible. Sans fenêtre
-// principale au bout de 20 s, elle le termine avec le code 3.
+// Sonde de démarrage, chargée par LD_PRELOAD dans un programme de la suite :
+// le programme est lancé tel quel et la sonde rapporte sur la sortie
+// standard chaque fenêtre de haut niveau qui paraît. Elle appuie sur OK dans
+// l'accueil (au lieu d'attendre cinq secondes), puis termine le programme dès
+// que la fenêtre principale est visible. Sans fenêtre principale au bout de
+// 20 s, elle le termine avec le code 3.
+//
+// Avec SONDE_FENETRES=1, elle ouvre d'abord, comme un élève, chaque fenêtre
+// que le programme peut ouvrir (enregistreur, aperçu et son choix de fichier,
+// avertissement, mot de passe et caractéristiques, fusible, caractéristique
+// de la charge, export d'une période), et rapporte pour chacune sa place à
+// l'écran :
+//   ecran <x> <y> <largeur> <hauteur> <pixels de l'écran par pixel logique>
+//   place <nom> <feuille|boite> <x> <y> <largeur> <hauteur>   (cadre compris)
+//   deborde <fenêtre> <contrôle>                              (contrôle hors de sa fenêtre)
+// Avec SONDE_ECRAN=<préfixe>, elle enregistre tout l'écran quand la fenêtre
+// principale a paru puis après chaque étape, dans <préfixe>-<n>.png : ce que
+// montre le vidéoprojecteur (outils/captures.sh). SONDE_TRACE=1 rapporte
+// aussi chaque étape jouée.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFocusFrame>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -19,6 +42,92 @@ void rapporter(const QString &ligne)
 {
     std::printf("sonde: %s\n", qPrintable(ligne));
     std::fflush(stdout);
+}
+
+// Ce qu'un élève fait pour ouvrir chaque fenêtre du programme : « !nom »
+// clique un contrôle (« fenêtre/nom » s'il y en a deux de ce nom), « nom=texte »
+// tape un texte suivi d'Entrée, « nom#i » choisit l'élément i d'une liste.
+const std::map<QString, QStringList> &scenarios()
+{
+    // Exporter sans grandeur choisie donne un message, puis la boîte de fichier.
+    static const QStringList oscillo{"!exporter_periode", "choix_grandeur(0)#1", "!exporter_periode"};
+    static const std::map<QString, QStringList> s{
+        {"vek",
+         {"!trace_courbe", "!courbe/impression", "!apercu_impression/impression", "choixUi=220",
+          "!Interinduit", "!modif_moteur", "mot_de_passe/Text1=vortis"}},
+        {"sodel",
+         {"!trace_courbe", "!courbes/impression", "!apercu_impression/impression", "choix_charge#1",
+          "!Bouton_caract"}},
+        {"trivon",
+         {"!trace_courbe", "!courbe/impression", "!apercu_impression/impression", "choix_uvek=100000"}},
+        {"transfo", {"choix_u1=230", "!commande_kv", "!commande_kcc"}},
+        {"orvalt", oscillo},
+        {"gresil", oscillo},
+        {"fenoul", oscillo},
+        {"onduleur", oscillo},
+    };
+    return s;
+}
+
+QWidget *trouver(const QString &chemin)
+{
+    const QString fenetre =
+        chemin.contains(QLatin1Char('/')) ? chemin.section(QLatin1Char('/'), 0, 0) : QString();
+    const QString nom = chemin.section(QLatin1Char('/'), -1);
+    for (QWidget *f : QApplication::topLevelWidgets())
+        if (f->isVisible() && (fenetre.isEmpty() || f->objectName() == fenetre))
+            if (auto *c = f->findChild<QWidget *>(nom); c && c->isVisible())
+                return c;
+    rapporter(QStringLiteral("introuvable %1").arg(chemin));
+    return nullptr;
+}
+
+void jouer(const QString &etape)
+{
+    if (qEnvironmentVariableIsSet("SONDE_TRACE"))
+        rapporter(QStringLiteral("étape %1").arg(etape));
+    if (etape.startsWith(QLatin1Char('!'))) {
+        if (QWidget *w = trouver(etape.mid(1))) {
+            const QPointF p = QRectF(w->rect()).center();
+            for (const QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent e(t, p, w->mapToGlobal(p), Qt::LeftButton,
+                              t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(w, &e);
+            }
+        }
+    } else if (etape.contains(QLatin1Char('='))) {
+        if (auto *e = qobject_cast<QLineEdit *>(trouver(etape.section(QLatin1Char('='), 0, 0)))) {
+            e->setText(etape.section(QLatin1Char('='), 1));
+            for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent k(t, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+                QApplication::sendEvent(e, &k);
+            }
+        }
+    } else if (auto *l = qobject_cast<QComboBox *>(trouver(etape.section(QLatin1Char('#'), 0, 0)))) {
+        const int i = etape.section(QLatin1Char('#'), 1).toInt();
+        l->setCurrentIndex(i);
+        emit l->activated(i);
+    }
+}
+
+// Place d'une fenêtre à l'écran, et ses contrôles qui en sortiraient.
+void decrire(QWidget *fenetre)
+{
+    const QRect r = fenetre->frameGeometry();
+    rapporter(QStringLiteral("place %1 %2 %3 %4 %5 %6")
+                  .arg(fenetre->objectName(),
+                       fenetre->inherits("Feuille") ? QStringLiteral("feuille") : QStringLiteral("boite"))
+                  .arg(r.x())
+                  .arg(r.y())
+                  .arg(r.width())
+                  .arg(r.height()));
+    for (QWidget *c : fenetre->findChildren<QWidget *>()) {
+        // La marque du focus déborde de son contrôle par construction.
+        if (!c->isVisibleTo(fenetre) || c->isWindow() || qobject_cast<QFocusFrame *>(c))
+            continue;
+        if (!fenetre->rect().contains(QRect(c->mapTo(fenetre, QPoint(0, 0)), c->size())))
+            rapporter(QStringLiteral("deborde %1 %2").arg(fenetre->objectName(), c->objectName()));
+    }
 }
 
 class Sonde : public QObject
@@ -34,9 +143,16 @@ protected:
         auto *fenetre = qobject_cast<QWidget *>(objet);
         if (!fenetre || !fenetre->isWindow() || fini_)
             return false;
+        const Qt::WindowType type = fenetre->windowType();
+        if (type != Qt::Window && type != Qt::Dialog)
+            return false;
         // Le filtre voit l'événement avant que la fenêtre ne soit marquée
         // visible : le constat se fait au tour de boucle suivant.
-        QTimer::singleShot(0, this, [this, fenetre] { constater(fenetre); });
+        QPointer<QWidget> f = fenetre;
+        QTimer::singleShot(0, this, [this, f] {
+            if (f)
+                constater(f);
+        });
         return false;
     }
 
@@ -45,20 +161,72 @@ private:
     {
         if (fini_ || !fenetre->isVisible())
             return;
+        if (fenetres_)
+            decrire(fenetre);
+        if (principale_)
+            return;
         rapporter(QStringLiteral("fenêtre %1 « %2 »").arg(fenetre->objectName(), fenetre->windowTitle()));
         if (fenetre->objectName() == QLatin1String("Intro")) {
             if (auto *ok = fenetre->findChild<QAbstractButton *>(QStringLiteral("OK")))
                 ok->click();
             return;
         }
-        fini_ = true;
+        principale_ = true;
         const QIcon icone = fenetre->windowIcon();
         rapporter(QStringLiteral("icône %1")
                       .arg(icone.isNull() ? QStringLiteral("absente")
                                           : QString::number(icone.availableSizes().size())));
+        if (!fenetres_) {
+            finir();
+            return;
+        }
+        if (const QScreen *e = fenetre->screen())
+            rapporter(QStringLiteral("ecran %1 %2 %3 %4 %5")
+                          .arg(e->availableGeometry().x())
+                          .arg(e->availableGeometry().y())
+                          .arg(e->availableGeometry().width())
+                          .arg(e->availableGeometry().height())
+                          .arg(e->devicePixelRatio()));
+        const auto s = scenarios().find(QCoreApplication::applicationName());
+        if (s != scenarios().end())
+            etapes_ = s->second;
+        QTimer::singleShot(ecran_.isEmpty() ? 0 : 300, this, [this] { suite(); });
+    }
+
+    // Une étape par tour de boucle : la fenêtre qu'elle ouvre est décrite
+    // avant l'étape suivante (et peinte, si l'écran est enregistré).
+    void suite()
+    {
+        enregistrer_ecran();
+        if (etapes_.isEmpty()) {
+            QTimer::singleShot(100, this, [this] { finir(); });
+            return;
+        }
+        jouer(etapes_.takeFirst());
+        QTimer::singleShot(ecran_.isEmpty() ? 20 : 300, this, [this] { suite(); });
+    }
+
+    void enregistrer_ecran()
+    {
+        if (ecran_.isEmpty())
+            return;
+        const QString fichier = QStringLiteral("%1-%2.png").arg(ecran_).arg(images_++);
+        QScreen *e = QGuiApplication::primaryScreen();
+        if (!e || !e->grabWindow(0).save(fichier))
+            rapporter(QStringLiteral("écran non enregistré dans %1").arg(fichier));
+    }
+
+    void finir()
+    {
+        fini_ = true;
         QCoreApplication::exit(0);
     }
 
+    const bool fenetres_ = qEnvironmentVariableIntValue("SONDE_FENETRES") == 1;
+    const QString ecran_ = qEnvironmentVariable("SONDE_ECRAN");
+    int images_ = 0;
+    QStringList etapes_;
+    bool principale_ = false;
     bool fini_ = false;
 };
 
