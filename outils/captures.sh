@@ -39,10 +39,10 @@ for taille in "${tailles[@]}"; do
     find "$racine/build/outils" -type f -name 'captures_*' -perm -u+x | sort | while read -r outil; do
         QT_SCALE_FACTOR="$facteur" xvfb-run -a -s "-screen 0 $ecran -dpi 96" "$outil" "$dossier"
     done
-    # Le vidéoprojecteur : réglages à part, pour ne lire ni écrire ceux de l'utilisateur.
+    # Le vidéoprojecteur : réglages et données à part, pour ne lire ni écrire ceux de l'utilisateur.
     reglages="$(mktemp -d)"
     for programme in "${programmes[@]}"; do
-        XDG_CONFIG_HOME="$reglages" XDG_CONFIG_DIRS="$reglages" SONDE_FENETRES=1 \
+        XDG_CONFIG_HOME="$reglages" XDG_CONFIG_DIRS="$reglages" XDG_DATA_HOME="$reglages" SONDE_FENETRES=1 \
             SONDE_ECRAN="$dossier/1920x1080/$programme" \
             LD_PRELOAD="$racine/build/tests/bancs/libsonde_demarrage.so" \
             xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96" \

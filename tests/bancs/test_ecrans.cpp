@@ -184,9 +184,10 @@ QProcessEnvironment environnement(const QString &affichage, const QTemporaryDir 
     env.insert(QStringLiteral("DISPLAY"), affichage);
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(BANCS_SONDE));
     env.insert(QStringLiteral("SONDE_FENETRES"), QStringLiteral("1"));
-    // Réglages de l'utilisateur et du système lus dans un dossier d'essai.
+    // Réglages de l'utilisateur et du système lus, données écrites, dans un dossier d'essai.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), reglages.filePath(QStringLiteral("utilisateur")));
     env.insert(QStringLiteral("XDG_CONFIG_DIRS"), reglages.filePath(QStringLiteral("systeme")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), reglages.filePath(QStringLiteral("donnees")));
 #ifdef BANCS_SANITISEURS
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:verify_asan_link_order=0"));
 #endif

@@ -34,8 +34,9 @@ TEST(Placement, SeuleAuMilieuPuisAnnexeAColeDuBancDansLEcran)
         const QRect dispo = QByteArray(c.nom).startsWith("écran") ? QRect(0, 32, 1920, 1048) : ecran;
         const QPoint p = placement::choisir(c.taille, dispo, c.autres);
         EXPECT_EQ(p, c.attendu);
-        if (c.taille.width() <= dispo.width())
+        if (c.taille.width() <= dispo.width()) {
             EXPECT_TRUE(dispo.contains(QRect(p, c.taille)));
+        }
     }
 }
 
