@@ -9,7 +9,7 @@
 // Avec SONDE_FENETRES=1, elle ouvre d'abord, comme un élève, chaque fenêtre
 // que le programme peut ouvrir (enregistreur, aperçu et son choix de fichier,
 // avertissement, mot de passe et caractéristiques, fusible, caractéristique
-// de la charge, export d'une période), et rapporte pour chacune sa place à
+// de la charge, export d'une période, spectre), et rapporte pour chacune sa place à
 // l'écran :
 //   ecran <x> <y> <largeur> <hauteur> <pixels de l'écran par pixel logique>
 //   place <nom> <feuille|boite> <x> <y> <largeur> <hauteur>   (cadre compris)
@@ -50,7 +50,8 @@ void rapporter(const QString &ligne)
 const std::map<QString, QStringList> &scenarios()
 {
     // Exporter sans grandeur choisie donne un message, puis la boîte de fichier.
-    static const QStringList oscillo{"!exporter_periode", "choix_grandeur(0)#1", "!exporter_periode"};
+    static const QStringList oscillo{"!exporter_periode", "choix_grandeur(0)#1", "!exporter_periode",
+                                     "!bouton_spectre"};
     static const std::map<QString, QStringList> s{
         {"vek",
          {"!trace_courbe", "!courbe/impression", "!apercu_impression/impression", "choixUi=220",
@@ -123,7 +124,7 @@ void decrire(QWidget *fenetre)
                   .arg(r.height()));
     for (QWidget *c : fenetre->findChildren<QWidget *>()) {
         // La marque du focus déborde de son contrôle par construction.
-        if (!c->isVisibleTo(fenetre) || c->isWindow() || qobject_cast<QFocusFrame *>(c))
+        if (!c->isVisibleTo(fenetre) || c->window() != fenetre || qobject_cast<QFocusFrame *>(c))
             continue;
         if (!fenetre->rect().contains(QRect(c->mapTo(fenetre, QPoint(0, 0)), c->size())))
             rapporter(QStringLiteral("deborde %1 %2").arg(fenetre->objectName(), c->objectName()));

@@ -87,10 +87,10 @@ const std::map<QString, QStringList> fenetres_attendues{
      {"Intro", "Form1", "courbe", "apercu_impression", "choix_fichier_pdf", "feuille_mauvaise_manip"}},
     {"transfo", {"Intro", "Transfo", "Fusible"}},
     {"virelai", {"Intro", "virelai"}},
-    {"orvalt", {"Intro", "redressement", "message", "choix_fichier_csv"}},
-    {"gresil", {"Intro", "redressement", "message", "choix_fichier_csv"}},
-    {"fenoul", {"Intro", "redressement", "message", "choix_fichier_csv"}},
-    {"onduleur", {"Intro", "onduleur", "message", "choix_fichier_csv"}},
+    {"orvalt", {"Intro", "redressement", "message", "choix_fichier_csv", "spectre"}},
+    {"gresil", {"Intro", "redressement", "message", "choix_fichier_csv", "spectre"}},
+    {"fenoul", {"Intro", "redressement", "message", "choix_fichier_csv", "spectre"}},
+    {"onduleur", {"Intro", "onduleur", "message", "choix_fichier_csv", "spectre"}},
     {"bancs", {"bancs"}},
 };
 

@@ -248,7 +248,9 @@ void verifier()
         verifier_texte(f, f, f->windowTitle());
         const QRect cadre = f->rect();
         for (QWidget *c : f->findChildren<QWidget *>()) {
-            if (!c->isVisible() || c->isWindow())
+            // Les contrôles d'une fenêtre enfant (le spectre des oscillogrammes)
+            // sont vus dans la leur, qui a sa propre place à l'écran.
+            if (!c->isVisible() || c->window() != f.data())
                 continue;
             const QRect place(c->mapTo(f.data(), QPoint(0, 0)), c->size());
             if (!c->objectName().isEmpty() && !cadre.contains(place))
