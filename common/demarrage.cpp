@@ -99,7 +99,14 @@ int executer(int argc, char **argv, const taille_ecran::Fenetres &fenetres,
         nombre = argc;
         application.emplace(nombre, arguments.data());
         ecran_programme = mesurer_ecran(taille);
-        const int choisie = taille_ecran::choisir(demandee, fenetres, ecran_programme->disponible);
+        // Sans écran connu, rien à ramener : la taille demandée reste (100
+        // pour « ajuster »).
+        const bool ecran_connu =
+            ecran_programme->disponible.largeur > 0 && ecran_programme->disponible.hauteur > 0;
+        const int choisie = ecran_connu
+                                ? taille_ecran::choisir(demandee, fenetres, ecran_programme->disponible)
+                            : demandee == ligne_commande::ajuster ? ligne_commande::tailles[0]
+                                                                  : taille;
         if (choisie == taille || !premiere)
             break;
         // Décidé sur la première mesure : la seconde application n'est pas

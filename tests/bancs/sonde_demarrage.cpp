@@ -7,28 +7,23 @@
 // 20 s, elle le termine avec le code 3.
 //
 // Avec SONDE_FENETRES=1, elle ouvre d'abord, comme un élève, chaque fenêtre
-// que le programme peut ouvrir (enregistreur, aperçu et son choix de fichier,
-// avertissement, mot de passe et caractéristiques, fusible, caractéristique
-// de la charge, export d'une période, spectre), et rapporte pour chacune sa place à
-// l'écran :
+// que le programme peut ouvrir, et rapporte la place de chacune (cadre
+// compris) et ses contrôles qui en sortiraient :
 //   ecran <x> <y> <largeur> <hauteur> <pixels de l'écran par pixel logique>
-//   place <nom> <feuille|boite> <x> <y> <largeur> <hauteur>   (cadre compris)
-//   deborde <fenêtre> <contrôle>                              (contrôle hors de sa fenêtre)
+//   place <nom> <feuille|boite> <x> <y> <largeur> <hauteur>
+//   deborde <fenêtre> <contrôle>
 // Avec SONDE_ECRAN=<préfixe>, elle enregistre tout l'écran quand la fenêtre
 // principale a paru puis après chaque étape, dans <préfixe>-<n>.png : ce que
-// montre le vidéoprojecteur (outils/captures.sh). SONDE_TRACE=1 rapporte
-// aussi chaque étape jouée.
+// montre le vidéoprojecteur (outils/captures.sh).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QFocusFrame>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -45,69 +40,47 @@ void rapporter(const QString &ligne)
 }
 
 // Ce qu'un élève fait pour ouvrir chaque fenêtre du programme : « !nom »
-// clique un contrôle (« fenêtre/nom » s'il y en a deux de ce nom), « nom=texte »
-// tape un texte suivi d'Entrée, « nom#i » choisit l'élément i d'une liste.
-const std::map<QString, QStringList> &scenarios()
-{
-    // Exporter sans grandeur choisie donne un message, puis la boîte de fichier.
-    static const QStringList oscillo{"!exporter_periode", "choix_grandeur(0)#1", "!exporter_periode",
-                                     "!bouton_spectre"};
-    static const std::map<QString, QStringList> s{
-        {"vek",
-         {"!trace_courbe", "!courbe/impression", "!apercu_impression/impression", "choixUi=220",
-          "!Interinduit", "!modif_moteur", "mot_de_passe/Text1=vortis"}},
-        {"sodel",
-         {"!trace_courbe", "!courbes/impression", "!apercu_impression/impression", "choix_charge#1",
-          "!Bouton_caract"}},
-        {"trivon",
-         {"!trace_courbe", "!courbe/impression", "!apercu_impression/impression", "choix_uvek=100000"}},
-        {"transfo", {"choix_u1=230", "!commande_kv", "!commande_kcc"}},
-        {"orvalt", oscillo},
-        {"gresil", oscillo},
-        {"fenoul", oscillo},
-        {"onduleur", oscillo},
-    };
-    return s;
-}
-
-QWidget *trouver(const QString &chemin)
-{
-    const QString fenetre =
-        chemin.contains(QLatin1Char('/')) ? chemin.section(QLatin1Char('/'), 0, 0) : QString();
-    const QString nom = chemin.section(QLatin1Char('/'), -1);
-    for (QWidget *f : QApplication::topLevelWidgets())
-        if (f->isVisible() && (fenetre.isEmpty() || f->objectName() == fenetre))
-            if (auto *c = f->findChild<QWidget *>(nom); c && c->isVisible())
-                return c;
-    rapporter(QStringLiteral("introuvable %1").arg(chemin));
-    return nullptr;
-}
+// appuie sur un bouton (« fenêtre/nom » s'il y en a deux de ce nom),
+// « nom=texte » tape un texte suivi d'Entrée, « nom#i » choisit l'élément i
+// d'une liste. Exporter une période sans grandeur choisie donne un message,
+// puis la boîte de fichier.
+const QStringList oscillo{"!exporter_periode", "choix_grandeur(0)#1", "!exporter_periode", "!bouton_spectre"};
+const std::map<QString, QStringList> scenarios{
+    {"vek",
+     {"!trace_courbe", "!courbe/impression", "!apercu_impression/impression", "choixUi=220", "!Interinduit",
+      "!modif_moteur", "mot_de_passe/Text1=vortis"}},
+    {"sodel",
+     {"!trace_courbe", "!courbes/impression", "!apercu_impression/impression", "choix_charge#1",
+      "!Bouton_caract"}},
+    {"trivon", {"!trace_courbe", "!courbe/impression", "!apercu_impression/impression", "choix_uvek=100000"}},
+    {"transfo", {"choix_u1=230", "!commande_kv", "!commande_kcc"}},
+    {"orvalt", oscillo},
+    {"gresil", oscillo},
+    {"fenoul", oscillo},
+    {"onduleur", oscillo},
+};
 
 void jouer(const QString &etape)
 {
-    if (qEnvironmentVariableIsSet("SONDE_TRACE"))
-        rapporter(QStringLiteral("étape %1").arg(etape));
-    if (etape.startsWith(QLatin1Char('!'))) {
-        if (QWidget *w = trouver(etape.mid(1))) {
-            const QPointF p = QRectF(w->rect()).center();
-            for (const QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                QMouseEvent e(t, p, w->mapToGlobal(p), Qt::LeftButton,
-                              t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-                QApplication::sendEvent(w, &e);
-            }
-        }
-    } else if (etape.contains(QLatin1Char('='))) {
-        if (auto *e = qobject_cast<QLineEdit *>(trouver(etape.section(QLatin1Char('='), 0, 0)))) {
-            e->setText(etape.section(QLatin1Char('='), 1));
-            for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent k(t, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-                QApplication::sendEvent(e, &k);
-            }
-        }
-    } else if (auto *l = qobject_cast<QComboBox *>(trouver(etape.section(QLatin1Char('#'), 0, 0)))) {
-        const int i = etape.section(QLatin1Char('#'), 1).toInt();
-        l->setCurrentIndex(i);
-        emit l->activated(i);
+    const QString chemin =
+        etape.section(QRegularExpression(QStringLiteral("[=#]")), 0, 0).remove(QLatin1Char('!'));
+    const QString fenetre =
+        chemin.contains(QLatin1Char('/')) ? chemin.section(QLatin1Char('/'), 0, 0) : QString();
+    QWidget *w = nullptr;
+    for (QWidget *f : QApplication::topLevelWidgets())
+        if (f->isVisible() && (fenetre.isEmpty() || f->objectName() == fenetre))
+            if (auto *c = f->findChild<QWidget *>(chemin.section(QLatin1Char('/'), -1)); c && c->isVisible())
+                w = c;
+    if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+        b->click();
+    } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+        e->setText(etape.section(QLatin1Char('='), 1));
+        emit e->returnPressed();
+    } else if (auto *l = qobject_cast<QComboBox *>(w)) {
+        l->setCurrentIndex(etape.section(QLatin1Char('#'), 1).toInt());
+        emit l->activated(l->currentIndex());
+    } else {
+        rapporter(QStringLiteral("introuvable %1").arg(etape));
     }
 }
 
@@ -115,13 +88,9 @@ void jouer(const QString &etape)
 void decrire(QWidget *fenetre)
 {
     const QRect r = fenetre->frameGeometry();
-    rapporter(QStringLiteral("place %1 %2 %3 %4 %5 %6")
-                  .arg(fenetre->objectName(),
-                       fenetre->inherits("Feuille") ? QStringLiteral("feuille") : QStringLiteral("boite"))
-                  .arg(r.x())
-                  .arg(r.y())
-                  .arg(r.width())
-                  .arg(r.height()));
+    rapporter(QString::asprintf("place %s %s %d %d %d %d", qPrintable(fenetre->objectName()),
+                                fenetre->inherits("Feuille") ? "feuille" : "boite", r.x(), r.y(), r.width(),
+                                r.height()));
     for (QWidget *c : fenetre->findChildren<QWidget *>()) {
         // La marque du focus déborde de son contrôle par construction.
         if (!c->isVisibleTo(fenetre) || c->window() != fenetre || qobject_cast<QFocusFrame *>(c))
@@ -181,15 +150,10 @@ private:
             finir();
             return;
         }
-        if (const QScreen *e = fenetre->screen())
-            rapporter(QStringLiteral("ecran %1 %2 %3 %4 %5")
-                          .arg(e->availableGeometry().x())
-                          .arg(e->availableGeometry().y())
-                          .arg(e->availableGeometry().width())
-                          .arg(e->availableGeometry().height())
-                          .arg(e->devicePixelRatio()));
-        const auto s = scenarios().find(QCoreApplication::applicationName());
-        if (s != scenarios().end())
+        const QRect d = fenetre->screen()->availableGeometry();
+        rapporter(QString::asprintf("ecran %d %d %d %d %g", d.x(), d.y(), d.width(), d.height(),
+                                    fenetre->screen()->devicePixelRatio()));
+        if (const auto s = scenarios.find(QCoreApplication::applicationName()); s != scenarios.end())
             etapes_ = s->second;
         QTimer::singleShot(ecran_.isEmpty() ? 0 : 300, this, [this] { suite(); });
     }
@@ -209,12 +173,9 @@ private:
 
     void enregistrer_ecran()
     {
-        if (ecran_.isEmpty())
-            return;
-        const QString fichier = QStringLiteral("%1-%2.png").arg(ecran_).arg(images_++);
-        QScreen *e = QGuiApplication::primaryScreen();
-        if (!e || !e->grabWindow(0).save(fichier))
-            rapporter(QStringLiteral("écran non enregistré dans %1").arg(fichier));
+        if (!ecran_.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(
+                QStringLiteral("%1-%2.png").arg(ecran_).arg(images_++));
     }
 
     void finir()

@@ -3,7 +3,6 @@
 // programme ne peut pas être lancé. Le lancement réel d'un programme installé
 // est dans test_installation.
 #include "lanceur.h"
-#include "ligne_commande.h"
 #include "outils_fenetres.h"
 #include "tuile.h"
 
@@ -13,12 +12,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
-#include <set>
 
 #include <csignal>
 
@@ -221,62 +218,6 @@ TEST(Lanceur, UnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)
             EXPECT_TRUE(message->text().startsWith(c.message)) << message->text().toStdString();
             EXPECT_FALSE(message->text().contains(QStringLiteral("suite")));
             message->accept();
-        }
-    }
-}
-
-// Sur chaque écran de classe, à chaque taille que la liste offre, les tuiles
-// se rangent en autant de colonnes que la largeur en laisse : la fenêtre
-// tient sur l'écran, chaque tuile et la liste des tailles dedans, sans se
-// chevaucher. Les tailles où le lanceur ne tiendrait pas sont grisées, et
-// « Ajuster à l'écran » dit la taille que prendront les programmes.
-TEST(Lanceur, TuilesRangeesSelonLEcranEtTaillesTropGrandesGrisees)
-{
-    const struct {
-        int largeur, hauteur;
-        std::vector<int> offertes;
-        int colonnes_a_100;
-        const char *ajuster;
-    } cas[] = {
-        {1280, 800, {100, 125}, 4, "Ajuster à l'écran (de 125 à 150 % selon le programme)"},
-        {1366, 768, {100, 125}, 4, "Ajuster à l'écran (de 100 à 150 % selon le programme)"},
-        {1920, 1080, {100, 125, 150, 175}, 4, "Ajuster à l'écran (de 175 à 200 % selon le programme)"},
-        {1024, 768, {100}, 3, "Ajuster à l'écran (de 100 à 125 % selon le programme)"},
-    };
-    for (const auto &c : cas) {
-        for (int t : ligne_commande::tailles) {
-            SCOPED_TRACE(std::to_string(c.largeur) + "x" + std::to_string(c.hauteur) + " à " +
-                         std::to_string(t));
-            Fenetre f(ecran(c.largeur, c.hauteur, t));
-            auto *liste = essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("taille"));
-            const bool offerte = std::find(c.offertes.begin(), c.offertes.end(), t) != c.offertes.end();
-            const int i = liste->findData(t);
-            EXPECT_EQ(qobject_cast<QStandardItemModel *>(liste->model())->item(i)->isEnabled(), offerte);
-            EXPECT_EQ(liste->itemText(liste->count() - 1), QString::fromUtf8(c.ajuster));
-            if (!offerte)
-                continue;
-            const QSize s =
-                f.bancs->size() * t / 100 + QSize(taille_ecran::cadre.largeur, taille_ecran::cadre.hauteur);
-            EXPECT_LE(s.width(), c.largeur);
-            EXPECT_LE(s.height(), c.hauteur);
-            std::vector<QWidget *> places{liste, essai::controle(f.bancs.get(), QStringLiteral("consigne")),
-                                          essai::controle(f.bancs.get(), QStringLiteral("titre"))};
-            for (int k = 0; k < 9; ++k)
-                places.push_back(f.tuile(k));
-            for (std::size_t a = 0; a < places.size(); ++a) {
-                EXPECT_TRUE(f.bancs->rect().contains(places[a]->geometry()))
-                    << places[a]->objectName().toStdString();
-                for (std::size_t b = a + 1; b < places.size(); ++b)
-                    EXPECT_FALSE(places[a]->geometry().intersects(places[b]->geometry()))
-                        << places[a]->objectName().toStdString() << " "
-                        << places[b]->objectName().toStdString();
-            }
-            if (t == 100) {
-                std::set<int> colonnes;
-                for (int k = 0; k < 9; ++k)
-                    colonnes.insert(f.tuile(k)->x());
-                EXPECT_EQ(static_cast<int>(colonnes.size()), c.colonnes_a_100);
-            }
         }
     }
 }
