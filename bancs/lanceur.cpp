@@ -120,6 +120,12 @@ QIcon icone_tuile(const QString &nom)
     return icone;
 }
 
+// « à 150 % », mais « de 150 à 175 % selon le programme ».
+QString a_la_taille(const QString &taille)
+{
+    return taille.startsWith(QStringLiteral("de ")) ? taille : QStringLiteral("à ") + taille;
+}
+
 QString texte_choix(int taille)
 {
     return taille == ligne_commande::ajuster ? QStringLiteral("Ajuster à l'écran")
@@ -402,11 +408,10 @@ void Bancs::annoncer_taille()
                            "écran : %1.")
                 .arg(utilisee));
     else if (!offerte(choix))
-        etat_->setText(
-            QStringLiteral("%1 ne tient pas sur cet écran : les programmes lancés s'ouvriront à %2.")
-                .arg(texte_choix(choix), utilisee));
+        etat_->setText(QStringLiteral("%1 ne tient pas sur cet écran : les programmes lancés s'ouvriront %2.")
+                           .arg(texte_choix(choix), a_la_taille(utilisee)));
     else
-        etat_->setText(QStringLiteral("Les programmes lancés s'ouvriront à %1.").arg(utilisee));
+        etat_->setText(QStringLiteral("Les programmes lancés s'ouvriront %1.").arg(a_la_taille(utilisee)));
 }
 
 void Bancs::taille_Click(int entree)
