@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ligne_commande.h"
 
+#include "traductions.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -8,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 namespace ligne_commande {
@@ -21,6 +24,19 @@ constexpr std::string_view options_qt_valeur[] = {
     "-qwindowicon", "-qwindowtitle",       "-session",       "-style",  "-stylesheet",
     "-display",     "-geometry",           "-title",         "-name"};
 constexpr std::string_view options_qt_seules[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+
+// Un texte de la ligne de commande, dans la langue du programme, ses « %1 »,
+// « %2 » remplacés par les valeurs données.
+std::string lc(const char *texte, const std::string &v1 = {}, const std::string &v2 = {})
+{
+    // En une passe : une valeur tapée qui contiendrait « %1 » reste telle quelle.
+    QString t = traductions::traduire("ligne_commande", texte);
+    if (t.contains(QLatin1String("%2")))
+        t = t.arg(QString::fromStdString(v1), QString::fromStdString(v2));
+    else if (t.contains(QLatin1String("%1")))
+        t = t.arg(QString::fromStdString(v1));
+    return t.toStdString();
+}
 
 bool commence_par(std::string_view s, std::string_view debut)
 {
@@ -45,7 +61,20 @@ int option_qt(std::string_view arg, bool valeur_suit)
 
 std::string liste_tailles()
 {
-    return "100, 125, 150, 175, 200 ou ajuster";
+    return lc(QT_TRANSLATE_NOOP("ligne_commande", "100, 125, 150, 175, 200 ou ajuster"));
+}
+
+// La valeur d'une option « --nom valeur » ou « --nom=valeur » ; rien si
+// l'argument n'est pas cette option (i avance sur la valeur lue).
+std::optional<std::string> valeur_option(const std::vector<std::string> &arguments, std::size_t &i,
+                                         std::string_view option)
+{
+    const std::string &arg = arguments[i];
+    if (arg == option)
+        return i + 1 < arguments.size() ? arguments[++i] : std::string();
+    if (commence_par(arg, option) && arg.size() > option.size() && arg[option.size()] == '=')
+        return arg.substr(option.size() + 1);
+    return std::nullopt;
 }
 
 // QT_SCALE_FACTOR tel que l'utilisateur l'a laissé avant le démarrage (lu
@@ -87,23 +116,25 @@ Options analyser(const std::vector<std::string> &arguments)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &arg = arguments[i];
         const bool suivant = i + 1 < arguments.size();
-        if (arg == "--taille" || commence_par(arg, "--taille=")) {
-            std::string valeur;
-            if (arg == "--taille") {
-                if (suivant)
-                    valeur = arguments[++i];
-            } else {
-                valeur = arg.substr(std::string_view("--taille=").size());
-            }
-            if (valeur.empty()) {
-                o.erreur = "l'option --taille attend une taille : " + liste_tailles() + ".";
+        if (const auto valeur = valeur_option(arguments, i, "--taille")) {
+            if (valeur->empty()) {
+                o.erreur = lc(QT_TRANSLATE_NOOP("ligne_commande", "l'option --taille attend une taille : %1."),
+                              liste_tailles());
                 return o;
             }
-            o.taille = lire_taille(valeur);
+            o.taille = lire_taille(*valeur);
             if (o.taille == 0) {
-                o.erreur = "taille « " + valeur + " » refusée : choisir " + liste_tailles() + ".";
+                o.erreur = lc(QT_TRANSLATE_NOOP("ligne_commande", "taille « %1 » refusée : choisir %2."),
+                              *valeur, liste_tailles());
                 return o;
             }
+        } else if (const auto langue = valeur_option(arguments, i, "--langue")) {
+            if (!traductions::lire_code(*langue)) {
+                o.erreur =
+                    lc(QT_TRANSLATE_NOOP("ligne_commande", "langue « %1 » refusée : choisir fr ou en."), *langue);
+                return o;
+            }
+            o.langue = *langue;
         } else if (arg == "--aide" || arg == "--help" || arg == "-h") {
             o.aide = true;
         } else if (arg == "--version") {
@@ -111,7 +142,7 @@ Options analyser(const std::vector<std::string> &arguments)
         } else if (const int n = option_qt(arg, suivant)) {
             i += static_cast<std::size_t>(n - 1);
         } else {
-            o.erreur = "argument inconnu « " + arg + " ».";
+            o.erreur = lc(QT_TRANSLATE_NOOP("ligne_commande", "argument inconnu « %1 »."), arg);
             return o;
         }
     }
@@ -120,26 +151,32 @@ Options analyser(const std::vector<std::string> &arguments)
 
 std::string aide(const std::string &programme)
 {
-    return "Utilisation : " + programme +
-           " [--taille 100|125|150|175|200|ajuster]\n"
-           "  --taille N        ouvre les fenêtres à N % de leur taille d'origine (pour un "
-           "vidéoprojecteur),\n"
-           "                    ou moins si elles ne tiendraient pas sur l'écran\n"
-           "  --taille ajuster  les ouvre à la plus grande taille qui tient sur l'écran\n"
-           "  --aide            affiche cette aide\n"
-           "  --version         affiche la version et la licence\n"
-           "Sans --taille, la taille retenue par le lanceur (ou 100).\n";
+    return lc(QT_TRANSLATE_NOOP("ligne_commande", "Utilisation : %1"), programme) +
+           " [--taille 100|125|150|175|200|ajuster] [--langue fr|en]\n" +
+           lc(QT_TRANSLATE_NOOP("ligne_commande",
+                                "  --taille N        ouvre les fenêtres à N % de leur taille d'origine (pour un "
+                                "vidéoprojecteur),\n"
+                                "                    ou moins si elles ne tiendraient pas sur l'écran\n"
+                                "  --taille ajuster  les ouvre à la plus grande taille qui tient sur l'écran\n"
+                                "  --langue fr|en    langue de l'interface : français ou anglais\n"
+                                "  --aide            affiche cette aide\n"
+                                "  --version         affiche la version et la licence\n"
+                                "Sans --taille, la taille retenue par le lanceur (ou 100) ; sans --langue, la "
+                                "langue retenue par le lanceur, ou celle du poste.\n"));
 }
 
 std::string version(const std::string &programme)
 {
-    // BANCS_SUITE_NOM et BANCS_VERSION viennent de CMake (common/CMakeLists.txt).
-    return programme +
-           " (" BANCS_SUITE_NOM ") " BANCS_VERSION "\n"
-           "Copyright © 2026 les contributeurs des " BANCS_SUITE_NOM ".\n"
-           "Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>.\n"
-           "Ceci est un logiciel libre : chacun est libre de le modifier et de le redistribuer.\n"
-           "Il n'y a AUCUNE GARANTIE, dans la mesure de ce que permet la loi.\n";
+    // BANCS_VERSION vient de CMake (common/CMakeLists.txt).
+    return lc(QT_TRANSLATE_NOOP("ligne_commande", "%1 (Bancs d'électrotechnique) %2"), programme, BANCS_VERSION) +
+           "\n" +
+           lc(QT_TRANSLATE_NOOP("ligne_commande",
+                                "Copyright © 2026 les contributeurs des Bancs d'électrotechnique.\n"
+                                "Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure "
+                                "<https://gnu.org/licenses/gpl.html>.\n"
+                                "Ceci est un logiciel libre : chacun est libre de le modifier et de le "
+                                "redistribuer.\n"
+                                "Il n'y a AUCUNE GARANTIE, dans la mesure de ce que permet la loi.\n"));
 }
 
 double facteur_echelle(int taille, const std::string &facteur_existant)
@@ -166,6 +203,13 @@ int lire(int argc, char **argv, Options &options)
     if (const auto barre = programme.find_last_of('/');
         barre != std::string::npos && barre + 1 < programme.size())
         programme.erase(0, barre + 1);
+    // La langue d'abord : l'aide et les messages d'erreur la parlent.
+    std::optional<traductions::Langue> demandee;
+    for (std::size_t i = 0; i < arguments.size(); ++i)
+        if (const auto langue = valeur_option(arguments, i, "--langue"))
+            if (const auto l = traductions::lire_code(*langue))
+                demandee = l;
+    traductions::fixer(traductions::choisir(demandee));
     options = analyser(arguments);
     if (!options.erreur.empty()) {
         std::fprintf(stderr, "%s : %s\n%s", programme.c_str(), options.erreur.c_str(),

@@ -3,7 +3,8 @@
 // Arguments de la ligne de commande, communs à tous les programmes de la
 // suite et au lanceur : « --taille N » agrandit toutes les fenêtres (pour le
 // vidéoprojecteur), « --taille ajuster » les fait aussi grandes que l'écran le
-// permet, « --aide » les décrit, « --version » donne la version de la suite et
+// permet, « --langue fr|en » choisit la langue (traductions.h), « --aide »
+// les décrit, « --version » donne la version de la suite et
 // sa licence (les pages de manuel sont tirées de ces deux textes par
 // help2man) ; tout autre argument est refusé par un message clair. Les
 // options propres à Qt (-platform, -style…) passent.
@@ -28,6 +29,7 @@ inline constexpr int ajuster = -1;
 
 struct Options {
     int taille = 0;       // en %, ajuster, ou 0 si « --taille » est absent
+    std::string langue;   // « fr », « en », ou vide si « --langue » est absent
     bool aide = false;    // « --aide » ou « --help » : décrire et sortir
     bool version = false; // « --version » : donner la version et sortir
     std::string erreur;   // vide si la ligne est acceptée
@@ -50,7 +52,9 @@ std::string aide(const std::string &programme);
 // copyright et licence.
 std::string version(const std::string &programme);
 
-// Lit la ligne de commande ; si elle est acceptée, rend -1 et, dans
+// Lit la ligne de commande et fixe la langue du programme (celle de
+// « --langue », sinon la langue retenue ou celle du poste : l'aide et les
+// messages la parlent déjà) ; si elle est acceptée, rend -1 et, dans
 // « options », ce qu'elle demande. Sinon (ou pour l'aide et la version)
 // écrit le message et rend le code de sortie de main (2 pour un argument
 // refusé, 0 pour l'aide et la version).

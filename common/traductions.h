@@ -1,23 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Traductions chargées au démarrage. Les fenêtres de la suite sont écrites en
-// français ; les boîtes standard de Qt (choix d'un fichier, boutons des
-// messages, menu contextuel des saisies : « Copier », « Coller »…) le sont
-// par les traductions de Qt lui-même (qtbase_<langue>.qm, paquet Debian
-// qt6-translations-l10n), cherchées là où Qt les installe (QLibraryInfo).
+// Langue de l'interface et traductions. La suite est écrite en français : ses
+// textes sources, dans le code, sont les textes français, et le français
+// reste la langue par défaut. Une autre langue vient d'un fichier de
+// traduction de Qt (traductions/bancs_<code>.ts, compilé en
+// bancs_<code>.qm) ; les boîtes standard de Qt (choix d'un fichier, boutons
+// des messages, menu contextuel des saisies) le sont par les traductions de
+// Qt lui-même (qtbase_<code>.qm, paquet Debian qt6-translations-l10n),
+// cherchées là où Qt les installe (QLibraryInfo).
+//
+// La langue : « --langue fr|en » sur la ligne de commande, sinon celle que
+// le lanceur retient (réglage « langue » de bancs.conf, comme la taille),
+// sinon celle du poste (une langue anglaise, en_*, donne l'anglais ; C,
+// POSIX et toute autre donnent le français). Les nombres la suivent : virgule
+// décimale en français, point en anglais (QLocale par défaut).
 
 #include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 class QCoreApplication;
 
 namespace traductions {
 
-// La langue de l'interface de la suite.
+enum class Langue { francais, anglais };
+
+// « fr » ou « en » ; rien pour un autre code.
+std::optional<Langue> lire_code(std::string_view code);
+std::string code(Langue langue);
+// Nom de la langue dans cette langue : « Français », « English ».
+QString nom(Langue langue);
+
+// La langue que donne le poste (LANG, LC_ALL…).
+Langue langue_du_poste();
+
+// La langue retenue par le lanceur, rien si l'utilisateur n'en a pas choisi.
+// Lisible avant la QApplication.
+std::optional<Langue> retenue();
+void retenir(std::optional<Langue> langue);
+
+// La langue à prendre : celle demandée sur la ligne de commande, sinon la
+// langue retenue, sinon celle du poste.
+Langue choisir(std::optional<Langue> demandee);
+
+// Fixe la langue du programme : format des nombres (QLocale par défaut) et
+// traduction de la suite, chargée tout de suite (elle sert aussi avant la
+// QApplication, pour l'aide de la ligne de commande).
+void fixer(Langue langue);
+Langue actuelle();
+
+// La langue de l'interface, comme QLocale.
 QLocale langue_interface();
 
-// Installe dans « application » les traductions de Qt pour « langue ». Rend
-// faux, sans rien changer, si elles ne sont pas installées sur le poste : les
-// boîtes standard restent alors en anglais.
-bool installer(QCoreApplication &application, const QLocale &langue = langue_interface());
+// Le texte traduit dans la langue actuelle, sans passer par une
+// QApplication (aide et erreurs de la ligne de commande) ; le texte source
+// en français, ou faute de traduction.
+QString traduire(const char *contexte, const char *texte);
+
+// Installe dans « application » la traduction de la suite et celles de Qt
+// pour la langue actuelle. Rend faux si l'une d'elles manque : ses textes
+// restent alors dans leur langue d'origine (français pour la suite, anglais
+// pour Qt).
+bool installer(QCoreApplication &application);
 
 } // namespace traductions

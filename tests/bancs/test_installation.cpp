@@ -62,6 +62,8 @@ std::set<QString> fichiers_attendus()
             attendus.insert(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(t).arg(id_de(nom)));
         attendus.insert(QStringLiteral("share/man/man1/%1.1.gz").arg(nom));
     }
+    for (const QString &qm : liste(BANCS_TRADUCTIONS))
+        attendus.insert(QStringLiteral("share/bancs-electrotechnique/traductions/") + qm);
     if (installes().contains(QStringLiteral("bancs"))) {
         attendus.insert(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(identifiant));
         for (const QString &capture : liste(BANCS_CAPTURES))

@@ -1,0 +1,69 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Traductions de la suite. Les textes sources, dans le code, sont en français ;
+# chaque autre langue est un fichier traductions/bancs_<code>.ts (par exemple
+# bancs_en.ts), compilé par lrelease en bancs_<code>.qm dans
+# <construction>/traductions, installé dans share/bancs-electrotechnique/traductions.
+# Ajouter une langue : un nouveau fichier .ts, rien d'autre (la cible
+# « mettre_a_jour_traductions » le remplit des textes à traduire).
+#
+# Le code est relevé par lupdate : tr() dans les fenêtres,
+# QCoreApplication::translate() ailleurs, QT_TRANSLATE_NOOP() dans les
+# modèles sans Qt (a_traduire.h) et dans les tableaux de textes.
+
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+
+set(BANCS_DOSSIER_TRADUCTIONS ${CMAKE_INSTALL_DATADIR}/${BANCS_PAQUET}/traductions)
+set(BANCS_TRADUCTIONS_CONSTRUCTION ${PROJECT_BINARY_DIR}/traductions)
+
+# Les dossiers dont lupdate relève les textes : ce que l'élève peut lire.
+set(BANCS_SOURCES_TRADUITES common waveforms vek sodel trivon virelai orvalt gresil fenoul onduleur transfo bancs)
+
+# Les fichiers de traduction, regroupés par langue : bancs_<code>.ts (et,
+# pendant un travail en cours, des parties <partie>_<code>.ts dans
+# traductions/parties, réunies dans le même .qm).
+function(bancs_traductions)
+  file(GLOB ts_fichiers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/traductions/*.ts
+                                          ${PROJECT_SOURCE_DIR}/traductions/parties/*.ts)
+  set(langues)
+  foreach(ts IN LISTS ts_fichiers)
+    get_filename_component(nom ${ts} NAME_WE)
+    string(REGEX MATCH "_([a-z][a-z])$" _ ${nom})
+    if(CMAKE_MATCH_1)
+      list(APPEND langues ${CMAKE_MATCH_1})
+      list(APPEND ts_${CMAKE_MATCH_1} ${ts})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES langues)
+  set(qm_fichiers)
+  foreach(langue IN LISTS langues)
+    set(qm ${BANCS_TRADUCTIONS_CONSTRUCTION}/bancs_${langue}.qm)
+    add_custom_command(OUTPUT ${qm}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${BANCS_TRADUCTIONS_CONSTRUCTION}
+      COMMAND Qt6::lrelease -silent ${ts_${langue}} -qm ${qm}
+      DEPENDS ${ts_${langue}}
+      COMMENT "Traduction ${langue} de la suite"
+      VERBATIM)
+    list(APPEND qm_fichiers ${qm})
+  endforeach()
+  add_custom_target(traductions ALL DEPENDS ${qm_fichiers})
+  install(FILES ${qm_fichiers} DESTINATION ${BANCS_DOSSIER_TRADUCTIONS})
+  set(noms)
+  foreach(qm IN LISTS qm_fichiers)
+    get_filename_component(n ${qm} NAME)
+    list(APPEND noms ${n})
+  endforeach()
+  set_property(GLOBAL PROPERTY BANCS_TRADUCTIONS_INSTALLEES ${noms})
+  set(BANCS_FICHIERS_TS ${ts_fichiers} PARENT_SCOPE)
+
+  # Remplir chaque .ts des textes relevés dans le code (cible à la demande).
+  set(sources)
+  foreach(dossier IN LISTS BANCS_SOURCES_TRADUITES)
+    list(APPEND sources ${PROJECT_SOURCE_DIR}/${dossier})
+  endforeach()
+  add_custom_target(mettre_a_jour_traductions
+    COMMAND Qt6::lupdate -locations none -no-obsolete ${sources} -ts ${ts_fichiers}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    COMMENT "Textes à traduire relevés dans le code"
+    VERBATIM)
+  set(BANCS_SOURCES_LUPDATE ${sources} PARENT_SCOPE)
+endfunction()
