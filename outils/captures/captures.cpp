@@ -2,6 +2,7 @@
 #include "captures.h"
 
 #include "polices.h"
+#include "traductions.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,9 @@ QString dossier = QStringLiteral("captures");
 
 void preparer(QApplication &application, int argc, char **argv)
 {
+    // BANCS_LANGUE=en : les captures de l'interface anglaise.
+    if (const auto langue = traductions::lire_code(qgetenv("BANCS_LANGUE").toStdString()))
+        traductions::fixer(*langue);
     polices::preparer_application(application);
     application.setQuitOnLastWindowClosed(false);
     if (argc > 1)
