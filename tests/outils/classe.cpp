@@ -10,6 +10,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTextDocumentFragment>
+#include <QXmlStreamReader>
 #include <QFocusFrame>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace classe {
 
@@ -72,6 +81,110 @@ void verifier_noms(QWidget *w, const Fenetre &f)
     }
 }
 
+// --- L'interface dans une autre langue ------------------------------------------
+
+// Les mots (deux lettres ou plus, en minuscules) des traductions de la
+// langue de l'essai, dans tous les fichiers .ts de cette langue.
+const std::set<QString> &mots_traduits()
+{
+    static const std::set<QString> mots = [] {
+        std::set<QString> m;
+        const QString suffixe = QStringLiteral("_%1.ts").arg(QLatin1String(BANCS_LANGUE_ESSAI));
+        for (const QString &dossier : {QStringLiteral("traductions"), QStringLiteral("traductions/parties")}) {
+            const QDir d(QStringLiteral(BANCS_SOURCE "/") + dossier);
+            for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
+                QFile f(d.filePath(nom));
+                if (!f.open(QIODevice::ReadOnly))
+                    continue;
+                QXmlStreamReader xml(&f);
+                while (!xml.atEnd())
+                    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+                        for (const QString &mot : xml.readElementText().split(
+                                 QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
+                            m.insert(mot.toLower());
+            }
+        }
+        return m;
+    }();
+    return mots;
+}
+
+// Les mots d'un texte que l'élève lit qui ne viennent d'aucune traduction :
+// restés en français.
+QStringList mots_non_traduits(const QString &texte)
+{
+    QStringList restes;
+    for (const QString &mot : texte.split(QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
+        if (mot.size() >= 2 && !mots_traduits().count(mot.toLower()))
+            restes << mot;
+    return restes;
+}
+
+// Tout ce qu'on lit et entend dans la fenêtre : titre, légendes, boutons,
+// listes, tableaux, bulles d'aide, noms et descriptions accessibles.
+QStringList textes_lus(QWidget *w)
+{
+    QStringList t{w->windowTitle()};
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w) || c->isWindow())
+            continue;
+        t << c->toolTip() << c->accessibleDescription() << nom_accessible(c);
+        if (auto *l = qobject_cast<QLabel *>(c))
+            t << QTextDocumentFragment::fromHtml(l->text()).toPlainText();
+        else if (auto *b = qobject_cast<QAbstractButton *>(c))
+            t << b->text();
+        else if (auto *g = qobject_cast<QGroupBox *>(c))
+            t << g->title();
+        else if (auto *liste = qobject_cast<QComboBox *>(c)) {
+            t << liste->placeholderText();
+            for (int i = 0; i < liste->count(); ++i)
+                t << liste->itemText(i);
+        } else if (auto *table = qobject_cast<QTableWidget *>(c)) {
+            for (int i = 0; i < table->columnCount(); ++i)
+                if (auto *e = table->horizontalHeaderItem(i))
+                    t << e->text();
+        }
+    }
+    return t;
+}
+
+// Un texte sur une ligne tient dans son contrôle ; un texte qui revient à la
+// ligne tient dans sa hauteur.
+void verifier_coupure(QWidget *w)
+{
+    for (QLabel *l : w->findChildren<QLabel *>()) {
+        if (!l->isVisibleTo(w) || l->text().isEmpty() || l->textFormat() == Qt::RichText || !l->pixmap().isNull())
+            continue;
+        const QRect r = l->contentsRect();
+        if (l->wordWrap()) {
+            EXPECT_LE(l->heightForWidth(l->width()), l->height() + 1)
+                << l->objectName().toStdString() << " coupé : « " << l->text().toStdString() << " »";
+        } else {
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), r.width() + 1)
+                << l->objectName().toStdString() << " coupé : « " << l->text().toStdString() << " »";
+        }
+    }
+}
+
+// Dans la langue de l'essai, la fenêtre ne montre plus un mot de français,
+// ses textes peints compris, et aucun texte n'est coupé.
+void verifier_langue(QWidget *w, const QStringList &peints)
+{
+    ASSERT_FALSE(mots_traduits().empty()) << "aucune traduction " BANCS_LANGUE_ESSAI;
+    QStringList textes = textes_lus(w);
+    textes << peints;
+    for (const QString &texte : textes)
+        if (const QStringList restes = mots_non_traduits(texte); !restes.isEmpty())
+            ADD_FAILURE() << "non traduit : « " << texte.toStdString() << " » (" << restes.join(QStringLiteral(", ")).toStdString()
+                          << ")";
+    verifier_coupure(w);
+}
+
+bool autre_langue()
+{
+    return QLatin1String(BANCS_LANGUE_ESSAI) != QLatin1String("fr");
+}
+
 } // namespace
 
 double facteur()
@@ -90,12 +203,24 @@ void verifier(const std::function<void()> &demarrer, const std::vector<Fenetre> 
     for (const Fenetre &f : fenetres) {
         SCOPED_TRACE(f.nom.toStdString());
         campagne::fermer_tout();
+        // Les textes peints (graduations, noms du schéma…) pendant l'ouverture.
+        QStringList peints;
+        Feuille::temoin_texte = [&peints](const Feuille &, const QString &texte, const QRectF &) {
+            peints << texte;
+        };
         demarrer();
         f.ouvrir();
+        Feuille::temoin_texte = nullptr;
         QWidget *w = essai::fenetre(f.nom);
         ASSERT_NE(w, nullptr) << "fenêtre non ouverte";
         verifier_taille(w);
-        verifier_noms(w, f);
+        if (autre_langue()) {
+            verifier_langue(w, peints);
+            // Les noms attendus sont ceux du français ; chaque contrôle en a un.
+            verifier_noms(w, Fenetre{f.nom});
+        } else {
+            verifier_noms(w, f);
+        }
         if (!f.tab.isEmpty()) {
             EXPECT_EQ(parcours_tab(w, f.tab.front()).join(' ').toStdString(), f.tab.join(' ').toStdString())
                 << "ordre de Tab";

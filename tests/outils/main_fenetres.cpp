@@ -6,6 +6,7 @@
 
 #include "ligne_commande.h"
 #include "polices.h"
+#include "traductions.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,13 @@ int main(int argc, char **argv)
         return 2;
     qputenv("XDG_DATA_HOME", donnees.path().toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // Les tests parlent français quelle que soit la langue du poste, sauf les
+    // tests dans une autre langue (comme « --langue » pour un programme).
+#ifdef BANCS_LANGUE_ESSAI
+    traductions::fixer(traductions::lire_code(BANCS_LANGUE_ESSAI).value_or(traductions::Langue::francais));
+#else
+    traductions::fixer(traductions::Langue::francais);
+#endif
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
     polices::preparer_application(application);
