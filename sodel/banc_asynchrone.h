@@ -7,6 +7,8 @@
 // couplage et de la charge. Pas de Qt ici : la fenêtre fournit le texte de
 // ses saisies et reçoit les effets par l'interface EffetsBanc.
 
+#include "a_traduire.h"
+
 #include <optional>
 #include <string>
 
@@ -24,10 +26,13 @@ enum class Saisie { f, v1, T, Tp, R2, l2, m, p, lm, Rf };
 // Afficheurs du point de fonctionnement.
 enum class Afficheur { v1, i, p1, g, n, T, tmax, gmax, cosphi };
 
-// Les cinq charges, dans l'ordre de la liste choix_charge.
+// Les cinq charges, dans l'ordre de la liste choix_charge (textes traduits
+// par la fenêtre, contexte « sodel »).
 inline constexpr int nombre_charges = 5;
-inline constexpr const char *textes_charges[nombre_charges] = {"Frein à poudre", "Levage", "pompe",
-                                                               "fraiseuse", "Ventilateur"};
+inline constexpr const char *textes_charges[nombre_charges] = {
+    QT_TRANSLATE_NOOP("sodel", "Frein à poudre"), QT_TRANSLATE_NOOP("sodel", "Levage"),
+    QT_TRANSLATE_NOOP("sodel", "pompe"), QT_TRANSLATE_NOOP("sodel", "fraiseuse"),
+    QT_TRANSLATE_NOOP("sodel", "Ventilateur")};
 enum Charge { frein = 0, levage = 1, pompe = 2, fraiseuse = 3, ventilateur = 4 };
 
 // Paramètres du schéma équivalent (panneau « Caractéristique de la machine

@@ -25,8 +25,7 @@ using ecriture::ecrit;
 } // namespace
 
 CaractCharge::CaractCharge(Form1 &form1)
-    : Feuille(QStringLiteral("caract_charge"), QStringLiteral("Caractéristique mécanique de la charge"),
-              10500, 5880),
+    : Feuille(QStringLiteral("caract_charge"), tr("Caractéristique mécanique de la charge"), 10500, 5880),
       form1_(&form1)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -44,7 +43,7 @@ CaractCharge::CaractCharge(Form1 &form1)
     ligne(QStringLiteral("Line7"), 9600, 4620, 9600, 4740);
     ligne(QStringLiteral("Line8"), 1440, 1020, 1560, 1020);
 
-    label(QStringLiteral("Label2"), QStringLiteral("n (tr/min)"), 9000, 4980, 1400, 270);
+    label(QStringLiteral("Label2"), tr("n (tr/min)"), 9000, 4980, 1400, 270);
     label(QStringLiteral("Label1"), QStringLiteral("T (N.m)"), 1700, 600, 1200, 270);
     label_xcmax_ = label(QStringLiteral("label_xcmax"), QString(), 9200, 4760, 900, 270);
     label_ycmax_ = label(QStringLiteral("label_ycmax"), QString(), 300, 900, 1080, 270);
@@ -64,15 +63,15 @@ CaractCharge::CaractCharge(Form1 &form1)
     for (QLabel *l : findChildren<QLabel *>())
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Bouton *moteur = bouton(QStringLiteral("bouton_moteur"), QStringLiteral("Caractéristique du moteur"),
-                            3600, 5200, 3000, 480);
+    Bouton *moteur =
+        bouton(QStringLiteral("bouton_moteur"), tr("Caractéristique du moteur"), 3600, 5200, 3000, 480);
     connect(moteur, &QPushButton::clicked, this, &CaractCharge::bouton_moteur_Click);
     // La lecture sous le pointeur, au clavier : le graphe entre ses axes,
     // après le bouton dans l'ordre de Tab.
     const sodel::RepereCharge r = repere();
     piste_clavier::zone_lecture(this, QStringLiteral("zone_lecture"),
                                 twips::rect_px(r.X1, r.Y1, r.X2 - r.X1, r.Y2 - r.Y1),
-                                QStringLiteral("Lecture des coordonnées sur le graphe"))
+                                tr("Lecture des coordonnées sur le graphe"))
         ->lower();
 
     // Form_Load
@@ -157,7 +156,7 @@ void CaractCharge::Form_MouseMove(double x, double y)
         aff_coord_->hide();
         return;
     }
-    aff_coord_->setText(QStringLiteral("X = ") + ecrit(l->n) + QStringLiteral("  ;  Y = ") + ecrit(l->T));
+    aff_coord_->setText(tr("X = %1  ;  Y = %2").arg(ecrit(l->n), ecrit(l->T)));
     // Le cadre gris suit la longueur du texte, avec une petite marge de chaque
     // côté. La lecture s'affiche à droite du pointeur ; près du bord droit,
     // elle passe à sa gauche pour rester entière dans la fenêtre.

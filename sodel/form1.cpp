@@ -5,9 +5,11 @@
 #include "nombre.h"
 #include "polices.h"
 #include "programme_sodel.h"
+#include "traductions.h"
 #include "twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,11 +36,27 @@ const char *const noms_saisies[] = {"choix_f",  "choix_v1", "choix_T", "choix_Tp
 const char *const noms_afficheurs[] = {"aff_v1", "aff_i",    "aff_p1",   "aff_g",     "aff_n",
                                        "aff_T",  "aff_tmax", "aff_gmax", "aff_cosphi"};
 
+// Plaque signalétique du moteur : les nombres à décimales s'écrivent comme
+// dans la langue de l'interface (« 16,3 A » en français).
+QString plaque_moteur()
+{
+    const QLocale l = traductions::langue_interface();
+    return QCoreApplication::translate("Form1", "%1 V / %2 V ;     %3 A / %4 A ;        %5 Hz ; %6 tr/min ; "
+                                                "cos phi = %7")
+        .arg(230)
+        .arg(400)
+        .arg(l.toString(16.3))
+        .arg(l.toString(9.4))
+        .arg(50)
+        .arg(1420)
+        .arg(l.toString(0.8));
+}
+
 } // namespace
 
 Form1::Form1(ProgrammeSodel &programme)
-    : Feuille(QStringLiteral("Form1"), QStringLiteral("Etude d'une machine asynchrone par A. Varlon"),
-              largeur_fenetre, hauteur_fenetre),
+    : Feuille(QStringLiteral("Form1"), tr("Etude d'une machine asynchrone par A. Varlon"), largeur_fenetre,
+              hauteur_fenetre),
       programme_(programme), banc_(*this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,7 +66,7 @@ Form1::Form1(ProgrammeSodel &programme)
     banc_.initialise();
     banc_.efface_mesures();
     for (const char *t : sodel::textes_charges)
-        choix_charge_->addItem(QString::fromUtf8(t));
+        choix_charge_->addItem(QCoreApplication::translate("sodel", t));
     choix_charge_->setCurrentIndex(-1);
 }
 
@@ -59,42 +77,41 @@ void Form1::creer_controles()
     const QFont gras = polices::police(8, true);
 
     // Onduleur : fréquence, tension simple, Valid, marche/arrêt.
-    QLabel *onduleur = label(nom("Label_onduleur"), QStringLiteral("Onduleur"), 240, 880, 2160, 300);
+    QLabel *onduleur = label(nom("Label_onduleur"), tr("Onduleur"), 240, 880, 2160, 300);
     onduleur->setFont(polices::police(10, true));
     onduleur->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label(nom("Label_f"), QStringLiteral("f (Hz)"), 240, 1340, 800, 270);
+    label(nom("Label_f"), tr("f (Hz)"), 240, 1340, 800, 270);
     saisie_de(Saisie::f) = saisie(nom("choix_f"), 1080, 1290, 900, 330);
-    saisie_de(Saisie::f)->setToolTip(QStringLiteral("Réglage de la fréquence"));
+    saisie_de(Saisie::f)->setToolTip(tr("Réglage de la fréquence"));
     label(nom("Label_v1"), QStringLiteral("v1 (V) "), 240, 1790, 800, 270);
     saisie_de(Saisie::v1) = saisie(nom("choix_v1"), 1080, 1740, 900, 330);
-    saisie_de(Saisie::v1)->setToolTip(QStringLiteral("Réglage de la tension simple fournie par l'onduleur"));
-    valid_f_ = bouton(nom("valid_f"), QStringLiteral("Valid"), 1080, 2180, 900, 360);
-    bouton_marche_ = bouton(nom("bouton_marche"), QStringLiteral("ARRET"), 360, 2780, 1680, 500);
-    bouton_marche_->setToolTip(QStringLiteral("Bouton de mise en marche de l'onduleur"));
+    saisie_de(Saisie::v1)->setToolTip(tr("Réglage de la tension simple fournie par l'onduleur"));
+    valid_f_ = bouton(nom("valid_f"), tr("Valid"), 1080, 2180, 900, 360);
+    bouton_marche_ = bouton(nom("bouton_marche"), tr("ARRET"), 360, 2780, 1680, 500);
+    bouton_marche_->setToolTip(tr("Bouton de mise en marche de l'onduleur"));
     bouton_marche_->setFont(gras);
 
     // Moteur : couplage au-dessus de la boîte.
-    aff_couplage_ = label(nom("aff_couplage"), QStringLiteral("Couplage étoile"), x_moteur, 660, 1800, 270);
+    aff_couplage_ = label(nom("aff_couplage"), tr("Couplage étoile"), x_moteur, 660, 1800, 270);
     aff_couplage_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     aff_couplage_->setFont(gras);
-    Bouton *couplage =
-        bouton(nom("bouton_couplage"), QStringLiteral("Changement couplage"), x_moteur, 930, 1800, 330);
+    Bouton *couplage = bouton(nom("bouton_couplage"), tr("Changement couplage"), x_moteur, 930, 1800, 330);
 
     // Charge : liste au-dessus de la boîte, frein à poudre et bouton des caractéristiques dedans.
-    label(nom("Label_choix_charge"), QStringLiteral("Choix de la charge :"), x_charge, 100, 2150, 270);
+    label(nom("Label_choix_charge"), tr("Choix de la charge :"), x_charge, 100, 2150, 270);
     choix_charge_ = liste(nom("choix_charge"), x_charge, 380, 2150, 330);
-    choix_charge_->setPlaceholderText(QStringLiteral("Frein"));
-    label_charge_ = label(nom("label_charge"), QStringLiteral("Frein"), x_charge + 60, 1180, 2030, 300);
+    choix_charge_->setPlaceholderText(tr("Frein"));
+    label_charge_ = label(nom("label_charge"), tr("Frein"), x_charge + 60, 1180, 2030, 300);
     label_charge_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label_charge_->setFont(polices::police(10, true));
     Label_T_ = label(nom("Label_T"), QStringLiteral("T (N.m)"), x_charge + 150, 1620, 900, 270);
     saisie_de(Saisie::T) = saisie(nom("choix_T"), x_charge + 150, 1890, 900, 330);
-    saisie_de(Saisie::T)->setToolTip(QStringLiteral("Réglage du moment du couple"));
-    valid_T_ = bouton(nom("valid_T"), QStringLiteral("Valid"), x_charge + 1110, 1870, 900, 360);
-    Bouton_caract_ = bouton(nom("Bouton_caract"), QStringLiteral("Caractéristique de la charge"),
-                            x_charge + 150, 2500, 1860, 700);
+    saisie_de(Saisie::T)->setToolTip(tr("Réglage du moment du couple"));
+    valid_T_ = bouton(nom("valid_T"), tr("Valid"), x_charge + 1110, 1870, 900, 360);
+    Bouton_caract_ =
+        bouton(nom("Bouton_caract"), tr("Caractéristique de la charge"), x_charge + 150, 2500, 1860, 700);
 
-    Bouton *courbe = bouton(nom("trace_courbe"), QStringLiteral("Tracer une courbe"), 120, 100, 2400, 460);
+    Bouton *courbe = bouton(nom("trace_courbe"), tr("Tracer une courbe"), 120, 100, 2400, 460);
 
     // Afficheurs du schéma : dans les appareils de mesure, et entre l'arbre et la charge.
     const struct {
@@ -102,32 +119,35 @@ void Form1::creer_controles()
         double g, h, l;
         const char *bulle;
     } aff[] = {
-        {Afficheur::v1, 4560, y_fil[1] + 200, 900, "Tension composée sur le stator du moteur"},
-        {Afficheur::i, 3180, y_fil[0] - 165, 900, "Intensité en ligne du stator du moteur"},
-        {Afficheur::p1, 5790, y_fil[1] + 170 + 175, 900, "Puissance triphasée absorbée par le moteur"},
-        {Afficheur::g, 8820, 1560, 1080, "Glissement en %"},
-        {Afficheur::n, 8820, 2660, 1080, "Fréquence de rotation"},
+        {Afficheur::v1, 4560, y_fil[1] + 200, 900,
+         QT_TRANSLATE_NOOP("Form1", "Tension composée sur le stator du moteur")},
+        {Afficheur::i, 3180, y_fil[0] - 165, 900,
+         QT_TRANSLATE_NOOP("Form1", "Intensité en ligne du stator du moteur")},
+        {Afficheur::p1, 5790, y_fil[1] + 170 + 175, 900,
+         QT_TRANSLATE_NOOP("Form1", "Puissance triphasée absorbée par le moteur")},
+        {Afficheur::g, 8820, 1560, 1080, QT_TRANSLATE_NOOP("Form1", "Glissement en %")},
+        {Afficheur::n, 8820, 2660, 1080, QT_TRANSLATE_NOOP("Form1", "Fréquence de rotation")},
         {Afficheur::T, 8820, 3340, 1080, nullptr},
     };
     for (const auto &a : aff) {
         QLabel *l = afficheur(nom(noms_afficheurs[static_cast<std::size_t>(a.a)]), a.g, a.h, a.l, 330);
         if (a.bulle)
-            l->setToolTip(nom(a.bulle));
+            l->setToolTip(tr(a.bulle));
         afficheurs_[static_cast<std::size_t>(a.a)] = l;
     }
     label(nom("Label_A"), QStringLiteral("A"), 2960, y_fil[0] - 135, 200, 270)->setFont(gras);
     label(nom("Label_V"), QStringLiteral("V"), 4340, y_fil[1] + 230, 200, 270)->setFont(gras);
     label(nom("Label_W"), QStringLiteral("W"), 5760, y_fil[1] + 60, 420, 270)->setFont(gras);
-    label(nom("Label_tri"), QStringLiteral("tri"), 6260, y_fil[1] + 60, 420, 270)->setFont(gras);
+    label(nom("Label_tri"), tr("tri"), 6260, y_fil[1] + 60, 420, 270)->setFont(gras);
     label(nom("Label_g"), QStringLiteral("g %"), 8820, 1300, 1080, 270);
-    label(nom("Label_n"), QStringLiteral("n (tr/min)"), 8820, 2400, 1080, 270);
+    label(nom("Label_n"), tr("n (tr/min)"), 8820, 2400, 1080, 270);
     label(nom("Label_Tu"), QStringLiteral("T (n.m)"), 8820, 3080, 1080, 270);
-    QLabel *moteur = label(nom("Label_moteur"), QStringLiteral("Machine asynchrone triphasée"),
-                           x_moteur + 100, 1420, 1600, 560);
+    QLabel *moteur =
+        label(nom("Label_moteur"), tr("Machine asynchrone triphasée"), x_moteur + 100, 1420, 1600, 560);
     moteur->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     moteur->setFont(gras);
-    label(nom("Label_tension_simple"), QStringLiteral("v1 : tension simple"), x_onduleur + 150,
-          y_fil[3] - 135, 2400, 270);
+    label(nom("Label_tension_simple"), tr("v1 : tension simple"), x_onduleur + 150, y_fil[3] - 135, 2400,
+          270);
     const char *bornes[] = {"1", "2", "3", "N"};
     for (int i = 0; i < 4; ++i)
         label(nom("Label_borne") + QString::number(i), nom(bornes[i]), x_onduleur - 260, y_fil[i] - 135, 200,
@@ -135,36 +155,38 @@ void Form1::creer_controles()
             ->setFont(gras);
 
     // Plaque signalétique.
-    QGroupBox *plaque =
-        cadre(nom("Frame_plaque"), QStringLiteral("Plaque signalétique"), 2700, 20, 7140, 560);
-    label(nom("Label_plaque"),
-          QStringLiteral("230 V / 400 V ;     16,3 A / 9,4 A ;        50 Hz ; 1420 tr/min ; cos phi = 0,8"),
-          120, 250, 6900, 270, plaque);
+    QGroupBox *plaque = cadre(nom("Frame_plaque"), tr("Plaque signalétique"), 2700, 20, 7140, 560);
+    label(nom("Label_plaque"), plaque_moteur(), 120, 250, 6900, 270, plaque);
 
     // Paramètres de la machine.
-    QGroupBox *carac = cadre(nom("Frame_machine"), QStringLiteral("Caractéristique de la machine asynchrone"),
-                             120, 4230, 8250, 1170);
+    QGroupBox *carac =
+        cadre(nom("Frame_machine"), tr("Caractéristique de la machine asynchrone"), 120, 4230, 8250, 1170);
     const struct {
         Saisie s;
         const char *legende;
-    } param[] = {{Saisie::R2, "R2"}, {Saisie::l2, "l2"}, {Saisie::m, "m"},  {Saisie::p, "p"},
-                 {Saisie::lm, "lm"}, {Saisie::Rf, "Rf"}, {Saisie::Tp, "Tp"}};
+    } param[] = {
+        {Saisie::R2, QT_TRANSLATE_NOOP("Form1", "R2")}, {Saisie::l2, QT_TRANSLATE_NOOP("Form1", "l2")},
+        {Saisie::m, QT_TRANSLATE_NOOP("Form1", "m")},   {Saisie::p, QT_TRANSLATE_NOOP("Form1", "p")},
+        {Saisie::lm, QT_TRANSLATE_NOOP("Form1", "lm")}, {Saisie::Rf, QT_TRANSLATE_NOOP("Form1", "Rf")},
+        {Saisie::Tp, QT_TRANSLATE_NOOP("Form1", "Tp")}};
     for (int i = 0; i < 7; ++i) {
         const std::size_t k = static_cast<std::size_t>(param[i].s);
-        label(nom("Label_") + nom(noms_saisies[k]).mid(6), nom(param[i].legende), 150 + i * 1000, 330, 900,
+        label(nom("Label_") + nom(noms_saisies[k]).mid(6), tr(param[i].legende), 150 + i * 1000, 330, 900,
               270, carac);
         saisies_[k] = saisie(nom(noms_saisies[k]), 150 + i * 1000, 600, 900, 330, carac);
     }
-    Bouton *valid_moteur = bouton(nom("valid_moteur"), QStringLiteral("Valid"), 7170, 560, 960, 400, carac);
+    Bouton *valid_moteur = bouton(nom("valid_moteur"), tr("Valid"), 7170, 560, 960, 400, carac);
 
     // Couple maximal, glissement critique, facteur de puissance : zones de texte en lecture seule.
     const struct {
         Afficheur a;
         const char *legende;
-    } bas[] = {{Afficheur::tmax, "tmax"}, {Afficheur::gmax, "gmax"}, {Afficheur::cosphi, "cosphi"}};
+    } bas[] = {{Afficheur::tmax, QT_TRANSLATE_NOOP("Form1", "tmax")},
+               {Afficheur::gmax, QT_TRANSLATE_NOOP("Form1", "gmax")},
+               {Afficheur::cosphi, QT_TRANSLATE_NOOP("Form1", "cosphi")}};
     for (int i = 0; i < 3; ++i) {
         const double h = 4330 + i * 450;
-        label(nom("Label_") + nom(bas[i].legende), nom(bas[i].legende), 8560, h + 30, 720, 270);
+        label(nom("Label_") + nom(bas[i].legende), tr(bas[i].legende), 8560, h + 30, 720, 270);
         QLineEdit *e = saisie(nom(noms_afficheurs[static_cast<std::size_t>(bas[i].a)]), 9300, h, 950, 330);
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
@@ -175,12 +197,12 @@ void Form1::creer_controles()
     }
 
     // Légende des deux zones.
-    QGroupBox *legende = cadre(nom("Frame_legende"), QStringLiteral("Légende"), 10380, 4230, 1800, 1170);
+    QGroupBox *legende = cadre(nom("Frame_legende"), tr("Légende"), 10380, 4230, 1800, 1170);
     const struct {
         const char *nom, *texte;
         QColor couleur;
-    } zones[] = {{"Label_reglage", "Zone de réglage", Qt::white},
-                 {"Label_mesure", "Zone de mesure", couleur_bgr(fond_afficheur)}};
+    } zones[] = {{"Label_reglage", QT_TRANSLATE_NOOP("Form1", "Zone de réglage"), Qt::white},
+                 {"Label_mesure", QT_TRANSLATE_NOOP("Form1", "Zone de mesure"), couleur_bgr(fond_afficheur)}};
     for (int i = 0; i < 2; ++i) {
         QLabel *pastille = label(nom(zones[i].nom) + QStringLiteral("_pastille"), QString(), 120,
                                  330 + i * 400, 300, 270, legende);
@@ -189,7 +211,7 @@ void Form1::creer_controles()
         QPalette pal = pastille->palette();
         pal.setColor(QPalette::Window, zones[i].couleur);
         pastille->setPalette(pal);
-        label(nom(zones[i].nom), nom(zones[i].texte), 480, 330 + i * 400, 1300, 270, legende);
+        label(nom(zones[i].nom), tr(zones[i].texte), 480, 330 + i * 400, 1300, 270, legende);
     }
 
     // Arbre du moteur.
@@ -369,9 +391,12 @@ void Form1::bouton_couplage_Click()
 
 void Form1::choix_charge_Click(int index)
 {
-    static const char *const noms[] = {"Frein à Poudre", "Levage", "Pompe", "Fraiseuse", "Ventilateur"};
+    static const char *const noms[] = {
+        QT_TRANSLATE_NOOP("Form1", "Frein à Poudre"), QT_TRANSLATE_NOOP("Form1", "Levage"),
+        QT_TRANSLATE_NOOP("Form1", "Pompe"), QT_TRANSLATE_NOOP("Form1", "Fraiseuse"),
+        QT_TRANSLATE_NOOP("Form1", "Ventilateur")};
     if (index >= 0 && index < sodel::nombre_charges) {
-        label_charge_->setText(QString::fromUtf8(noms[index]));
+        label_charge_->setText(tr(noms[index]));
         const bool frein = index == sodel::frein;
         Label_T_->setVisible(frein);
         saisies_[static_cast<std::size_t>(Saisie::T)]->setVisible(frein);
@@ -450,12 +475,12 @@ void Form1::effacer(Afficheur afficheur)
 
 void Form1::ecrire_couplage(bool etoile)
 {
-    aff_couplage_->setText(etoile ? QStringLiteral("Couplage étoile") : QStringLiteral("Couplage triangle"));
+    aff_couplage_->setText(etoile ? tr("Couplage étoile") : tr("Couplage triangle"));
 }
 
 void Form1::legende_marche(bool marche)
 {
-    bouton_marche_->setText(marche ? QStringLiteral("Marche") : QStringLiteral("Arrêt"));
+    bouton_marche_->setText(marche ? tr("Marche") : tr("Arrêt"));
 }
 
 void Form1::colorer_marche(bool marche)

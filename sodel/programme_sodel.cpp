@@ -7,10 +7,10 @@
 
 Intro *ProgrammeSodel::demarrer()
 {
-    const TextesIntro textes{
-        QStringLiteral("Logiciel de simulation d'une machine asynchrone triphasée équipée "
-                       "d'un frein alimenté par un onduleur"),
-        QString()};
+    const TextesIntro textes{QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                 "Intro", "Logiciel de simulation d'une machine asynchrone triphasée équipée "
+                                          "d'un frein alimenté par un onduleur")),
+                             QString()};
     auto *intro = new Intro(
         textes, annee_version, [] {}, [this] { ouvrir_form1(); });
     intro->show();

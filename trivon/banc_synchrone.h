@@ -7,6 +7,8 @@
 // d'un coup (calcul_point). Pas de Qt ici : la fenêtre reçoit les lectures,
 // le dessin de l'interrupteur et les avertissements par EffetsBanc.
 
+#include "a_traduire.h"
+
 #include <cstdint>
 #include <string>
 
@@ -24,8 +26,11 @@ inline constexpr double Ien = 2.6;     // intensité nominale d'excitation, A
 inline constexpr float nn = 1500.0f;   // fréquence de rotation nominale, tr/min
 inline constexpr float k_vek = 0.764f; // constante du moteur à courant continu, V par rad/s
 
-inline const std::string texte_survitesse = "Le moteur tourne trop vite";
-inline const std::string texte_surintensite_inducteur = "Le courant dans l'inducteur est trop grand";
+// Avertissements à l'élève, en français ; la fenêtre les montre dans la
+// langue de l'interface (contexte de traduction « trivon »).
+inline const std::string texte_survitesse = QT_TRANSLATE_NOOP("trivon", "Le moteur tourne trop vite");
+inline const std::string texte_surintensite_inducteur =
+    QT_TRANSLATE_NOOP("trivon", "Le courant dans l'inducteur est trop grand");
 
 // Les huit afficheurs, dans l'ordre où calcul_point les rafraîchit.
 enum class Afficheur { ue, n, ie, v, i, t, p, f };

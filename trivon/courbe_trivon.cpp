@@ -17,13 +17,19 @@ courbe::Variante variante_courbe_trivon(ProgrammeTrivon &programme)
     const struct {
         const char *liste, *legende, *afficheur;
     } table[] = {
-        {"Tension simple d'induit U", "U (V)", "aff_v"},
-        {"intensité d'induit en ligne I", "I (A)", "aff_i"},
-        {"Tension d'excitation Ue", "Ue (V)", "aff_ue"},
-        {"intensité d'excitation Ie", "Ie (A)", "aff_ie"},
-        {"fréquence de rotation n", "n (tr/min)", "aff_n"},
-        {"moment du couple T", "Tu (N.m)", "aff_t"},
-        {"Puissance électrique P", "P (W)", "aff_p"},
+        {QT_TRANSLATE_NOOP("courbe", "Tension simple d'induit U"), QT_TRANSLATE_NOOP("courbe", "U (V)"),
+         "aff_v"},
+        {QT_TRANSLATE_NOOP("courbe", "intensité d'induit en ligne I"), QT_TRANSLATE_NOOP("courbe", "I (A)"),
+         "aff_i"},
+        {QT_TRANSLATE_NOOP("courbe", "Tension d'excitation Ue"), QT_TRANSLATE_NOOP("courbe", "Ue (V)"),
+         "aff_ue"},
+        {QT_TRANSLATE_NOOP("courbe", "intensité d'excitation Ie"), QT_TRANSLATE_NOOP("courbe", "Ie (A)"),
+         "aff_ie"},
+        {QT_TRANSLATE_NOOP("courbe", "fréquence de rotation n"), QT_TRANSLATE_NOOP("courbe", "n (tr/min)"),
+         "aff_n"},
+        {QT_TRANSLATE_NOOP("courbe", "moment du couple T"), QT_TRANSLATE_NOOP("courbe", "Tu (N.m)"), "aff_t"},
+        {QT_TRANSLATE_NOOP("courbe", "Puissance électrique P"), QT_TRANSLATE_NOOP("courbe", "P (W)"),
+         "aff_p"},
     };
     for (const auto &g : table) {
         const QString nom = QString::fromUtf8(g.afficheur);

@@ -5,8 +5,10 @@
 #include "nombre.h"
 #include "polices.h"
 #include "programme_trivon.h"
+#include "traductions.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,7 +43,7 @@ using ecriture::ecrit;
 } // namespace
 
 Form1::Form1(ProgrammeTrivon &programme)
-    : Feuille(QStringLiteral("Form1"), QStringLiteral("Etude d'une machine synchrone"), 14400, 8280),
+    : Feuille(QStringLiteral("Form1"), tr("Etude d'une machine synchrone"), 14400, 8280),
       programme_(programme), banc_(*this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -121,9 +123,11 @@ void Form1::dessiner_schema()
         cercle(x, y_bornes, 45, noir, Qt::white);
         texte(x + 60, y_bornes - 40, QString::fromLatin1(noms_bornes[k]), police_symbole);
     }
-    const char *induit = "INDUIT";
-    for (int i = 0; i < 6; ++i)
-        texte(cx_ms + r_ms + 60, 3560 + i * 220, QString(QChar::fromLatin1(induit[i])), police_symbole);
+    // Le mot, lettre sous lettre, centré sur la hauteur de la machine.
+    const QString induit = tr("INDUIT");
+    const double haut_induit = 3560 + (6 - induit.size()) * 110.0;
+    for (int i = 0; i < induit.size(); ++i)
+        texte(cx_ms + r_ms + 60, haut_induit + i * 220, QString(induit[i]), police_symbole);
 
     // Circuit d'excitation : source Ue, ampèremètre sur le fil haut, voltmètre
     // aux bornes de la source, conducteurs jusqu'au rotor.
@@ -167,7 +171,7 @@ void Form1::dessiner_schema()
     fil({{10440, 4200}, {14160, 4200}, {14160, 5640}, {10440, 5640}, {10440, 4200}});
     setDrawStyle(Style::plein);
 
-    texte(300, 5250, QStringLiteral("Moteur à courant continu"), police_legende);
+    texte(300, 5250, tr("Moteur à courant continu"), police_legende);
 }
 
 QLabel *Form1::appareil(const QString &nom, const QString &unite, double gauche, double haut)
@@ -191,25 +195,24 @@ void Form1::creer_controles()
     label(QStringLiteral("Label_uvek"), QStringLiteral("U (V) ="), 120, 2520, 1000, 255);
     choix_uvek_ = saisie(QStringLiteral("choix_uvek"), 120, 2760, 1000, 375);
     choix_uvek_->setToolTip(
-        QStringLiteral("Tension continue d'alimentation de la VEK. Pour U=120V, n=1500tr/min."));
-    valid_uvek_ = bouton(QStringLiteral("valid_uvek"), QStringLiteral("Valid"), 1200, 2760, 800, 375);
+        tr("Tension continue d'alimentation de la VEK. Pour U=%1V, n=%2tr/min.").arg(120).arg(1500));
+    valid_uvek_ = bouton(QStringLiteral("valid_uvek"), tr("Valid"), 1200, 2760, 800, 375);
 
-    label(QStringLiteral("Label_ue"), QStringLiteral("Ue (V) ="), 3020, 6140, 900, 255);
+    label(QStringLiteral("Label_ue"), tr("Ue (V) ="), 3020, 6140, 900, 255);
     choix_ue_ = saisie(QStringLiteral("choix_ue"), 3020, 6400, 760, 375);
-    choix_ue_->setToolTip(QStringLiteral("Tension continue d'excitation de la machine synchrone"));
-    valid_ue_ = bouton(QStringLiteral("valid_ue"), QStringLiteral("Valid"), 3820, 6400, 660, 375);
+    choix_ue_->setToolTip(tr("Tension continue d'excitation de la machine synchrone"));
+    valid_ue_ = bouton(QStringLiteral("valid_ue"), tr("Valid"), 3820, 6400, 660, 375);
 
-    QLabel *charge =
-        label(QStringLiteral("aff_charge"), QStringLiteral("Charge inductive"), 10560, 4260, 3500, 300);
+    QLabel *charge = label(QStringLiteral("aff_charge"), tr("Charge inductive"), 10560, 4260, 3500, 300);
     charge->setFont(polices::police(9, true));
-    label(QStringLiteral("Label_rc"), QStringLiteral("R (ohm)"), 10560, 4720, 1000, 255);
+    label(QStringLiteral("Label_rc"), tr("R (ohm)"), 10560, 4720, 1000, 255);
     choix_rc_ = saisie(QStringLiteral("choix_rc"), 11640, 4660, 1000, 375);
     choix_rc_->setText(QStringLiteral("500"));
-    choix_rc_->setToolTip(QStringLiteral("Résistance de la charge"));
+    choix_rc_->setToolTip(tr("Résistance de la charge"));
     label(QStringLiteral("Label_lc"), QStringLiteral("L (H)"), 10560, 5160, 1000, 255);
     choix_lc_ = saisie(QStringLiteral("choix_lc"), 11640, 5100, 1000, 375);
-    choix_lc_->setToolTip(QStringLiteral("Inductance de la charge"));
-    valid_rc_ = bouton(QStringLiteral("valid_rc"), QStringLiteral("Valid"), 12800, 4880, 900, 375);
+    choix_lc_->setToolTip(tr("Inductance de la charge"));
+    valid_rc_ = bouton(QStringLiteral("valid_rc"), tr("Valid"), 12800, 4880, 900, 375);
 
     for (Bouton *b : {valid_uvek_, valid_ue_, valid_rc_})
         b->hide();
@@ -228,22 +231,20 @@ void Form1::creer_controles()
     connect(valid_rc_, &QPushButton::clicked, this, &Form1::valid_rc_Click);
 
     // Interrupteur, couplage, enregistreur de courbes.
-    Bouton *inter = bouton(QStringLiteral("bouton_inter"), QStringLiteral("Commande interrupteur"), 8950,
-                           2760, 1500, 615);
-    inter->setToolTip(QStringLiteral("Fermer/ouvrir les interrupteurs "));
+    Bouton *inter =
+        bouton(QStringLiteral("bouton_inter"), tr("Commande interrupteur"), 8950, 2760, 1500, 615);
+    inter->setToolTip(tr("Fermer/ouvrir les interrupteurs "));
     connect(inter, &QPushButton::clicked, this, &Form1::bouton_inter_Click);
-    Bouton *couplage = bouton(QStringLiteral("bouton_couplage"), QStringLiteral("Changement de couplage"),
-                              5600, 3960, 2000, 495);
+    Bouton *couplage =
+        bouton(QStringLiteral("bouton_couplage"), tr("Changement de couplage"), 5600, 3960, 2000, 495);
     connect(couplage, &QPushButton::clicked, this, &Form1::bouton_couplage_Click);
-    aff_couplage_ =
-        label(QStringLiteral("aff_couplage"), QStringLiteral("Couplage étoile"), 7700, 4080, 1800, 255);
-    aff_couplage_->setToolTip(QStringLiteral("Couplage de la machine synchrone"));
-    Bouton *courbe =
-        bouton(QStringLiteral("trace_courbe"), QStringLiteral("Tracer une courbe"), 120, 120, 2400, 495);
+    aff_couplage_ = label(QStringLiteral("aff_couplage"), tr("Couplage étoile"), 7700, 4080, 1800, 255);
+    aff_couplage_->setToolTip(tr("Couplage de la machine synchrone"));
+    Bouton *courbe = bouton(QStringLiteral("trace_courbe"), tr("Tracer une courbe"), 120, 120, 2400, 495);
     connect(courbe, &QPushButton::clicked, this, &Form1::trace_courbe_Click);
     Bouton *inducteur =
-        bouton(QStringLiteral("Inducteur"), QStringLiteral("Inducteur"), cx_ms - 390, cy_ms - 150, 780, 300);
-    inducteur->setToolTip(QStringLiteral("L'inducteur est alimenté en continu"));
+        bouton(QStringLiteral("Inducteur"), tr("Inducteur"), cx_ms - 390, cy_ms - 150, 780, 300);
+    inducteur->setToolTip(tr("L'inducteur est alimenté en continu"));
 
     // Afficheurs, dans l'ordre de l'énumération Afficheur.
     afficheurs_[static_cast<int>(Afficheur::ue)] =
@@ -253,29 +254,31 @@ void Form1::creer_controles()
     afficheurs_[static_cast<int>(Afficheur::i)] =
         appareil(QStringLiteral("aff_i"), QStringLiteral("A   AC"), 5300, y_phase[0] - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::p)] =
-        appareil(QStringLiteral("aff_p"), QStringLiteral("W tri"), 6600, y_phase[1] - hauteur_appareil / 2);
+        appareil(QStringLiteral("aff_p"), tr("W tri"), 6600, y_phase[1] - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::v)] =
         appareil(QStringLiteral("aff_v"), QStringLiteral("V  AC"), 7510, 2070);
-    label(QStringLiteral("Label_n"), QStringLiteral("n (tr/min)"), 2350, 3240, 1100, 255);
+    label(QStringLiteral("Label_n"), tr("n (tr/min)"), 2350, 3240, 1100, 255);
     afficheurs_[static_cast<int>(Afficheur::n)] = afficheur(QStringLiteral("aff_n"), 2350, 3500, 1050, 375);
     label(QStringLiteral("Label_t"), QStringLiteral("T (N.m)"), 2350, 4440, 1100, 255);
     afficheurs_[static_cast<int>(Afficheur::t)] = afficheur(QStringLiteral("aff_t"), 2350, 4700, 1050, 375);
-    label(QStringLiteral("Label_f"), QStringLiteral("Fréquence (Hz) :"), 5600, 3480, 1500, 255);
+    label(QStringLiteral("Label_f"), tr("Fréquence (Hz) :"), 5600, 3480, 1500, 255);
     afficheurs_[static_cast<int>(Afficheur::f)] = afficheur(QStringLiteral("aff_f"), 7150, 3420, 1000, 375);
     const struct {
         Afficheur a;
         const char *bulle;
     } bulles[] = {
-        {Afficheur::n, "Fréquence de rotation"},
-        {Afficheur::t, "Moment du couple sur l'arbre"},
-        {Afficheur::ue, "Tension continue de l'inducteur de la machine synchrone"},
-        {Afficheur::ie, "Intensité continue dans l'inducteur de la machine synchrone"},
-        {Afficheur::v, "Tension simple de l'induit de la machine synchrone"},
-        {Afficheur::i, "Intensité dans l'induit de la machine synchrone"},
-        {Afficheur::p, "Puissance fournie par la machine synchrone à la charge"},
+        {Afficheur::n, QT_TRANSLATE_NOOP("Form1", "Fréquence de rotation")},
+        {Afficheur::t, QT_TRANSLATE_NOOP("Form1", "Moment du couple sur l'arbre")},
+        {Afficheur::ue,
+         QT_TRANSLATE_NOOP("Form1", "Tension continue de l'inducteur de la machine synchrone")},
+        {Afficheur::ie,
+         QT_TRANSLATE_NOOP("Form1", "Intensité continue dans l'inducteur de la machine synchrone")},
+        {Afficheur::v, QT_TRANSLATE_NOOP("Form1", "Tension simple de l'induit de la machine synchrone")},
+        {Afficheur::i, QT_TRANSLATE_NOOP("Form1", "Intensité dans l'induit de la machine synchrone")},
+        {Afficheur::p, QT_TRANSLATE_NOOP("Form1", "Puissance fournie par la machine synchrone à la charge")},
     };
     for (const auto &b : bulles)
-        afficheurs_[static_cast<int>(b.a)]->setToolTip(QString::fromUtf8(b.bulle));
+        afficheurs_[static_cast<int>(b.a)]->setToolTip(tr(b.bulle));
 
     // Interrupteur tripolaire : lames (ouvertes au départ) et contacts fixes.
     for (int k = 0; k < 3; ++k) {
@@ -290,10 +293,9 @@ void Form1::creer_controles()
                    cx_ms - r_ms - 2350, 240, Qt::black);
 
     // Légendes du schéma.
-    QLabel *ms =
-        label(QStringLiteral("Label_ms"), QStringLiteral("Machine synchrone"), 5600, 3060, 2500, 300);
+    QLabel *ms = label(QStringLiteral("Label_ms"), tr("Machine synchrone"), 5600, 3060, 2500, 300);
     ms->setFont(polices::police(9, true));
-    label(QStringLiteral("Label_charge"), QStringLiteral("Couplage étoile"), 11400, 3900, 1800, 255);
+    label(QStringLiteral("Label_charge"), tr("Couplage étoile"), 11400, 3900, 1800, 255);
 
     // Minuteries : arbre qui scintille, boutons Valid qui clignotent.
     Timer1_ = minuterie(QStringLiteral("Timer1"), 100, true);
@@ -309,51 +311,55 @@ void Form1::creer_controles()
 void Form1::creer_panneaux()
 {
     // Caractéristiques montrées à l'élève ; jamais relues.
-    QGroupBox *vek =
-        cadre(QStringLiteral("Frame_vek"), QStringLiteral("Caractéristique VEK"), 120, 720, 2400, 780);
-    label(QStringLiteral("Label_kvek"), QStringLiteral("kphi"), 120, 360, 600, 255, vek);
+    QGroupBox *vek = cadre(QStringLiteral("Frame_vek"), tr("Caractéristique VEK"), 120, 720, 2400, 780);
+    label(QStringLiteral("Label_kvek"), tr("kphi"), 120, 360, 600, 255, vek);
     saisie(QStringLiteral("choix_kvek"), 780, 300, 1000, 330, vek)
         ->setText(ecriture::ecrit_simple(trivon::k_vek));
 
-    QGroupBox *ms = cadre(QStringLiteral("Frame_ms"), QStringLiteral("Caractéristique Machine synchrone"),
-                          5600, 4680, 4700, 1500);
+    QGroupBox *ms =
+        cadre(QStringLiteral("Frame_ms"), tr("Caractéristique Machine synchrone"), 5600, 4680, 4700, 1500);
     const struct {
         const char *nom, *legende;
         double valeur;
     } constantes[] = {
-        {"choix_re", "Re", trivon::Re},       {"choix_rs", "Rs", trivon::Rs},
-        {"choix_ls", "Ls", trivon::Ls},       {"choix_p", "p", trivon::p},
-        {"choix_kfer", "kfer", trivon::kfer}, {"choix_tp", "Tp", trivon::Tp},
-        {"choix_ien", "ien", trivon::Ien},    {"choix_n", "nn", trivon::nn},
-        {"choix_en", "en", trivon::En},
+        {"choix_re", QT_TRANSLATE_NOOP("Form1", "Re"), trivon::Re},
+        {"choix_rs", QT_TRANSLATE_NOOP("Form1", "Rs"), trivon::Rs},
+        {"choix_ls", QT_TRANSLATE_NOOP("Form1", "Ls"), trivon::Ls},
+        {"choix_p", QT_TRANSLATE_NOOP("Form1", "p"), trivon::p},
+        {"choix_kfer", QT_TRANSLATE_NOOP("Form1", "kfer"), trivon::kfer},
+        {"choix_tp", QT_TRANSLATE_NOOP("Form1", "Tp"), trivon::Tp},
+        {"choix_ien", QT_TRANSLATE_NOOP("Form1", "ien"), trivon::Ien},
+        {"choix_n", QT_TRANSLATE_NOOP("Form1", "nn"), trivon::nn},
+        {"choix_en", QT_TRANSLATE_NOOP("Form1", "en"), trivon::En},
     };
     for (int i = 0; i < 9; ++i) {
         const double x = 120 + (i % 3) * 1520, y = 300 + (i / 3) * 400;
-        label(QStringLiteral("Label_") + QString::fromUtf8(constantes[i].nom),
-              QString::fromUtf8(constantes[i].legende), x, y + 40, 500, 255, ms);
+        label(QStringLiteral("Label_") + QString::fromUtf8(constantes[i].nom), tr(constantes[i].legende), x,
+              y + 40, 500, 255, ms);
         saisie(QString::fromUtf8(constantes[i].nom), x + 520, y, 900, 330, ms)
             ->setText(ecrit(constantes[i].valeur));
     }
 
     // Plaque signalétique.
-    QGroupBox *plaque =
-        cadre(QStringLiteral("Frame_plaque"), QStringLiteral("Caractéristiques de la machine synchrone"),
-              5600, 6300, 4700, 1800);
-    const char *lignes[] = {"1,2 kVA ; 50 Hz", "Stator en triangle : 230 V ; 3,1 A",
-                            "Stator en étoile : 400 V ; 1,8 A", "Rotor : 70 V ; 2,6 A",
-                            "Résistance d'un enroulement statorique : 4,9 Ohm"};
+    QGroupBox *plaque = cadre(QStringLiteral("Frame_plaque"), tr("Caractéristiques de la machine synchrone"),
+                              5600, 6300, 4700, 1800);
+    // Les nombres à décimales s'écrivent comme dans la langue de l'interface (« 3,1 A » en français).
+    const QLocale l = traductions::langue_interface();
+    const QString lignes[] = {tr("%1 kVA ; %2 Hz").arg(l.toString(1.2)).arg(50),
+                              tr("Stator en triangle : %1 V ; %2 A").arg(230).arg(l.toString(3.1)),
+                              tr("Stator en étoile : %1 V ; %2 A").arg(400).arg(l.toString(1.8)),
+                              tr("Rotor : %1 V ; %2 A").arg(70).arg(l.toString(2.6)),
+                              tr("Résistance d'un enroulement statorique : %1 Ohm").arg(l.toString(4.9))};
     for (int i = 0; i < 5; ++i)
-        label(QStringLiteral("plaque%1").arg(i + 1), QString::fromUtf8(lignes[i]), 120, 300 + i * 280, 4460,
-              255, plaque);
+        label(QStringLiteral("plaque%1").arg(i + 1), lignes[i], 120, 300 + i * 280, 4460, 255, plaque);
 
     // Légende des zones.
-    QGroupBox *legende =
-        cadre(QStringLiteral("Frame_legende"), QStringLiteral("Légende"), 120, 7080, 3400, 1080);
+    QGroupBox *legende = cadre(QStringLiteral("Frame_legende"), tr("Légende"), 120, 7080, 3400, 1080);
     const struct {
         const char *nom, *texte;
         QColor couleur;
-    } zones[] = {{"zone_reglage", "Zone de réglage", Qt::white},
-                 {"zone_mesure", "Zone de mesure", couleur_bgr(fond_afficheur)}};
+    } zones[] = {{"zone_reglage", QT_TRANSLATE_NOOP("Form1", "Zone de réglage"), Qt::white},
+                 {"zone_mesure", QT_TRANSLATE_NOOP("Form1", "Zone de mesure"), couleur_bgr(fond_afficheur)}};
     for (int i = 0; i < 2; ++i) {
         const double y = 330 + i * 360;
         QLabel *tache = label(QString::fromUtf8(zones[i].nom), QString(), 120, y, 600, 255, legende);
@@ -362,8 +368,8 @@ void Form1::creer_panneaux()
         QPalette pal = tache->palette();
         pal.setColor(QPalette::Window, zones[i].couleur);
         tache->setPalette(pal);
-        label(QStringLiteral("Label_") + QString::fromUtf8(zones[i].nom), QString::fromUtf8(zones[i].texte),
-              840, y, 2400, 255, legende);
+        label(QStringLiteral("Label_") + QString::fromUtf8(zones[i].nom), tr(zones[i].texte), 840, y, 2400,
+              255, legende);
     }
 }
 
@@ -431,8 +437,7 @@ void Form1::bouton_inter_Click()
 void Form1::bouton_couplage_Click()
 {
     banc_.reglages().etoile = !banc_.reglages().etoile;
-    aff_couplage_->setText(banc_.reglages().etoile ? QStringLiteral("couplage étoile")
-                                                   : QStringLiteral("couplage triangle"));
+    aff_couplage_->setText(banc_.reglages().etoile ? tr("couplage étoile") : tr("couplage triangle"));
     recalculer();
 }
 
@@ -504,5 +509,6 @@ void Form1::dessiner_interrupteur(bool ferme)
 
 void Form1::avertir(const std::string &message)
 {
-    programme_.avertisseur.avertir(QString::fromStdString(message));
+    // Le modèle écrit son message en français ; il paraît dans la langue de l'interface.
+    programme_.avertisseur.avertir(QCoreApplication::translate("trivon", message.c_str()));
 }

@@ -6,6 +6,7 @@
 
 #include "banc_cc.h"
 
+#include "a_traduire.h"
 #include "arrondi.h"
 #include "nombre.h"
 
@@ -21,22 +22,29 @@ constexpr double pi = 3.14159265358979;
 // Constante de normalisation de la courbe d'aimantation, 2.pi.(1 - e^-2).
 constexpr double normalisation_kphi = 5.4328486454909894;
 
-const std::string texte_sans_inducteur = "L'inducteur du moteur n'est pas alimenté !";
-const std::string texte_demarrage =
+// Avertissements à l'élève, en français ; la fenêtre les montre dans la
+// langue de l'interface (contexte de traduction « vek »).
+const std::string texte_sans_inducteur =
+    QT_TRANSLATE_NOOP("vek", "L'inducteur du moteur n'est pas alimenté !");
+const std::string texte_demarrage = QT_TRANSLATE_NOOP(
+    "vek",
     "Au démarrage, l'intensité absorbée par l'induit est très importante. La tension d'induit doit être "
-    "réduite quand on ferme l'interrupteur d'induit.";
-const std::string texte_surintensite_induit =
-    "L'intensité du courant circulant dans l'induit est trop important.Vous risquez d'endommager le moteur.";
-const std::string texte_surintensite_inducteur = "L'intensité du courant circulant dans l'inducteur est trop "
-                                                 "important.Vous risquez d'endommager le moteur.";
-const std::string texte_survitesse = "Le moteur tourne trop vite.";
-const std::string texte_bloquer =
-    "Pour être en sécurité, ouvrez le circuit de l'induit du moteur avant de bloquer le rotor";
-const std::string texte_debloquer =
-    "Pour être en sécurité, ouvrez le circuit de l'induit du moteur avant de débloquer le rotor";
-const std::string texte_arbre_tourne = "Pour être en sécurité, l'arbre du moteur ne doit pas tourner";
+    "réduite quand on ferme l'interrupteur d'induit.");
+const std::string texte_surintensite_induit = QT_TRANSLATE_NOOP(
+    "vek",
+    "L'intensité du courant circulant dans l'induit est trop important.Vous risquez d'endommager le moteur.");
+const std::string texte_surintensite_inducteur =
+    QT_TRANSLATE_NOOP("vek", "L'intensité du courant circulant dans l'inducteur est trop "
+                             "important.Vous risquez d'endommager le moteur.");
+const std::string texte_survitesse = QT_TRANSLATE_NOOP("vek", "Le moteur tourne trop vite.");
+const std::string texte_bloquer = QT_TRANSLATE_NOOP(
+    "vek", "Pour être en sécurité, ouvrez le circuit de l'induit du moteur avant de bloquer le rotor");
+const std::string texte_debloquer = QT_TRANSLATE_NOOP(
+    "vek", "Pour être en sécurité, ouvrez le circuit de l'induit du moteur avant de débloquer le rotor");
+const std::string texte_arbre_tourne =
+    QT_TRANSLATE_NOOP("vek", "Pour être en sécurité, l'arbre du moteur ne doit pas tourner");
 const std::string texte_rheostat_sous_tension =
-    "Vous ne devez pas remplacer le rhéostat quand il est sous tension.";
+    QT_TRANSLATE_NOOP("vek", "Vous ne devez pas remplacer le rhéostat quand il est sous tension.");
 
 // Intervalle des minuteries du rotor : au moins 1 ms, au plus ~17 min.
 constexpr int intervalle_min = 1;

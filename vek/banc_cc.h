@@ -5,6 +5,8 @@
 // fonctionnement. Pas de Qt ici : la fenêtre reçoit les effets (lectures,
 // dessin des interrupteurs, avertissements) par l'interface EffetsBanc.
 
+#include "a_traduire.h"
+
 #include <string>
 
 namespace vek {
@@ -39,8 +41,9 @@ enum class Afficheur { Ie, Ii, n, Ue, Tu, Ui };
 // Rhéostats proposés, dans l'ordre de la liste.
 inline constexpr int nombre_rheostats = 4;
 inline constexpr float resistances_rheostats[nombre_rheostats] = {10.0f, 20.0f, 100.0f, 1000.0f};
-inline constexpr const char *textes_rheostats[nombre_rheostats] = {
-    "rhéostat de 10 ohms", "rhéostat de 20 ohms", "rhéostat de 100 ohms", "rhéostat de 1000 ohms"};
+// Texte d'une entrée de la liste, %1 : la résistance en ohms (« rhéostat de
+// 10 ohms ») ; traduit par la fenêtre, contexte « vek ».
+inline constexpr const char *texte_rheostat = QT_TRANSLATE_NOOP("vek", "rhéostat de %1 ohms");
 
 // Ce que le modèle fait paraître dans la fenêtre, dans l'ordre où il le fait.
 class EffetsBanc

@@ -17,13 +17,14 @@ struct Ligne_caract {
 
 // Les sept valeurs, réparties dans trois cadres.
 constexpr Ligne_caract lignes[7] = {
-    {"Tension nominale d'induit (V) :", "choixUi", "afficheUi"},
-    {"Intensité nominale d'induit (A) :", "choixIi", "afficheIi"},
-    {"Résistance de l'induit (Ohm) :", "choixRi", "afficheRi"},
-    {"Tension nominale de l'inducteur (V) :", "choixUe", "afficheUe"},
-    {"Intensité nominale d'inducteur (A) :", "choixIe", "afficheIe"},
-    {"Fréquence de rotation nominale (tours par secondes) :", "choixNn", "afficheNn"},
-    {"Puissance nominale du moteur (W) :", "choixPmn", "affichePmn"},
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Tension nominale d'induit (V) :"), "choixUi", "afficheUi"},
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Intensité nominale d'induit (A) :"), "choixIi", "afficheIi"},
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Résistance de l'induit (Ohm) :"), "choixRi", "afficheRi"},
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Tension nominale de l'inducteur (V) :"), "choixUe", "afficheUe"},
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Intensité nominale d'inducteur (A) :"), "choixIe", "afficheIe"},
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Fréquence de rotation nominale (tours par secondes) :"), "choixNn",
+     "afficheNn"},
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Puissance nominale du moteur (W) :"), "choixPmn", "affichePmn"},
 };
 
 using ecriture::ecrit;
@@ -32,7 +33,7 @@ using ecriture::ecrit_simple;
 } // namespace
 
 CaractMoteur::CaractMoteur(ProgrammeVek &programme)
-    : Feuille(QStringLiteral("caract_moteur"), QStringLiteral("Caractéristiques des machines "), 7815, 5235),
+    : Feuille(QStringLiteral("caract_moteur"), tr("Caractéristiques des machines "), 7815, 5235),
       programme_(programme)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,28 +43,45 @@ CaractMoteur::CaractMoteur(ProgrammeVek &programme)
         int premier, nombre;
         double rangs[3];
     } cadres[] = {
-        {"Caract_induit", "Caractéristiques de l'induit", 240, 1695, 0, 3, {360, 720, 1080}},
-        {"Caract_inducteur", "Caractéristiques de l'inducteur", 2160, 1095, 3, 2, {360, 720, 0}},
-        {"Caract_méca", "Caractéristiques mécaniques", 3480, 1455, 5, 2, {480, 960, 0}},
+        {"Caract_induit",
+         QT_TRANSLATE_NOOP("CaractMoteur", "Caractéristiques de l'induit"),
+         240,
+         1695,
+         0,
+         3,
+         {360, 720, 1080}},
+        {"Caract_inducteur",
+         QT_TRANSLATE_NOOP("CaractMoteur", "Caractéristiques de l'inducteur"),
+         2160,
+         1095,
+         3,
+         2,
+         {360, 720, 0}},
+        {"Caract_méca",
+         QT_TRANSLATE_NOOP("CaractMoteur", "Caractéristiques mécaniques"),
+         3480,
+         1455,
+         5,
+         2,
+         {480, 960, 0}},
     };
     for (const auto &c : cadres) {
-        QGroupBox *g =
-            cadre(QString::fromUtf8(c.nom), QString::fromUtf8(c.legende), 600, c.haut, 5175, c.hauteur);
+        QGroupBox *g = cadre(QString::fromUtf8(c.nom), tr(c.legende), 600, c.haut, 5175, c.hauteur);
         for (int i = 0; i < c.nombre; ++i) {
             const int rang = c.premier + i;
             const double y = c.rangs[i];
             // La légende longue du cadre mécanique tient sur deux lignes.
             const double hauteur_legende = rang == 5 ? 420 : 285;
-            label(QStringLiteral("Label_%1").arg(lignes[rang].saisie), QString::fromUtf8(lignes[rang].legende), 120,
-                  y, 2940, hauteur_legende, g);
+            label(QStringLiteral("Label_%1").arg(lignes[rang].saisie), tr(lignes[rang].legende), 120, y, 2940,
+                  hauteur_legende, g);
             afficheurs_[rang] = afficheur(QString::fromUtf8(lignes[rang].afficheur), 3120, y, 855, 255, g);
             saisies_[rang] = saisie(QString::fromUtf8(lignes[rang].saisie), 4080, y, 855, 285, g);
             connect(saisies_[rang], &QLineEdit::textChanged, this, [this, rang] { saisie_Change(rang); });
         }
     }
-    Bouton *b200 = bouton(QStringLiteral("deuxcent_W"), QStringLiteral("Machine 200 W"), 6120, 1680, 1335, 495);
-    Bouton *b3k = bouton(QStringLiteral("trois_kW"), QStringLiteral("Machine 3 kW"), 6120, 2520, 1335, 495);
-    Bouton *b6k = bouton(QStringLiteral("six_kW"), QStringLiteral("Machine 6 kW"), 6120, 3360, 1335, 495);
+    Bouton *b200 = bouton(QStringLiteral("deuxcent_W"), tr("Machine %1 W").arg(200), 6120, 1680, 1335, 495);
+    Bouton *b3k = bouton(QStringLiteral("trois_kW"), tr("Machine %1 kW").arg(3), 6120, 2520, 1335, 495);
+    Bouton *b6k = bouton(QStringLiteral("six_kW"), tr("Machine %1 kW").arg(6), 6120, 3360, 1335, 495);
     Bouton *ok = bouton(QStringLiteral("boutonOK"), QStringLiteral("OK"), 6240, 4440, 1215, 495);
     connect(b200, &QPushButton::clicked, this, &CaractMoteur::deuxcent_W_Click);
     connect(b3k, &QPushButton::clicked, this, &CaractMoteur::trois_kW_Click);

@@ -36,13 +36,20 @@ courbe::Variante variante_courbe_vek(ProgrammeVek &programme)
     const struct {
         const char *liste, *legende, *controle;
     } table[] = {
-        {"Tension d'induit de la machine1 : U", "U (V)", "afficheUi"},
-        {"Intensité dans l'induit de la machine 1 : I", "I (A)", "afficheIi"},
-        {"Tension d'inducteur de la machine1 : Ue", "Ue (V)", "afficheUe"},
-        {"Intensité dans l'inducteur de la machine 1 : Ie", "Ie (A)", "afficheIe"},
-        {"fréquence de rotation n en tr/min", "n (tr/min)", "affichen"},
-        {"Moment du couple utile : T", "T (N.m)", "afficheTu"},
-        {"Tension d'alimentation de la machine 2 : U2", "U2 (V)", "choixUi2"},
+        {QT_TRANSLATE_NOOP("courbe", "Tension d'induit de la machine1 : U"),
+         QT_TRANSLATE_NOOP("courbe", "U (V)"), "afficheUi"},
+        {QT_TRANSLATE_NOOP("courbe", "Intensité dans l'induit de la machine 1 : I"),
+         QT_TRANSLATE_NOOP("courbe", "I (A)"), "afficheIi"},
+        {QT_TRANSLATE_NOOP("courbe", "Tension d'inducteur de la machine1 : Ue"),
+         QT_TRANSLATE_NOOP("courbe", "Ue (V)"), "afficheUe"},
+        {QT_TRANSLATE_NOOP("courbe", "Intensité dans l'inducteur de la machine 1 : Ie"),
+         QT_TRANSLATE_NOOP("courbe", "Ie (A)"), "afficheIe"},
+        {QT_TRANSLATE_NOOP("courbe", "fréquence de rotation n en tr/min"),
+         QT_TRANSLATE_NOOP("courbe", "n (tr/min)"), "affichen"},
+        {QT_TRANSLATE_NOOP("courbe", "Moment du couple utile : T"), QT_TRANSLATE_NOOP("courbe", "T (N.m)"),
+         "afficheTu"},
+        {QT_TRANSLATE_NOOP("courbe", "Tension d'alimentation de la machine 2 : U2"),
+         QT_TRANSLATE_NOOP("courbe", "U2 (V)"), "choixUi2"},
     };
     for (const auto &g : table) {
         const QString nom = QString::fromUtf8(g.controle);

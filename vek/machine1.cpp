@@ -13,7 +13,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +40,8 @@ using ecriture::ecrit_simple;
 } // namespace
 
 Machine1::Machine1(ProgrammeVek &programme)
-    : Feuille(QStringLiteral("machine1"),
-              QStringLiteral("Banc de machines à courants continus par A. Varlon"), 11880, 6060),
+    : Feuille(QStringLiteral("machine1"), tr("Banc de machines à courants continus par A. Varlon"), 11880,
+              6060),
       programme_(programme), banc_(programme.caracteristiques, programme.reglages, *this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -56,16 +58,15 @@ void Machine1::creer_controles()
 {
     // Saisies des alimentations et leurs boutons Valid, cachés au départ.
     choixUi_ = saisie(QStringLiteral("choixUi"), 720, 2880, 975, 375);
-    choixUi_->setToolTip(QStringLiteral("Réglage de la tension d'induit"));
-    valid_ui_ = bouton(QStringLiteral("valid_ui"), QStringLiteral("Valid"), 720, 3240, 975, 375);
+    choixUi_->setToolTip(tr("Réglage de la tension d'induit"));
+    valid_ui_ = bouton(QStringLiteral("valid_ui"), tr("Valid"), 720, 3240, 975, 375);
     choixUe_ = saisie(QStringLiteral("choixUe"), 1380, 5520, 975, 375);
-    choixUe_->setToolTip(QStringLiteral("Réglage de la tension d'inducteur"));
-    valid_ue_ = bouton(QStringLiteral("valid_ue"), QStringLiteral("Valid"), 2340, 5520, 735, 375);
+    choixUe_->setToolTip(tr("Réglage de la tension d'inducteur"));
+    valid_ue_ = bouton(QStringLiteral("valid_ue"), tr("Valid"), 2340, 5520, 735, 375);
     choixUi2_ = saisie(QStringLiteral("choixUi2"), 9600, 3000, 855, 375);
-    choixUi2_->setToolTip(
-        QStringLiteral("Réglage de la tension d'alimentation de la machine2. Laisser U2=0 pour "
-                       "que la machine 2 simule un frein"));
-    valid_ui2_ = bouton(QStringLiteral("valid_ui2"), QStringLiteral("Valid"), 9600, 3360, 855, 375);
+    choixUi2_->setToolTip(tr("Réglage de la tension d'alimentation de la machine2. Laisser U2=0 pour "
+                             "que la machine 2 simule un frein"));
+    valid_ui2_ = bouton(QStringLiteral("valid_ui2"), tr("Valid"), 9600, 3360, 855, 375);
     for (Bouton *b : {valid_ui_, valid_ue_, valid_ui2_})
         b->hide();
     for (QLineEdit *e : {choixUi_, choixUe_, choixUi2_})
@@ -81,30 +82,29 @@ void Machine1::creer_controles()
     connect(valid_ui2_, &QPushButton::clicked, this, &Machine1::valid_ui2_Click);
 
     // Interrupteurs, blocage du rotor.
-    Bouton *inter1 =
-        bouton(QStringLiteral("Interinduit"), QStringLiteral("Interrupteur Induit"), 180, 1080, 1095, 615);
-    inter1->setToolTip(QStringLiteral("Fermer/Ouvrir l'interrupteur"));
+    Bouton *inter1 = bouton(QStringLiteral("Interinduit"), tr("Interrupteur Induit"), 180, 1080, 1095, 615);
+    inter1->setToolTip(tr("Fermer/Ouvrir l'interrupteur"));
     connect(inter1, &QPushButton::clicked, this, &Machine1::Interinduit_Click);
-    Bouton *inter2 = bouton(QStringLiteral("Interinduit_géné"), QStringLiteral("Interrupteur Induit 2"), 6900,
-                            960, 1095, 615);
-    inter2->setToolTip(QStringLiteral("Fermer/Ouvrir l'interrupteur"));
+    Bouton *inter2 =
+        bouton(QStringLiteral("Interinduit_géné"), tr("Interrupteur Induit 2"), 6900, 960, 1095, 615);
+    inter2->setToolTip(tr("Fermer/Ouvrir l'interrupteur"));
     connect(inter2, &QPushButton::clicked, this, &Machine1::Interinduit_gene_Click);
-    rotor_bloque_ =
-        case_a_cocher(QStringLiteral("rotor_bloqué"), QStringLiteral("rotor bloqué"), 5400, 4140, 1275, 375);
-    rotor_bloque_->setToolTip(QStringLiteral("Cocher pour bloquer le rotor. Le rotor ne doit pas tourner."));
+    rotor_bloque_ = case_a_cocher(QStringLiteral("rotor_bloqué"), tr("rotor bloqué"), 5400, 4140, 1275, 375);
+    rotor_bloque_->setToolTip(tr("Cocher pour bloquer le rotor. Le rotor ne doit pas tourner."));
     connect(rotor_bloque_, &QCheckBox::clicked, this, &Machine1::rotor_bloque_Click);
 
     // Rhéostat : la liste des types et le corps sur lequel on fait glisser le curseur.
     change_rheostat_ = liste(QStringLiteral("change_rhéostat"), 8160, 2040, 2655, 315);
-    change_rheostat_->setToolTip(QStringLiteral("Choisir le type de rhéostat"));
-    for (const char *t : vek::textes_rheostats)
-        change_rheostat_->addItem(QString::fromUtf8(t));
+    change_rheostat_->setToolTip(tr("Choisir le type de rhéostat"));
+    for (const float r : vek::resistances_rheostats)
+        change_rheostat_->addItem(
+            QCoreApplication::translate("vek", vek::texte_rheostat).arg(static_cast<int>(r)));
     connect(change_rheostat_, &QComboBox::activated, this, &Machine1::change_rheostat_Click);
-    rheostat_ = bouton(QStringLiteral("rhéostat"), QStringLiteral(" Rhéostat "), gauche_rheostat,
-                       haut_rheostat, vek::BancCC::largeur_rheostat, hauteur_rheostat);
+    rheostat_ = bouton(QStringLiteral("rhéostat"), tr(" Rhéostat "), gauche_rheostat, haut_rheostat,
+                       vek::BancCC::largeur_rheostat, hauteur_rheostat);
     rheostat_->setFond(Qt::white);
     rheostat_->setToolTip(
-        QStringLiteral("Cliquer et faire glisser le curseur du rhéostat pour faire varier sa résistance"));
+        tr("Cliquer et faire glisser le curseur du rhéostat pour faire varier sa résistance"));
     rheostat_->setMouseTracking(true);
     rheostat_->installEventFilter(this);
     const double x = gauche_rheostat + vek::BancCC::largeur_rheostat;
@@ -131,49 +131,47 @@ void Machine1::creer_controles()
         const char *nom, *bulle;
         double g, h, l, ht;
     } aff[] = {
-        {"afficheIe", "Intensité d'excitation", 1740, 4140, 735, 375},
-        {"afficheIi", "Intensité d'induit", 1380, 840, 795, 375},
-        {"affichen", "Fréquence de rotation", 5400, 1920, 1335, 375},
-        {"afficheUe", "Tension d'inducteur", 3600, 5040, 735, 315},
-        {"afficheTu", "Moment du couple", 5400, 3000, 1335, 375},
-        {"afficheUi", "Tension d'induit", 2400, 2520, 735, 375},
+        {"afficheIe", QT_TRANSLATE_NOOP("Machine1", "Intensité d'excitation"), 1740, 4140, 735, 375},
+        {"afficheIi", QT_TRANSLATE_NOOP("Machine1", "Intensité d'induit"), 1380, 840, 795, 375},
+        {"affichen", QT_TRANSLATE_NOOP("Machine1", "Fréquence de rotation"), 5400, 1920, 1335, 375},
+        {"afficheUe", QT_TRANSLATE_NOOP("Machine1", "Tension d'inducteur"), 3600, 5040, 735, 315},
+        {"afficheTu", QT_TRANSLATE_NOOP("Machine1", "Moment du couple"), 5400, 3000, 1335, 375},
+        {"afficheUi", QT_TRANSLATE_NOOP("Machine1", "Tension d'induit"), 2400, 2520, 735, 375},
     };
     for (std::size_t i = 0; i < afficheurs_.size(); ++i) {
         afficheurs_[i] = afficheur(QString::fromUtf8(aff[i].nom), aff[i].g, aff[i].h, aff[i].l, aff[i].ht);
-        afficheurs_[i]->setToolTip(QString::fromUtf8(aff[i].bulle));
+        afficheurs_[i]->setToolTip(tr(aff[i].bulle));
     }
     afficheIe_gene_ = afficheur(QStringLiteral("afficheIe_géné"), 9420, 3960, 855, 375);
-    afficheIe_gene_->setToolTip(QStringLiteral("Intensité d'excitation de la machine2"));
+    afficheIe_gene_->setToolTip(tr("Intensité d'excitation de la machine2"));
     afficheUe_gene_ = afficheur(QStringLiteral("afficheUe_géné"), 8460, 5040, 855, 315);
-    afficheUe_gene_->setToolTip(QStringLiteral("Tension de l'inducteur de la machine2"));
+    afficheUe_gene_->setToolTip(tr("Tension de l'inducteur de la machine2"));
 
     // Plaque signalétique.
-    QGroupBox *plaque = cadre(QStringLiteral("Frame1"), QStringLiteral("Plaque signalétique des machines"),
-                              2220, 60, 4635, 1095);
+    QGroupBox *plaque =
+        cadre(QStringLiteral("Frame1"), tr("Plaque signalétique des machines"), 2220, 60, 4635, 1095);
     plaque_Uin_ = label(QStringLiteral("plaque_Uin"), QString(), 1860, 240, 1095, 255, plaque);
     plaque_Pmn_ = label(QStringLiteral("plaque_Pmn"), QString(), 3120, 240, 1455, 255, plaque);
     plaque_Uen_ = label(QStringLiteral("plaque_Uen"), QString(), 1860, 660, 1095, 255, plaque);
     plaque_nn_ = label(QStringLiteral("plaque_nn"), QString(), 3120, 660, 1455, 255, plaque);
-    Bouton *modif =
-        bouton(QStringLiteral("modif_moteur"), QStringLiteral("Modifier les caractéristiques des machines"),
-               120, 300, 1635, 675, plaque);
+    Bouton *modif = bouton(QStringLiteral("modif_moteur"), tr("Modifier les caractéristiques des machines"),
+                           120, 300, 1635, 675, plaque);
     connect(modif, &QPushButton::clicked, this, &Machine1::modif_moteur_Click);
 
-    Bouton *courbe =
-        bouton(QStringLiteral("trace_courbe"), QStringLiteral("Tracer une courbe"), 7200, 120, 2535, 495);
+    Bouton *courbe = bouton(QStringLiteral("trace_courbe"), tr("Tracer une courbe"), 7200, 120, 2535, 495);
     connect(courbe, &QPushButton::clicked, this, &Machine1::trace_courbe_Click);
 
     // Légendes fixes du schéma.
-    QLabel *m1 = label(QStringLiteral("Label_machine1"), QStringLiteral("MACHINE 1"), 3705, 2865, 1095, 255);
-    m1->setToolTip(QStringLiteral("Machine étudiée"));
-    label(QStringLiteral("Label_machine2"), QStringLiteral("MACHINE 2"), 7080, 2820, 1095, 255);
+    QLabel *m1 = label(QStringLiteral("Label_machine1"), tr("MACHINE 1"), 3705, 2865, 1095, 255);
+    m1->setToolTip(tr("Machine étudiée"));
+    label(QStringLiteral("Label_machine2"), tr("MACHINE 2"), 7080, 2820, 1095, 255);
     label(QStringLiteral("Label_U1"), QStringLiteral("U1 (V)"), 720, 2640, 975, 240);
     label(QStringLiteral("Label_U2"), QStringLiteral("U2 (V)"), 9600, 2760, 855, 240);
-    label(QStringLiteral("Label_Ue"), QStringLiteral("U inducteur (V)"), 60, 5580, 1300, 240);
-    label(QStringLiteral("Label_n"), QStringLiteral("n en tr/min"), 5400, 1680, 1335, 240);
-    label(QStringLiteral("Label_T"), QStringLiteral("T en Nm"), 5400, 2760, 1335, 240);
+    label(QStringLiteral("Label_Ue"), tr("U inducteur (V)"), 60, 5580, 1300, 240);
+    label(QStringLiteral("Label_n"), tr("n en tr/min"), 5400, 1680, 1335, 240);
+    label(QStringLiteral("Label_T"), tr("T en Nm"), 5400, 2760, 1335, 240);
     label(QStringLiteral("Label_R0"), QStringLiteral("R=0"), 8180, 1150, 400, 240);
-    label(QStringLiteral("Label_Rmax"), QStringLiteral("Rmax"), 10240, 1150, 450, 240);
+    label(QStringLiteral("Label_Rmax"), tr("Rmax"), 10240, 1150, 450, 240);
 
     // Minuteries : arbre qui scintille, boutons Valid qui clignotent.
     Timer1_ = minuterie(QStringLiteral("Timer1"), 200, true);
@@ -230,6 +228,11 @@ void Machine1::dessiner_schema()
         setDrawWidth(1);
     };
     const QFont police_legende = polices::police(7);
+    // Nom d'un enroulement, centré sur l'enroulement : sa longueur change avec la langue.
+    const auto legende = [&](double centre, double haut, const QString &chaine) {
+        const double largeur = QFontMetricsF(police_legende).horizontalAdvance(chaine) * twips::par_pixel;
+        texte(centre - largeur / 2, haut, chaine, police_legende);
+    };
 
     setDrawWidth(1);
     // Machine 1, induit : source U1, interrupteur 1, ampèremètre, voltmètre.
@@ -246,7 +249,7 @@ void Machine1::dessiner_schema()
     appareil(1780, y_line3, 220, QStringLiteral("A"));
     appareil(3400, 2850, 220, QStringLiteral("V"));
     induit(4860, 3907);
-    texte(4620, 3830, QStringLiteral("INDUIT"), police_legende);
+    legende(4860, 3830, tr("INDUIT"));
 
     // Machine 1, inducteur : source Ue, ampèremètre, voltmètre aux bornes de l'enroulement.
     fil({{540, 4830}, {540, 4750}, {1900, 4750}});
@@ -260,7 +263,7 @@ void Machine1::dessiner_schema()
     appareil(2100, 4750, 200, QStringLiteral("A"));
     appareil(3300, 5100, 220, QStringLiteral("V"));
     inducteur(3900, 4800, 4750);
-    texte(3950, 4820, QStringLiteral("INDUCTEUR"), police_legende);
+    legende(4350, 4820, tr("INDUCTEUR"));
 
     // Arbre : prolongé jusqu'à l'induit de la machine 2.
     setDrawWidth(5);
@@ -275,7 +278,7 @@ void Machine1::dessiner_schema()
     noeud(7440, y_line58);
     source(11400, 3180);
     induit(7440, 3907);
-    texte(7200, 3830, QStringLiteral("INDUIT"), police_legende);
+    legende(7440, 3830, tr("INDUIT"));
 
     // Machine 2, inducteur à sa valeur nominale.
     fil({{6700, 4750}, {6960, 4750}});
@@ -290,16 +293,16 @@ void Machine1::dessiner_schema()
     appareil(9850, 4750, 200, QStringLiteral("A"));
     appareil(8200, 5230, 220, QStringLiteral("V"));
     inducteur(6960, 7920, 4750);
-    texte(7010, 4820, QStringLiteral("INDUCTEUR"), police_legende);
+    legende(7440, 4820, tr("INDUCTEUR"));
 }
 
 void Machine1::remplir_plaque()
 {
     const vek::Caracteristiques &c = programme_.caracteristiques;
-    plaque_Uin_->setText(QStringLiteral("Ui : ") + ecrit(c.Uin) + QStringLiteral(" V"));
-    plaque_Uen_->setText(QStringLiteral("Ue : ") + ecrit(c.Uen) + QStringLiteral(" V"));
-    plaque_Pmn_->setText(QStringLiteral("P : ") + ecrit_simple(c.Pmn) + QStringLiteral("W"));
-    plaque_nn_->setText(QStringLiteral("n :") + ecrit(c.nn) + QStringLiteral("tr/min"));
+    plaque_Uin_->setText(tr("Ui : %1 V").arg(ecrit(c.Uin)));
+    plaque_Uen_->setText(tr("Ue : %1 V").arg(ecrit(c.Uen)));
+    plaque_Pmn_->setText(tr("P : %1W").arg(ecrit_simple(c.Pmn)));
+    plaque_nn_->setText(tr("n :%1tr/min").arg(ecrit(c.nn)));
 }
 
 // --- Saisies ----------------------------------------------------------------
@@ -472,7 +475,8 @@ void Machine1::ecrire_choixUe(const std::string &texte_saisie)
 
 void Machine1::avertir(const std::string &message)
 {
-    programme_.avertisseur.avertir(QString::fromStdString(message));
+    // Le modèle écrit son message en français ; il paraît dans la langue de l'interface.
+    programme_.avertisseur.avertir(QCoreApplication::translate("vek", message.c_str()));
 }
 
 void Machine1::placer_curseur_rheostat(double decalage)

@@ -14,10 +14,10 @@ const QString mot_attendu = QStringLiteral("vortis");
 } // namespace
 
 MotDePasse::MotDePasse(ProgrammeVek &programme)
-    : Feuille(QStringLiteral("mot_de_passe"), QStringLiteral("Mot de passe"), 3810, 2310), programme_(programme)
+    : Feuille(QStringLiteral("mot_de_passe"), tr("Mot de passe"), 3810, 2310), programme_(programme)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    label(QStringLiteral("Label1"), QStringLiteral("Entrez le mot de passe"), 240, 240, 3255, 495);
+    label(QStringLiteral("Label1"), tr("Entrez le mot de passe"), 240, 240, 3255, 495);
     Text1_ = saisie(QStringLiteral("Text1"), 240, 720, 3255, 375);
     Text1_->setEchoMode(QLineEdit::Password);
     Text1_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // « * »

@@ -9,8 +9,9 @@
 Intro *ProgrammeVek::demarrer()
 {
     const TextesIntro textes{
-        QStringLiteral("Logiciel de simulation d'un banc de deux machines à courant continu identiques."),
-        QStringLiteral("Etude d'une machine à courant continu.")};
+        QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "Intro", "Logiciel de simulation d'un banc de deux machines à courant continu identiques.")),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Intro", "Etude d'une machine à courant continu."))};
     auto *intro = new Intro(
         textes, annee_version, [this] { caracteristiques = vek::machine_6kW(); }, [this] { ouvrir_machine1(); });
     intro->show();
