@@ -252,11 +252,11 @@ void Form1::creer_controles()
     afficheurs_[static_cast<int>(Afficheur::ie)] =
         appareil(QStringLiteral("aff_ie"), QStringLiteral("A  DC"), 2720, y_exc_haut - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::i)] =
-        appareil(QStringLiteral("aff_i"), QStringLiteral("A   AC"), 5300, y_phase[0] - hauteur_appareil / 2);
+        appareil(QStringLiteral("aff_i"), tr("A   AC"), 5300, y_phase[0] - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::p)] =
         appareil(QStringLiteral("aff_p"), tr("W tri"), 6600, y_phase[1] - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::v)] =
-        appareil(QStringLiteral("aff_v"), QStringLiteral("V  AC"), 7510, 2070);
+        appareil(QStringLiteral("aff_v"), tr("V  AC"), 7510, 2070);
     label(QStringLiteral("Label_n"), tr("n (tr/min)"), 2350, 3240, 1100, 255);
     afficheurs_[static_cast<int>(Afficheur::n)] = afficheur(QStringLiteral("aff_n"), 2350, 3500, 1050, 375);
     label(QStringLiteral("Label_t"), QStringLiteral("T (N.m)"), 2350, 4440, 1100, 255);

@@ -445,6 +445,14 @@
         <source>couplage triangle</source>
         <translation>delta connection</translation>
     </message>
+    <message>
+        <source>A   AC</source>
+        <translation>A   AC</translation>
+    </message>
+    <message>
+        <source>V  AC</source>
+        <translation>V  AC</translation>
+    </message>
 </context>
 <context>
     <name>Intro</name>
