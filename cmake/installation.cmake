@@ -113,6 +113,14 @@ function(bancs_identifiant nom variable)
   endif()
 endfunction()
 
+# Une description d'une ligne, en minuscule initiale, devenue une phrase.
+function(bancs_phrase texte variable)
+  string(SUBSTRING "${texte}" 0 1 initiale)
+  string(SUBSTRING "${texte}" 1 -1 suite)
+  string(TOUPPER "${initiale}" initiale)
+  set(${variable} "${initiale}${suite}" PARENT_SCOPE)
+endfunction()
+
 function(bancs_installer_programme nom)
   if(NOT TARGET ${nom})
     message(FATAL_ERROR "bancs_installer_programme(${nom}) : pas d'exécutable ${nom}")
@@ -141,11 +149,11 @@ function(bancs_installer_programme nom)
   qt_add_resources(${nom} icone_${nom} PREFIX /icone_programme BASE ${CMAKE_CURRENT_BINARY_DIR}/icones/${nom}
                    FILES ${pngs})
 
-  # Entrée de menu : la description commence par une majuscule.
-  string(SUBSTRING "${description}" 0 1 initiale)
-  string(SUBSTRING "${description}" 1 -1 suite)
-  string(TOUPPER "${initiale}" initiale)
-  set(commentaire "${initiale}${suite}")
+  # Entrée de menu, en anglais et en français : la description commence par
+  # une majuscule.
+  set(titre_en "${BANCS_${nom}_TITRE_EN}")
+  bancs_phrase("${description}" commentaire)
+  bancs_phrase("${BANCS_${nom}_DESCRIPTION_EN}" commentaire_en)
   set(desktop ${PROJECT_BINARY_DIR}/applications/${identifiant}.desktop)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/programme.desktop.in ${desktop} @ONLY)
   install(FILES ${desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -165,11 +173,14 @@ endfunction()
 # BANCS_FICHIERS_CAPTURES les captures qu'elle désigne.
 function(bancs_fiche_appstream sortie site)
   get_property(installes GLOBAL PROPERTY BANCS_PROGRAMMES_INSTALLES)
+  # Chaque programme en anglais, suivi de sa traduction française.
   set(liste_programmes "")
   set(binaires "      <binary>bancs</binary>\n")
   foreach(nom IN LISTS BANCS_PROGRAMMES)
     if(nom IN_LIST installes)
-      string(APPEND liste_programmes "      <li>${BANCS_${nom}_TITRE} (${nom}) : ${BANCS_${nom}_DESCRIPTION}</li>\n")
+      string(APPEND liste_programmes "      <li>${BANCS_${nom}_TITRE_EN} (${nom}): ${BANCS_${nom}_DESCRIPTION_EN}</li>\n")
+      string(APPEND liste_programmes
+             "      <li xml:lang=\"fr\">${BANCS_${nom}_TITRE} (${nom}) : ${BANCS_${nom}_DESCRIPTION}</li>\n")
       string(APPEND binaires "      <binary>${nom}</binary>\n")
     endif()
   endforeach()

@@ -215,8 +215,12 @@ TEST(Installation, EntreesDeMenuEtFicheAppStreamValides)
         // Une seule catégorie principale : le programme paraît une fois dans les menus.
         EXPECT_EQ(cle(contenu, QStringLiteral("Categories")),
                   QStringLiteral("Education;Electricity;Physics;"));
-        EXPECT_FALSE(cle(contenu, QStringLiteral("Name")).isEmpty());
-        EXPECT_FALSE(cle(contenu, QStringLiteral("Comment")).isEmpty());
+        // Nom et commentaire en anglais, et leur variante française.
+        for (const QString &c : {QStringLiteral("Name"), QStringLiteral("Comment")}) {
+            EXPECT_FALSE(cle(contenu, c).isEmpty()) << c.toStdString();
+            EXPECT_NE(cle(contenu, c + QStringLiteral("[fr]")), cle(contenu, c)) << c.toStdString();
+            EXPECT_FALSE(cle(contenu, c + QStringLiteral("[fr]")).isEmpty()) << c.toStdString();
+        }
     }
     if (!installes().contains(QStringLiteral("bancs")))
         GTEST_SKIP() << "lanceur non construit : pas de fiche AppStream";
@@ -238,6 +242,7 @@ TEST(Installation, EntreesDeMenuEtFicheAppStreamValides)
         EXPECT_TRUE(lire(f).contains(QStringLiteral("<release version=\"%1\"")
                                          .arg(QStringLiteral(BANCS_VERSION_PAQUET).section('-', 0, 0))));
         EXPECT_TRUE(lire(f).contains(QStringLiteral("<project_license>GPL-3.0-or-later</project_license>")));
+        EXPECT_TRUE(lire(f).contains(QStringLiteral("<summary xml:lang=\"fr\">")));
     }
     EXPECT_FALSE(lire(fiche).contains(QStringLiteral("<screenshot")));
     const QString contenu = lire(avec_site);
