@@ -248,9 +248,9 @@ void Form1::creer_controles()
 
     // Afficheurs, dans l'ordre de l'énumération Afficheur.
     afficheurs_[static_cast<int>(Afficheur::ue)] =
-        appareil(QStringLiteral("aff_ue"), QStringLiteral("V  DC"), 510, 6300 - hauteur_appareil / 2);
+        appareil(QStringLiteral("aff_ue"), tr("V  DC"), 510, 6300 - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::ie)] =
-        appareil(QStringLiteral("aff_ie"), QStringLiteral("A  DC"), 2720, y_exc_haut - hauteur_appareil / 2);
+        appareil(QStringLiteral("aff_ie"), tr("A  DC"), 2720, y_exc_haut - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::i)] =
         appareil(QStringLiteral("aff_i"), tr("A   AC"), 5300, y_phase[0] - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::p)] =

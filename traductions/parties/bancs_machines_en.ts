@@ -453,6 +453,14 @@
         <source>V  AC</source>
         <translation>V  AC</translation>
     </message>
+    <message>
+        <source>V  DC</source>
+        <translation>V  DC</translation>
+    </message>
+    <message>
+        <source>A  DC</source>
+        <translation>A  DC</translation>
+    </message>
 </context>
 <context>
     <name>Intro</name>
