@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
+#include "a_traduire.h"
+
 #include <unistd.h>
 
 #include <array>
@@ -8,7 +10,7 @@
 namespace catalogue {
 
 namespace {
-#include "programmes_suite.inc"
+#include "programmes_suite.h"
 } // namespace
 
 std::span<const Programme> programmes()

@@ -15,6 +15,7 @@ namespace catalogue {
 struct Programme {
     std::string_view nom;          // nom de l'exécutable (« vek »)
     std::string_view groupe;       // clé du groupe (« machines »)
+    // Les textes en français, à traduire dans le contexte « catalogue ».
     std::string_view titre_groupe; // « Bancs de machines »
     std::string_view titre;        // nom dans le menu (« Machines à courant continu »)
     std::string_view fenetre;      // nom de sa fenêtre principale (« machine1 »)

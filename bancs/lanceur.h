@@ -12,6 +12,12 @@
 // sans le retenir (le lanceur fermé, il continue). Sa sortie d'erreur va
 // dans un fichier temporaire, dont la première ligne est montrée s'il
 // s'arrête en erreur.
+//
+// La liste « langue » choisit la langue du lanceur et des programmes qu'il
+// démarre : « Langue du poste », « Français » ou « English ». Le choix est
+// retenu comme la taille ; le lanceur change de langue aussitôt (il se
+// retraduit à QEvent::LanguageChange, sans rien perdre des programmes qu'il
+// surveille).
 
 #include "catalogue.h"
 #include "demarrage.h"
@@ -48,14 +54,19 @@ public:
     void tuile_Click(int indice);
     void tuile_KeyDown(int indice, int touche);
     void taille_Click(int entree);
+    void langue_Click(int entree);
 
-    // Arguments donnés au programme démarré : la taille choisie.
+    // Arguments donnés au programme démarré : la taille choisie et la langue
+    // du lanceur.
     QStringList arguments_programme() const;
 
     // Ce que la taille « choix » (une taille, ou ajuster) donnera aux
     // programmes sur cet écran : « 150 % », « de 150 à 175 % selon le
     // programme », « 125 % (gresil à 100 %, pour tenir sur l'écran) ».
     QString taille_utilisee(int choix) const;
+    // La même, précédée de « à » sauf quand elle va « de … à … % selon le
+    // programme ».
+    QString a_la_taille(int choix) const;
 
     // Vrai si la liste offre « taille » : le lanceur y tient sur cet écran,
     // et au moins un programme ; sinon elle est grisée.
@@ -69,6 +80,9 @@ public:
     // Top de la minuterie « surveillance » : regarde les programmes démarrés.
     void surveillance_Timer();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     struct Demarrage {
         int indice = 0;
@@ -81,14 +95,20 @@ private:
     void montrer_message(const QString &message);
     void regler_surveillance();
     void annoncer_taille();
+    // Tous les textes de la fenêtre, dans la langue de l'interface.
+    void retraduire();
     std::vector<int> tailles_programmes(int choix) const; // dans l'ordre du catalogue
+    bool plage_de_tailles(int choix) const; // des tailles différentes selon le programme
 
     QString dossier_;
     demarrage::Ecran ecran_;
     catalogue::Disposition disposition_;
     std::vector<Tuile *> tuiles_;
-    QLabel *etat_ = nullptr;
-    QComboBox *taille_ = nullptr;
+    QLabel *titre_ = nullptr, *consigne_ = nullptr, *etat_ = nullptr;
+    QLabel *legende_taille_ = nullptr, *legende_langue_ = nullptr;
+    std::vector<QLabel *> groupes_; // titre de chaque groupe, avec l'indice de sa première tuile
+    std::vector<int> premieres_tuiles_;
+    QComboBox *taille_ = nullptr, *langue_ = nullptr;
     qint64 dernier_processus_ = 0;
     QTimer *surveillance_ = nullptr;
     std::vector<Demarrage> demarrages_; // dans leurs premières secondes

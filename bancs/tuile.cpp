@@ -14,15 +14,23 @@ constexpr int cote_icone = 48;
 
 Tuile::Tuile(const QString &nom_objet, const QString &titre, const QString &programme,
              const QString &description, const QIcon &icone, QWidget *parent)
-    : QAbstractButton(parent), titre_(titre), programme_(programme), description_(description)
+    : QAbstractButton(parent), programme_(programme)
 {
     setObjectName(nom_objet);
     setIcon(icone);
-    setText(titre);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(titre + QStringLiteral(" (") + programme + QStringLiteral(")"));
+    changer_textes(titre, description);
+}
+
+void Tuile::changer_textes(const QString &titre, const QString &description)
+{
+    titre_ = titre;
+    description_ = description;
+    setText(titre);
+    setAccessibleName(titre + QStringLiteral(" (") + programme_ + QStringLiteral(")"));
     setAccessibleDescription(description);
+    update();
 }
 
 void Tuile::paintEvent(QPaintEvent *)

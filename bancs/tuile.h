@@ -13,6 +13,9 @@ public:
     Tuile(const QString &nom_objet, const QString &titre, const QString &programme,
           const QString &description, const QIcon &icone, QWidget *parent);
 
+    // Le titre et la description dans une autre langue.
+    void changer_textes(const QString &titre, const QString &description);
+
 signals:
     // Touche fléchée (Qt::Key_Left…) pressée sur la tuile.
     void fleche(int touche);

@@ -17,6 +17,9 @@ set(BANCS_TRADUCTIONS_CONSTRUCTION ${PROJECT_BINARY_DIR}/traductions)
 
 # Les dossiers dont lupdate relève les textes : ce que l'élève peut lire.
 set(BANCS_SOURCES_TRADUITES common waveforms vek sodel trivon virelai orvalt gresil fenoul onduleur transfo bancs)
+# Le catalogue du lanceur, produit dans la construction à partir de
+# cmake/programmes.cmake (bancs/CMakeLists.txt) : ses titres et descriptions.
+set(BANCS_CATALOGUE_TRADUIT ${PROJECT_BINARY_DIR}/bancs/programmes_suite.h)
 
 # Les fichiers de traduction, regroupés par langue : bancs_<code>.ts (et,
 # pendant un travail en cours, des parties <partie>_<code>.ts dans
@@ -60,6 +63,7 @@ function(bancs_traductions)
   foreach(dossier IN LISTS BANCS_SOURCES_TRADUITES)
     list(APPEND sources ${PROJECT_SOURCE_DIR}/${dossier})
   endforeach()
+  list(APPEND sources ${BANCS_CATALOGUE_TRADUIT})
   add_custom_target(mettre_a_jour_traductions
     COMMAND Qt6::lupdate -locations none -no-obsolete ${sources} -ts ${ts_fichiers}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -31,7 +32,9 @@ public:
         const QString valeur = texte_lisible(l->text());
         if (t == QAccessible::Name) {
             const QString nom = legende(l);
-            return valeur.isEmpty() ? nom : nom.isEmpty() ? valeur : nom + QStringLiteral(" : ") + valeur;
+            if (valeur.isEmpty() || nom.isEmpty())
+                return valeur.isEmpty() ? nom : valeur;
+            return QCoreApplication::translate("accessibilite", "%1 : %2").arg(nom, valeur);
         }
         if (t == QAccessible::Value)
             return valeur;
@@ -246,14 +249,17 @@ void nommer_controles(QWidget *fenetre)
         if (!nom.isEmpty())
             w->setAccessibleName(nom);
     }
-    // Un bouton « Valid », ou deux boutons de même nom : chacun prend en plus
-    // le nom de la saisie à côté de laquelle il est posé.
+    // Un bouton « Valid » (nommé valid_…, quelle que soit sa légende dans la
+    // langue de l'interface), ou deux boutons de même nom : chacun prend en
+    // plus le nom de la saisie à côté de laquelle il est posé.
     const QList<QAbstractButton *> boutons = fenetre->findChildren<QAbstractButton *>();
     for (QAbstractButton *b : boutons) {
         int meme_nom = 0;
         for (const QAbstractButton *autre : boutons)
             meme_nom += autre->accessibleName() == b->accessibleName();
-        if ((meme_nom < 2 && b->accessibleName() != QLatin1String("Valid")) ||
+        const bool valid = b->accessibleName() == QLatin1String("Valid") ||
+                           b->objectName().contains(QLatin1String("valid"), Qt::CaseInsensitive);
+        if ((meme_nom < 2 && !valid) ||
             b->property("nom_accessible_complete").toBool())
             continue;
         const QString saisie = voisin<QLineEdit>(b, [](const QLineEdit *e) { return e->accessibleName(); });

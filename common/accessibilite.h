@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Noms pour les lecteurs d'écran (Orca) : chaque saisie, afficheur, bouton,
-// case et liste d'une fenêtre reçoit un nom accessible et une description en
-// français, tirés de ce que l'élève voit : la légende d'un bouton, le label
+// case et liste d'une fenêtre reçoit un nom accessible et une description
+// dans la langue de l'interface, tirés de ce que l'élève voit : la légende d'un bouton, le label
 // posé à côté d'une saisie ou d'un afficheur, la bulle d'aide. Un afficheur
 // se lit « légende : valeur » et annonce sa nouvelle valeur à chaque
 // changement (QLabel::setText prévient alors le lecteur d'écran).

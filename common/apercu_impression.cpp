@@ -5,6 +5,7 @@
 #include "nombre.h"
 #include "piste_clavier.h"
 #include "polices.h"
+#include "traductions.h"
 #include "twips.h"
 
 #include <QBuffer>
@@ -33,8 +34,9 @@ QString texte_qt(const std::string &s)
 constexpr double largeur_apercu = 11100;
 constexpr double hauteur_apercu = 8100;
 
-const QString legende_tracer = QStringLiteral("Tracer la courbe (cas d'un graphe avec une seule courbe)");
-const QString legende_effacer = QStringLiteral("Effacer la courbe (seuls les points apparaissent)");
+// Légendes du bouton « interpol », traduites à l'usage.
+const char *const legende_tracer = QT_TRANSLATE_NOOP("ApercuImpression", "Tracer la courbe (cas d'un graphe avec une seule courbe)");
+const char *const legende_effacer = QT_TRANSLATE_NOOP("ApercuImpression", "Effacer la courbe (seuls les points apparaissent)");
 
 // L'imprimante par défaut, ou à défaut la première installée ; nulle sans imprimante.
 QPrinterInfo imprimante_du_systeme()
@@ -51,7 +53,7 @@ QPrinterInfo imprimante_du_systeme()
 } // namespace
 
 ApercuImpression::ApercuImpression(const courbe::CourbeEnregistree &etat, const courbe::Variante &variante)
-    : Feuille(QStringLiteral("apercu_impression"), QStringLiteral("Aperçu avant impression"), largeur_apercu,
+    : Feuille(QStringLiteral("apercu_impression"), tr("Aperçu avant impression"), largeur_apercu,
               hauteur_apercu),
       etat_(etat), variante_(variante)
 {
@@ -64,7 +66,7 @@ ApercuImpression::ApercuImpression(const courbe::CourbeEnregistree &etat, const 
     setMouseTracking(true);
 
     montrer_message = [this](const QString &texte) {
-        message_information(QStringLiteral("Aperçu avant impression"), texte);
+        message_information(tr("Aperçu avant impression"), texte);
     };
     imprimante_disponible = [] { return !imprimante_du_systeme().isNull(); };
     creer_controles();
@@ -103,15 +105,15 @@ void ApercuImpression::creer_controles()
     aff_coord_->setPalette(QPalette(QColor(255, 255, 225)));
     aff_coord_->hide();
 
-    label(QStringLiteral("libelle_titre"), QStringLiteral("Titre :"), r.X0, 6870, 660, 285)->setFont(legende);
+    label(QStringLiteral("libelle_titre"), tr("Titre :"), r.X0, 6870, 660, 285)->setFont(legende);
     Text1_ = saisie(QStringLiteral("Text1"), r.X0 + 660, 6810, 7500, 405);
     Text1_->setFont(polices::police(10, true));
 
     const QColor gris_clair(224, 224, 224);
-    interpol_ = bouton(QStringLiteral("interpol"), legende_tracer, r.X0, 7380, 4500, 570);
-    actualiser_ = bouton(QStringLiteral("actualiser"), QStringLiteral("Actualiser l'affichage"), r.X0 + 4620, 7380,
+    interpol_ = bouton(QStringLiteral("interpol"), tr(legende_tracer), r.X0, 7380, 4500, 570);
+    actualiser_ = bouton(QStringLiteral("actualiser"), tr("Actualiser l'affichage"), r.X0 + 4620, 7380,
                          1800, 570);
-    impression_ = bouton(QStringLiteral("impression"), texte_qt(variante_.legende_impression), r.X0 + 6540, 7380, 1800,
+    impression_ = bouton(QStringLiteral("impression"), traductions::texte("courbe", variante_.legende_impression), r.X0 + 6540, 7380, 1800,
                          570);
     for (Bouton *b : {interpol_, actualiser_, impression_})
         b->setFond(gris_clair);
@@ -122,7 +124,7 @@ void ApercuImpression::creer_controles()
     // La lecture sous le pointeur, au clavier : le graphe entre ses axes.
     zone_lecture_ = piste_clavier::zone_lecture(this, QStringLiteral("zone_lecture"),
                                                 twips::rect_px(r.X0, r.Ytop, r.Xend - r.X0, r.Y0 - r.Ytop),
-                                                QStringLiteral("Lecture des coordonnées sur le graphe"));
+                                                tr("Lecture des coordonnées sur le graphe"));
     zone_lecture_->lower();
     ordre_tab({Text1_, zone_lecture_, interpol_, actualiser_, impression_});
 
@@ -151,7 +153,7 @@ void ApercuImpression::actualiser_Click()
 
 void ApercuImpression::legende_interpol(bool dessiner)
 {
-    interpol_->setText(dessiner ? legende_tracer : legende_effacer);
+    interpol_->setText(tr(dessiner ? legende_tracer : legende_effacer));
 }
 
 void ApercuImpression::interpol_Click()
@@ -179,7 +181,7 @@ void ApercuImpression::interpol_Click()
         c = courbe::interpoler(x, y);
     }
     if (!c) {
-        montrer_message(QString::fromUtf8(courbe::message_interpolation));
+        montrer_message(traductions::texte("courbe", courbe::message_interpolation));
         tracer_apercu();
         return;
     }
@@ -198,7 +200,7 @@ void ApercuImpression::impression_Click()
     if (imprimante_disponible()) {
         QPrinter imprimante(imprimante_du_systeme(), QPrinter::HighResolution);
         if (!imprimer(imprimante))
-            montrer_message(QStringLiteral("L'impression n'a pas pu commencer sur l'imprimante %1.")
+            montrer_message(tr("L'impression n'a pas pu commencer sur l'imprimante %1.")
                                 .arg(imprimante.printerName()));
         return;
     }
@@ -214,9 +216,9 @@ void ApercuImpression::ouvrir_choix_fichier()
     // Fermer l'aperçu pendant le choix emporte la boîte, et l'enregistrement
     // n'est plus appelé.
     choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_pdf"),
-                                QStringLiteral("Aucune imprimante : enregistrer la page en PDF"),
+                                tr("Aucune imprimante : enregistrer la page en PDF"),
                                 QDir::home().filePath(QStringLiteral("courbe.pdf")),
-                                QStringLiteral("Document PDF (*.pdf)"), [this](const QString &choisi) {
+                                tr("Document PDF (*.pdf)"), [this](const QString &choisi) {
                                     QString chemin = choisi;
                                     if (!chemin.isEmpty() &&
                                         !chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -231,8 +233,8 @@ void ApercuImpression::enregistrer_page(const QString &chemin)
         return; // l'élève a renoncé
     const fichier_sur::Ecriture e = enregistrer_pdf(chemin);
     if (e.reussie)
-        montrer_message(QStringLiteral("Aucune imprimante n'est installée. La page a été enregistrée au format "
-                                       "PDF dans le fichier :\n%1")
+        montrer_message(tr("Aucune imprimante n'est installée. La page a été enregistrée au format "
+                           "PDF dans le fichier :\n%1")
                             .arg(QDir::toNativeSeparators(chemin)));
     else
         montrer_message(fichier_sur::message_echec(chemin, e));
@@ -273,7 +275,7 @@ void ApercuImpression::tracer_apercu()
     const auto legende = [this](int k) {
         if (k < 1 || k > static_cast<int>(variante_.grandeurs.size()))
             return QString();
-        return texte_qt(variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende);
+        return traductions::texte("courbe", variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende);
     };
     Label_x_->setText(legende(etat_.grandeur_x));
     Label_y_->setText(legende(etat_.grandeur_y));
@@ -382,7 +384,7 @@ bool ApercuImpression::peindre_page(QPagedPaintDevice &page, int resolution)
 
 bool ApercuImpression::imprimer(QPrinter &imprimante)
 {
-    imprimante.setDocName(QStringLiteral("Courbe"));
+    imprimante.setDocName(tr("Courbe"));
     return peindre_page(imprimante, imprimante.resolution());
 }
 
@@ -394,12 +396,12 @@ fichier_sur::Ecriture ApercuImpression::enregistrer_pdf(const QString &chemin)
     tampon.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&tampon);
-        pdf.setTitle(QStringLiteral("Courbe"));
+        pdf.setTitle(tr("Courbe"));
         pdf.setResolution(1200);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         if (!peindre_page(pdf, pdf.resolution()))
-            return {false, QStringLiteral("la page n'a pas pu être dessinée"), QFileInfo::exists(chemin)};
+            return {false, tr("la page n'a pas pu être dessinée"), QFileInfo::exists(chemin)};
     }
     return fichier_sur::ecrire(chemin, tampon.data());
 }

@@ -3,12 +3,13 @@
 
 #include "polices.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 QLabel *titre_danger(Feuille &feuille, double gauche, double haut, double largeur, double hauteur)
 {
     QLabel *danger =
-        feuille.label(QStringLiteral("Label1"), QStringLiteral("DANGER"), gauche, haut, largeur, hauteur);
+        feuille.label(QStringLiteral("Label1"), QCoreApplication::translate("avertissement", "DANGER"), gauche, haut, largeur, hauteur);
     danger->setFont(polices::police(36, true, false, polices::serif));
     danger->setAlignment(Qt::AlignCenter);
     danger->setAutoFillBackground(true);
@@ -20,7 +21,7 @@ QLabel *titre_danger(Feuille &feuille, double gauche, double haut, double largeu
 }
 
 FeuilleMauvaiseManip::FeuilleMauvaiseManip(const QString &message)
-    : Feuille(QStringLiteral("feuille_mauvaise_manip"), QStringLiteral("Mauvaise manipulation"), 4905, 4065)
+    : Feuille(QStringLiteral("feuille_mauvaise_manip"), tr("Mauvaise manipulation"), 4905, 4065)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     titre_danger(*this, 240, 240, 4425, 915);
@@ -29,7 +30,7 @@ FeuilleMauvaiseManip::FeuilleMauvaiseManip(const QString &message)
     texte->setFont(polices::police(14.25, false, false, polices::serif));
     texte->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Bouton *oui = bouton(QStringLiteral("Command1"), QStringLiteral("Oui, bien sûr"), 1545, 3390, 1815, 495);
+    Bouton *oui = bouton(QStringLiteral("Command1"), tr("Oui, bien sûr"), 1545, 3390, 1815, 495);
     connect(oui, &QPushButton::clicked, this, &FeuilleMauvaiseManip::Command1_Click);
 }
 

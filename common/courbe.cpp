@@ -7,6 +7,7 @@
 #include "garde_points.h"
 #include "nombre.h"
 #include "polices.h"
+#include "traductions.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -29,6 +30,13 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
+// Un texte de la variante du programme (liste, légende d'axe), marqué dans
+// le contexte « courbe », dans la langue de l'interface.
+QString texte_courbe(const std::string &s)
+{
+    return traductions::texte("courbe", s);
+}
+
 QString texte_quatre(double v)
 {
     return qs(nombre::texte_nombre(arrondi::quatre_chif_sign(v)));
@@ -48,28 +56,28 @@ constexpr double hauteur_fenetre = 4110;
 
 Courbe::Courbe(courbe::CourbeEnregistree &etat, const courbe::Variante &variante,
                std::function<void()> ouvrir_apercu)
-    : Feuille(qs(variante.nom_fenetre), QStringLiteral("Tracé d'une courbe"), largeur_fenetre, hauteur_fenetre),
+    : Feuille(qs(variante.nom_fenetre), tr("Tracé d'une courbe"), largeur_fenetre, hauteur_fenetre),
       etat_(etat), variante_(variante), ouvrir_apercu_(std::move(ouvrir_apercu))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     montrer_message = [this](const QString &texte) {
-        message_information(QStringLiteral("Tracé d'une courbe"), texte);
+        message_information(tr("Tracé d'une courbe"), texte);
     };
     creer_controles();
 }
 
 void Courbe::creer_controles()
 {
-    frame_axe_ = cadre(QStringLiteral("frame_axe"), QStringLiteral("Choix des axes"), 120, 60, 3960, 2040);
-    label(QStringLiteral("libelle_choix_x"), qs(variante_.legende_choix_x), 120, 270, 3720, 255, frame_axe_);
-    label(QStringLiteral("libelle_choix_y"), qs(variante_.legende_choix_y), 120, 960, 3720, 255, frame_axe_);
+    frame_axe_ = cadre(QStringLiteral("frame_axe"), tr("Choix des axes"), 120, 60, 3960, 2040);
+    label(QStringLiteral("libelle_choix_x"), texte_courbe(variante_.legende_choix_x), 120, 270, 3720, 255, frame_axe_);
+    label(QStringLiteral("libelle_choix_y"), texte_courbe(variante_.legende_choix_y), 120, 960, 3720, 255, frame_axe_);
 
     auto liste_du_cadre = [this](const QString &nom, double haut) {
         QComboBox *l = liste(nom, 0, 0, 0, 0);
         l->setParent(frame_axe_);
         placer(l, 120, haut, 3720, 330);
         for (const courbe::Grandeur &g : variante_.grandeurs)
-            l->addItem(qs(g.texte_liste));
+            l->addItem(texte_courbe(g.texte_liste));
         l->setCurrentIndex(-1);
         l->show();
         return l;
@@ -79,36 +87,36 @@ void Courbe::creer_controles()
     // « activated » : seul un choix de l'élève fait réagir la liste.
     connect(choix_x_, &QComboBox::activated, this, &Courbe::choix_x_Click);
     connect(choix_y_, &QComboBox::activated, this, &Courbe::choix_y_Click);
-    valid_ = bouton(QStringLiteral("valid"), QStringLiteral("OK"), 1500, 1650, 960, 315, frame_axe_);
+    valid_ = bouton(QStringLiteral("valid"), tr("OK"), 1500, 1650, 960, 315, frame_axe_);
     connect(valid_, &QPushButton::clicked, this, &Courbe::valid_Click);
 
-    place_point_ = bouton(QStringLiteral("place_point"), QStringLiteral("Placer un nouveau point"), 120, 2220,
+    place_point_ = bouton(QStringLiteral("place_point"), tr("Placer un nouveau point"), 120, 2220,
                           1920, 540);
     place_point_->setFond(QColor(128, 255, 128));
-    annulle_ = bouton(QStringLiteral("annulle"), QStringLiteral("Enlever le dernier point"), 2160, 2220, 1920, 540);
+    annulle_ = bouton(QStringLiteral("annulle"), tr("Enlever le dernier point"), 2160, 2220, 1920, 540);
     annulle_->setFond(QColor(255, 80, 80));
-    change_axe_ = bouton(QStringLiteral("change_axe"), QStringLiteral("Changer les axes et/ou recommencer"), 120,
+    change_axe_ = bouton(QStringLiteral("change_axe"), tr("Changer les axes et/ou recommencer"), 120,
                          2850, 1920, 540);
     change_axe_->setFond(QColor(255, 255, 0));
-    impression_ = bouton(QStringLiteral("impression"), QStringLiteral("Analyse de la courbe et impression"), 2160,
+    impression_ = bouton(QStringLiteral("impression"), tr("Analyse de la courbe et impression"), 2160,
                          2850, 1920, 540);
     impression_->setFond(QColor(150, 210, 255));
     connect(place_point_, &QPushButton::clicked, this, &Courbe::place_point_Click);
     connect(annulle_, &QPushButton::clicked, this, &Courbe::annulle_Click);
     connect(change_axe_, &QPushButton::clicked, this, &Courbe::change_axe_Click);
     connect(impression_, &QPushButton::clicked, this, &Courbe::impression_Click);
-    copier_points_ = bouton(QStringLiteral("copier_points"), QStringLiteral("Copier les points"), 120, 3480, 1920,
+    copier_points_ = bouton(QStringLiteral("copier_points"), tr("Copier les points"), 120, 3480, 1920,
                             540);
     copier_points_->setToolTip(
-        QStringLiteral("Copier les points enregistrés, à coller dans un tableur (deux colonnes)"));
-    exporter_points_ = bouton(QStringLiteral("exporter_points"), QStringLiteral("Exporter…"), 2160, 3480, 1920, 540);
-    exporter_points_->setToolTip(QStringLiteral("Enregistrer les points dans un fichier CSV pour un tableur"));
+        tr("Copier les points enregistrés, à coller dans un tableur (deux colonnes)"));
+    exporter_points_ = bouton(QStringLiteral("exporter_points"), tr("Exporter…"), 2160, 3480, 1920, 540);
+    exporter_points_->setToolTip(tr("Enregistrer les points dans un fichier CSV pour un tableur"));
     for (Bouton *b : {copier_points_, exporter_points_})
         b->setFond(QColor(220, 220, 220));
     connect(copier_points_, &QPushButton::clicked, this, &Courbe::copier_points_Click);
     connect(exporter_points_, &QPushButton::clicked, this, &Courbe::exporter_points_Click);
     // Sous le graphe, sur la rangée des boutons du tableur.
-    reprendre_points_ = bouton(QStringLiteral("reprendre_points"), QStringLiteral("Reprendre les points précédents"),
+    reprendre_points_ = bouton(QStringLiteral("reprendre_points"), tr("Reprendre les points précédents"),
                                4380, 3480, 4800, 540);
     reprendre_points_->setFond(QColor(255, 220, 150));
     reprendre_points_->hide();
@@ -117,7 +125,7 @@ void Courbe::creer_controles()
     avis_points_ = label(QStringLiteral("avis_points"), QString(), 4380, 3480, 6900, 540);
     avis_points_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (variante_.bouton_autre_courbe) {
-        change_courbe_ = bouton(QStringLiteral("change_courbe"), QStringLiteral("Autre courbe"), 2160, 1500, 1920,
+        change_courbe_ = bouton(QStringLiteral("change_courbe"), tr("Autre courbe"), 2160, 1500, 1920,
                                 375);
         change_courbe_->hide();
     }
@@ -131,7 +139,7 @@ void Courbe::creer_controles()
     ligne(QStringLiteral("fleche_y1"), r.X0 - 60, r.Ytop + 120, r.X0, r.Ytop);
     ligne(QStringLiteral("fleche_y2"), r.X0 + 60, r.Ytop + 120, r.X0, r.Ytop);
 
-    label(QStringLiteral("titre_apercu"), QStringLiteral("Apercu de la courbe"), 6600, 30, 2400, 255)
+    label(QStringLiteral("titre_apercu"), tr("Apercu de la courbe"), 6600, 30, 2400, 255)
         ->setFont(polices::police(8, true));
     // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
     Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 120, r.Yx - 330,
@@ -150,9 +158,9 @@ void Courbe::creer_controles()
 
     // Rouverte, la fenêtre nomme les axes et les maxima du graphe en cours.
     if (etat_.grandeur_x >= 1 && etat_.grandeur_x <= static_cast<int>(variante_.grandeurs.size()))
-        Label_x_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(etat_.grandeur_x - 1)].legende));
+        Label_x_->setText(texte_courbe(variante_.grandeurs[static_cast<std::size_t>(etat_.grandeur_x - 1)].legende));
     if (etat_.grandeur_y >= 1 && etat_.grandeur_y <= static_cast<int>(variante_.grandeurs.size()))
-        Label_y_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(etat_.grandeur_y - 1)].legende));
+        Label_y_->setText(texte_courbe(variante_.grandeurs[static_cast<std::size_t>(etat_.grandeur_y - 1)].legende));
     if (etat_.xmax != 0)
         ecrire_xmax();
     if (etat_.ymax != 0)
@@ -164,6 +172,16 @@ void Courbe::creer_controles()
     // Zone blanche et points déjà enregistrés dès l'ouverture, sans attendre
     // le premier top de 3 s.
     tracer_points();
+}
+
+tableur::Tableau Courbe::tableau_points() const
+{
+    // Les en-têtes, légendes des axes, sont lus dans le tableur : dans la
+    // langue de l'interface, comme les nombres.
+    tableur::Tableau t = courbe::tableau_points(etat_, variante_);
+    for (std::string &entete : t.entetes)
+        entete = texte_courbe(entete).toStdString();
+    return t;
 }
 
 courbe::Repere Courbe::repere() const
@@ -178,7 +196,7 @@ void Courbe::choix_x_Click(int position)
     if (position < 0 || position >= static_cast<int>(variante_.grandeurs.size()))
         return;
     etat_.grandeur_x = static_cast<std::int16_t>(position + 1);
-    Label_x_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(position)].legende));
+    Label_x_->setText(texte_courbe(variante_.grandeurs[static_cast<std::size_t>(position)].legende));
     if (etat_.grandeur_y != 0)
         valid_->show();
 }
@@ -188,7 +206,7 @@ void Courbe::choix_y_Click(int position)
     if (position < 0 || position >= static_cast<int>(variante_.grandeurs.size()))
         return;
     etat_.grandeur_y = static_cast<std::int16_t>(position + 1);
-    Label_y_->setText(qs(variante_.grandeurs[static_cast<std::size_t>(position)].legende));
+    Label_y_->setText(texte_courbe(variante_.grandeurs[static_cast<std::size_t>(position)].legende));
     if (etat_.grandeur_x != 0)
         valid_->show();
 }
@@ -208,8 +226,8 @@ void Courbe::place_point_Click()
 {
     const courbe::Ajout ajout = courbe::placer_point(etat_, variante_);
     if (ajout.resultat == courbe::Ajout::Resultat::liste_pleine) {
-        montrer_message(QStringLiteral("La liste est pleine : %1 points sont déjà placés. Ce point n'est pas "
-                                       "enregistré ; enlevez-en un ou recommencez la courbe.")
+        montrer_message(tr("La liste est pleine : %1 points sont déjà placés. Ce point n'est pas "
+                           "enregistré ; enlevez-en un ou recommencez la courbe.")
                             .arg(courbe::capacite));
         return;
     }
@@ -251,30 +269,30 @@ void Courbe::impression_Click()
 void Courbe::copier_points_Click()
 {
     if (etat_.nb_points <= 0) {
-        montrer_message(QStringLiteral("Aucun point n'est enregistré : il n'y a rien à copier."));
+        montrer_message(tr("Aucun point n'est enregistré : il n'y a rien à copier."));
         return;
     }
-    const tableur::Tableau t = courbe::tableau_points(etat_, variante_);
+    const tableur::Tableau t = tableau_points();
     QApplication::clipboard()->setText(qs(tableur::ecrire(t, exportation::format_presse_papiers())));
-    montrer_message(QStringLiteral("%1 point(s) copié(s) avec les légendes des axes : collez-les dans un tableur "
-                                   "(Ctrl+V), ils y prennent deux colonnes.")
+    montrer_message(tr("%1 point(s) copié(s) avec les légendes des axes : collez-les dans un tableur "
+                       "(Ctrl+V), ils y prennent deux colonnes.")
                         .arg(t.lignes.size()));
 }
 
 void Courbe::exporter_points_Click()
 {
     if (etat_.nb_points <= 0) {
-        montrer_message(QStringLiteral("Aucun point n'est enregistré : il n'y a rien à exporter."));
+        montrer_message(tr("Aucun point n'est enregistré : il n'y a rien à exporter."));
         return;
     }
     exportation::Demande demande;
     demande.nom_propose = QStringLiteral("points.csv");
-    demande.titre_boite = QStringLiteral("Exporter les points vers un tableur (CSV)");
+    demande.titre_boite = tr("Exporter les points vers un tableur (CSV)");
     demande.demander = demander_fichier_csv;
     demande.montrer = [this](const QString &m) { montrer_message(m); };
-    demande.ce_qui_est_enregistre = QStringLiteral("Les points ont été enregistrés");
+    demande.ce_qui_est_enregistre = tr("Les points ont été enregistrés");
     // Le tableau est lu à l'enregistrement : les points de ce moment-là.
-    exportation::exporter_csv(this, demande, [this] { return courbe::tableau_points(etat_, variante_); });
+    exportation::exporter_csv(this, demande, [this] { return tableau_points(); });
 }
 
 void Courbe::offrir_reprise()
@@ -283,17 +301,17 @@ void Courbe::offrir_reprise()
         return; // l'enregistrement en cours est celui du fichier
     const garde_points::Precedents p = garde_points::lire(variante_);
     if (p.etat == garde_points::Precedents::Etat::abime) {
-        avis_points_->setText(QStringLiteral("Le fichier des points précédents est abîmé ou d'un autre programme : il "
-                                             "est ignoré."));
+        avis_points_->setText(tr("Le fichier des points précédents est abîmé ou d'un autre programme : il "
+                                 "est ignoré."));
         return;
     }
     if (p.etat != garde_points::Precedents::Etat::lus)
         return;
     const int n = static_cast<int>(p.points.points.size());
-    reprendre_points_->setText(QStringLiteral("Reprendre les points précédents\n(%1 %2 du %3)")
-                                   .arg(n)
-                                   .arg(n > 1 ? QStringLiteral("points") : QStringLiteral("point"))
-                                   .arg(QLocale().toString(p.date, QStringLiteral("dd/MM/yyyy à HH:mm"))));
+    // La date au format de la langue (« dd/MM/yyyy à HH:mm » en français).
+    const QString date = QLocale().toString(p.date, tr("dd/MM/yyyy à HH:mm"));
+    reprendre_points_->setText(n > 1 ? tr("Reprendre les points précédents\n(%1 points du %2)").arg(n).arg(date)
+                                     : tr("Reprendre les points précédents\n(%1 point du %2)").arg(n).arg(date));
     reprendre_points_->show();
 }
 
@@ -311,7 +329,7 @@ void Courbe::reprendre_points_Click()
     // Les points retournent sur leurs axes : l'enregistrement continue.
     const auto legende = [this](int k) {
         const bool connue = k >= 1 && k <= static_cast<int>(variante_.grandeurs.size());
-        return connue ? qs(variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende) : QString();
+        return connue ? texte_courbe(variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende) : QString();
     };
     Label_x_->setText(legende(etat_.grandeur_x));
     Label_y_->setText(legende(etat_.grandeur_y));
@@ -326,8 +344,7 @@ void Courbe::garder_points()
     reprendre_points_->hide(); // l'enregistrement du fichier est désormais celui-ci
     const QString raison = garde_points::garder(etat_, variante_);
     avis_points_->setText(raison.isEmpty() ? QString()
-                                           : QStringLiteral("Les points ne sont pas gardés sur le disque : %1.")
-                                                 .arg(raison));
+                                           : tr("Les points ne sont pas gardés sur le disque : %1.").arg(raison));
 }
 
 void Courbe::Timer1_Timer()

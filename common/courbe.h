@@ -47,6 +47,10 @@ public:
     void recommencer();
     void tracer_points();
 
+    // Les points enregistrés pour un tableur, en-têtes dans la langue de
+    // l'interface.
+    tableur::Tableau tableau_points() const;
+
     // Repère du graphe, lu sur les extrémités actuelles de ligne_x et ligne_y.
     courbe::Repere repere() const;
 

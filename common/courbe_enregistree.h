@@ -7,9 +7,12 @@
 // l'aperçu et la lecture des coordonnées sous le pointeur.
 //
 // Chaque banc fournit sa table de grandeurs : texte des listes, légende
-// d'axe et lecture du texte ACTUEL du contrôle du banc qui la montre.
+// d'axe et lecture du texte ACTUEL du contrôle du banc qui la montre. Les
+// textes sont en français, marqués QT_TRANSLATE_NOOP("courbe", …) : les
+// fenêtres de l'enregistreur les traduisent à l'affichage.
 // L'enregistreur ne calcule jamais une grandeur : il lit ce que l'élève voit.
 
+#include "a_traduire.h"
 #include "tableur.h"
 
 #include <array>
@@ -54,9 +57,9 @@ struct Variante {
     Repere repere_courbe = repere_courbe_vek_trivon;
     Repere repere_apercu = repere_apercu_vek;
     bool grille_avant_points = false; // sodel : grille et pas avant les marques
-    std::string legende_choix_x = "Grandeur placée sur l'axe des abscisses";
-    std::string legende_choix_y = "Grandeur placée sur l'axe des ordonnées";
-    std::string legende_impression = "Impression"; // sodel : "Imprimer la courbe"
+    std::string legende_choix_x = QT_TRANSLATE_NOOP("courbe", "Grandeur placée sur l'axe des abscisses");
+    std::string legende_choix_y = QT_TRANSLATE_NOOP("courbe", "Grandeur placée sur l'axe des ordonnées");
+    std::string legende_impression = QT_TRANSLATE_NOOP("courbe", "Impression"); // sodel : "Imprimer la courbe"
     bool bouton_autre_courbe = false;              // sodel : change_courbe, jamais montré
 };
 
@@ -136,8 +139,8 @@ tableur::Tableau tableau_points(const CourbeEnregistree &c, const Variante &v);
 // --- Aperçu : ajustement polynomial -----------------------------------------
 
 inline constexpr const char *message_interpolation =
-    "Nombre de points trop grand ou trop petit : interpolation impossible. "
-    "Imprimez et tracez la courbe manuellement";
+    QT_TRANSLATE_NOOP("courbe", "Nombre de points trop grand ou trop petit : interpolation impossible. "
+                                "Imprimez et tracez la courbe manuellement");
 
 // Coefficients c[0..n-1] du polynôme de degré n - 1 passant par les n points
 // (2 <= n <= 9), par élimination dans l'ordre de l'algorithme du banc puis

@@ -3,6 +3,7 @@
 
 #include "ligne_commande.h"
 #include "polices.h"
+#include "traductions.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -117,11 +118,16 @@ int executer(int argc, char **argv, const taille_ecran::Fenetres &fenetres,
     if (demandee != ligne_commande::ajuster && taille < demandee) {
         const std::string nom =
             QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "")).fileName().toStdString();
-        std::fprintf(stderr,
-                     "%s : à %d %%, les fenêtres ne tiendraient pas sur cet écran (%.0f × %.0f pixels "
-                     "disponibles) : elles s'ouvrent à %d %%.\n",
-                     nom.c_str(), demandee, ecran_programme->disponible.largeur,
-                     ecran_programme->disponible.hauteur, taille);
+        // Dans la langue du programme, fixée par la ligne de commande.
+        const QString message =
+            traductions::traduire("demarrage", QT_TRANSLATE_NOOP("demarrage",
+                                                                 "%1 : à %2 %, les fenêtres ne tiendraient pas sur "
+                                                                 "cet écran (%3 × %4 pixels disponibles) : elles "
+                                                                 "s'ouvrent à %5 %."))
+                .arg(QString::fromStdString(nom), QString::number(demandee),
+                     QString::number(ecran_programme->disponible.largeur, 'f', 0),
+                     QString::number(ecran_programme->disponible.hauteur, 'f', 0), QString::number(taille));
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     }
     polices::preparer_application(*application);
     const int code = suite(*application);

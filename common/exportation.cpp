@@ -3,6 +3,7 @@
 
 #include "feuille.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -32,7 +33,7 @@ void enregistrer_et_dire(const Demande &demande, const QString &choisi,
     const std::string texte = tableur::ecrire(tableau(), format_csv());
     const fichier_sur::Ecriture e = enregistrer_csv(chemin, texte);
     if (e.reussie)
-        demande.montrer(QStringLiteral("%1 dans le fichier :\n%2")
+        demande.montrer(QCoreApplication::translate("exportation", "%1 dans le fichier :\n%2")
                             .arg(demande.ce_qui_est_enregistre, QDir::toNativeSeparators(chemin)));
     else
         demande.montrer(fichier_sur::message_echec(chemin, e));
@@ -64,7 +65,7 @@ void exporter_csv(Feuille *fenetre, const Demande &demande, std::function<tableu
     // Fermer la fenêtre pendant le choix emporte la boîte, et rien n'est écrit.
     fenetre->choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_csv"), demande.titre_boite,
                                          QDir::home().filePath(demande.nom_propose),
-                                         QStringLiteral("Tableau CSV (*.csv)"),
+                                         QCoreApplication::translate("exportation", "Tableau CSV (*.csv)"),
                                          [demande, tableau = std::move(tableau)](const QString &choisi) {
                                              enregistrer_et_dire(demande, choisi, tableau);
                                          });

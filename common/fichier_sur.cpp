@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fichier_sur.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,31 +20,31 @@ QString raison_echec(int erreur, const QString &chemin, const QSaveFile &fichier
     switch (erreur) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("le disque est plein");
+        return QCoreApplication::translate("fichier_sur", "le disque est plein");
     case EFBIG:
-        return QStringLiteral("le fichier dépasserait la taille de fichier permise sur cet ordinateur");
+        return QCoreApplication::translate("fichier_sur", "le fichier dépasserait la taille de fichier permise sur cet ordinateur");
     case EACCES:
     case EPERM:
-        return QStringLiteral("le dossier ou le fichier est protégé en écriture");
+        return QCoreApplication::translate("fichier_sur", "le dossier ou le fichier est protégé en écriture");
     case EROFS:
-        return QStringLiteral("le disque n'accepte que la lecture");
+        return QCoreApplication::translate("fichier_sur", "le disque n'accepte que la lecture");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("le dossier n'existe pas");
+        return QCoreApplication::translate("fichier_sur", "le dossier n'existe pas");
     case ENAMETOOLONG:
-        return QStringLiteral("le nom est trop long");
+        return QCoreApplication::translate("fichier_sur", "le nom est trop long");
     case EIO:
-        return QStringLiteral("le disque a signalé une erreur");
+        return QCoreApplication::translate("fichier_sur", "le disque a signalé une erreur");
     default:
         break;
     }
     const QFileInfo info(chemin);
     if (info.isDir())
-        return QStringLiteral("ce nom est celui d'un dossier");
+        return QCoreApplication::translate("fichier_sur", "ce nom est celui d'un dossier");
     if (info.exists() && !info.isWritable())
-        return QStringLiteral("le fichier existant est protégé en écriture");
+        return QCoreApplication::translate("fichier_sur", "le fichier existant est protégé en écriture");
     if (!info.dir().exists())
-        return QStringLiteral("le dossier n'existe pas");
+        return QCoreApplication::translate("fichier_sur", "le dossier n'existe pas");
     return fichier.errorString();
 }
 
@@ -65,7 +66,7 @@ Ecriture ecrire(const QString &chemin, const QByteArray &octets)
 {
     Ecriture e;
     if (chemin.isEmpty()) {
-        e.raison = QStringLiteral("aucun nom de fichier n'a été donné");
+        e.raison = QCoreApplication::translate("fichier_sur", "aucun nom de fichier n'a été donné");
         return e;
     }
     ne_pas_mourir_d_un_fichier_trop_grand();
@@ -100,13 +101,13 @@ Ecriture ecrire(const QString &chemin, const QByteArray &octets)
 
 QString message_echec(const QString &chemin, const Ecriture &ecriture)
 {
-    QString m = QStringLiteral("Le fichier %1 n'a pas pu être écrit : %2.")
-                    .arg(QDir::toNativeSeparators(chemin), ecriture.raison);
-    if (ecriture.existait)
-        m += QStringLiteral(" Le fichier qui portait déjà ce nom est resté tel qu'il était.");
-    else
-        m += QStringLiteral(" Rien n'a été enregistré.");
-    return m;
+    const QString texte =
+        ecriture.existait
+            ? QCoreApplication::translate("fichier_sur", "Le fichier %1 n'a pas pu être écrit : %2. Le fichier qui "
+                                                         "portait déjà ce nom est resté tel qu'il était.")
+            : QCoreApplication::translate("fichier_sur",
+                                          "Le fichier %1 n'a pas pu être écrit : %2. Rien n'a été enregistré.");
+    return texte.arg(QDir::toNativeSeparators(chemin), ecriture.raison);
 }
 
 } // namespace fichier_sur

@@ -8,7 +8,7 @@
 // (QSaveFile) ; la cible n'est remplacée, d'un seul renommage, qu'une fois
 // tout écrit et vidé sur le disque. En cas d'échec, un fichier qui portait
 // déjà ce nom reste tel qu'il était, le temporaire est supprimé, et la
-// raison est dite en français (disque plein, dossier protégé…).
+// raison est dite dans la langue de l'interface (disque plein, dossier protégé…).
 
 #include <QByteArray>
 #include <QString>

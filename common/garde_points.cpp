@@ -3,6 +3,7 @@
 
 #include "fichier_sur.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,15 +45,15 @@ QString garder(const courbe::CourbeEnregistree &c, const courbe::Variante &v)
 {
     const QString f = chemin(v);
     if (f.isEmpty())
-        return v.programme.empty() ? QString() : QStringLiteral("aucun dossier de données n'est connu");
+        return v.programme.empty() ? QString() : QCoreApplication::translate("garde_points", "aucun dossier de données n'est connu");
     if (c.nb_points <= 0) {
         if (QFileInfo::exists(f) && !QFile::remove(f))
-            return QStringLiteral("l'ancien fichier %1 n'a pas pu être supprimé")
+            return QCoreApplication::translate("garde_points", "l'ancien fichier %1 n'a pas pu être supprimé")
                 .arg(QDir::toNativeSeparators(f));
         return {};
     }
     if (!QDir().mkpath(QFileInfo(f).path()))
-        return QStringLiteral("le dossier %1 n'a pas pu être créé")
+        return QCoreApplication::translate("garde_points", "le dossier %1 n'a pas pu être créé")
             .arg(QDir::toNativeSeparators(QFileInfo(f).path()));
     const fichier_sur::Ecriture e =
         fichier_sur::ecrire(f, QByteArray::fromStdString(courbe::texte_points_gardes(c, v.programme)));

@@ -2,13 +2,14 @@
 #include "intro.h"
 
 #include "polices.h"
+#include "traductions.h"
 
 #include <QLabel>
 #include <QTimer>
 
 Intro::Intro(const TextesIntro &textes, std::int16_t &annee_version, std::function<void()> avant_chargement,
              std::function<void()> ouvrir_principale)
-    : Feuille(QStringLiteral("Intro"), QStringLiteral("Introduction"), 6645, 3285),
+    : Feuille(QStringLiteral("Intro"), tr("Introduction"), 6645, 3285),
       ouvrir_principale_(std::move(ouvrir_principale))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -16,18 +17,20 @@ Intro::Intro(const TextesIntro &textes, std::int16_t &annee_version, std::functi
         avant_chargement();
     annee_version = 2003;
 
-    QLabel *l1 = label(QStringLiteral("Label1"), textes.description, 240, 180, 6165, 915);
+    // Les textes du programme sont marqués dans le contexte « Intro ».
+    const auto traduit = [](const QString &t) { return traductions::texte("Intro", t.toStdString()); };
+    QLabel *l1 = label(QStringLiteral("Label1"), traduit(textes.description), 240, 180, 6165, 915);
     l1->setFont(polices::police(13.5, false, true));
     if (!textes.sujet.isEmpty()) {
-        QLabel *l2 = label(QStringLiteral("Label2"), textes.sujet, 240, 1140, 6165, 420);
+        QLabel *l2 = label(QStringLiteral("Label2"), traduit(textes.sujet), 240, 1140, 6165, 420);
         l2->setFont(polices::police(13.5, true));
     }
     QLabel *version = label(QStringLiteral("aff_version"),
-                            QStringLiteral("Version %1 - %2").arg(annee_version).arg(annee_version + 1), 240,
+                            tr("Version %1 - %2").arg(annee_version).arg(annee_version + 1), 240,
                             1680, 4200, 420);
     version->setFont(polices::police(13.5, false, true));
     QLabel *auteur =
-        label(QStringLiteral("Label3"), QStringLiteral("Auteur : Aurel Varlon"), 240, 2280, 4200, 375);
+        label(QStringLiteral("Label3"), tr("Auteur : Aurel Varlon"), 240, 2280, 4200, 375);
     auteur->setFont(polices::police(12));
     // Ligne de contact de l'auteur : laissée vide.
     QLabel *contact = label(QStringLiteral("Label4"), QString(), 240, 2700, 4200, 375);
@@ -38,7 +41,7 @@ Intro::Intro(const TextesIntro &textes, std::int16_t &annee_version, std::functi
     bleu.setColor(QPalette::WindowText, Qt::blue);
     contact->setPalette(bleu);
 
-    Bouton *ok = bouton(QStringLiteral("OK"), QStringLiteral("OK"), 4920, 2520, 1335, 495);
+    Bouton *ok = bouton(QStringLiteral("OK"), tr("OK"), 4920, 2520, 1335, 495);
     connect(ok, &QPushButton::clicked, this, &Intro::OK_Click);
     ok->setDefault(true);
     Timer1_ = minuterie(QStringLiteral("Timer1"), 5000, true);

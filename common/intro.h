@@ -14,7 +14,8 @@
 class QLabel;
 class QTimer;
 
-// Textes propres à chaque programme.
+// Textes propres à chaque programme, en français, marqués par
+// QT_TRANSLATE_NOOP("Intro", …) : l'accueil les traduit à l'affichage.
 struct TextesIntro {
     QString description;     // Label1
     QString sujet;           // Label2, vide pour les programmes qui n'en ont pas

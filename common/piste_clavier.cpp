@@ -261,8 +261,9 @@ QWidget *zone_lecture(QWidget *fenetre, const QString &nom, const QRect &zone, c
     auto *z = new ZoneLecture(fenetre, zone);
     z->setObjectName(nom);
     z->setAccessibleName(nom_accessible);
-    z->setAccessibleDescription(QStringLiteral("Flèches : déplacer le point lu ; Maj + flèche, Page "
-                                               "précédente ou suivante : grand pas ; Début, Fin : bords"));
+    z->setAccessibleDescription(
+        QCoreApplication::translate("piste_clavier", "Flèches : déplacer le point lu ; Maj + flèche, Page "
+                                                     "précédente ou suivante : grand pas ; Début, Fin : bords"));
     return z;
 }
 

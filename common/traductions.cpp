@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
 
@@ -21,6 +22,14 @@ Langue langue_fixee = Langue::francais;
 std::unique_ptr<QTranslator> &traduction_suite()
 {
     static std::unique_ptr<QTranslator> t;
+    return t;
+}
+
+// Traduction de Qt installée dans l'application (elle en est l'enfant) ;
+// nulle une fois retirée, ou avec l'application.
+QPointer<QTranslator> &traduction_qt()
+{
+    static QPointer<QTranslator> t;
     return t;
 }
 
@@ -133,6 +142,12 @@ QString traduire(const char *contexte, const char *texte)
     return QString::fromUtf8(texte);
 }
 
+QString texte(const char *contexte, std::string_view texte)
+{
+    const std::string source(texte); // terminé par un zéro, pour translate
+    return QCoreApplication::translate(contexte, source.c_str());
+}
+
 bool installer(QCoreApplication &application)
 {
     bool tout = true;
@@ -140,16 +155,33 @@ bool installer(QCoreApplication &application)
         tout = QCoreApplication::installTranslator(t.get());
     else
         tout = langue_fixee == Langue::francais;
+    // La traduction de Qt d'une langue précédente laisse la place.
+    if (QTranslator *ancienne = traduction_qt()) {
+        QCoreApplication::removeTranslator(ancienne);
+        delete ancienne;
+    }
     // Le traducteur de Qt appartient à l'application : il vit autant qu'elle.
     auto *qt = new QTranslator(&application);
-    if (!qt->load(langue_interface(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(qt)) {
+    if (qt->load(langue_interface(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(qt)) {
+        traduction_qt() = qt;
+    } else {
         delete qt;
         // Qt est écrit en anglais : rien à charger pour lui en anglais.
         tout = tout && langue_fixee == Langue::anglais;
     }
     return tout;
+}
+
+bool changer(QCoreApplication &application, Langue langue)
+{
+    // Retirée avant d'être détruite par fixer : l'application ne garde
+    // jamais un traducteur disparu.
+    if (const auto &t = traduction_suite())
+        QCoreApplication::removeTranslator(t.get());
+    fixer(langue);
+    return installer(application);
 }
 
 } // namespace traductions

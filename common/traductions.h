@@ -60,10 +60,22 @@ QLocale langue_interface();
 // en français, ou faute de traduction.
 QString traduire(const char *contexte, const char *texte);
 
+// Un texte d'un modèle sans Qt, marqué là où il est écrit par
+// QT_TRANSLATE_NOOP(contexte, …), traduit pour l'affichage par les
+// traductions installées dans l'application (le texte tel quel faute de
+// traduction).
+QString texte(const char *contexte, std::string_view texte);
+
 // Installe dans « application » la traduction de la suite et celles de Qt
-// pour la langue actuelle. Rend faux si l'une d'elles manque : ses textes
-// restent alors dans leur langue d'origine (français pour la suite, anglais
-// pour Qt).
+// pour la langue actuelle, à la place de celles qu'elle avait. Rend faux si
+// l'une d'elles manque : ses textes restent alors dans leur langue d'origine
+// (français pour la suite, anglais pour Qt).
 bool installer(QCoreApplication &application);
+
+// Change la langue d'un programme en marche (le lanceur) : retire de
+// « application » les traductions de l'ancienne langue, fixe la nouvelle et
+// installe ses traductions. Chaque fenêtre reçoit QEvent::LanguageChange et
+// se retraduit.
+bool changer(QCoreApplication &application, Langue langue);
 
 } // namespace traductions

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "balayage.h"
 
+#include "a_traduire.h"
 #include "nombre.h"
 
 #include <algorithm>
@@ -209,7 +210,8 @@ void Balayage::arret_Click()
 {
     minuterie_active_ = !minuterie_active_;
     ecran_.activer_minuterie(minuterie_active_);
-    ecran_.legende_arret(minuterie_active_ ? "STOP" : "Reprendre");
+    ecran_.legende_arret(minuterie_active_ ? QT_TRANSLATE_NOOP("oscillo", "STOP")
+                                         : QT_TRANSLATE_NOOP("oscillo", "Reprendre"));
 }
 
 void Balayage::accelere_Click()
@@ -233,7 +235,7 @@ void Balayage::choix_grandeur_Click(const std::array<int, nombre_panneaux> &sele
     efface_traces();
     minuterie_active_ = true;
     ecran_.activer_minuterie(true);
-    ecran_.legende_arret("STOP");
+    ecran_.legende_arret(QT_TRANSLATE_NOOP("oscillo", "STOP"));
     const auto liste = circuit_.grandeurs();
     for (int i = 0; i < nombre_panneaux; ++i) {
         const int k = selections[i];

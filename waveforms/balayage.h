@@ -59,6 +59,8 @@ public:
     virtual void ecrire_xmax(int panneau, double periode) = 0;
 
     virtual void activer_minuterie(bool active) = 0;
+    // Légende du bouton de marche, en français, marquée dans le contexte
+    // « oscillo » : la fenêtre la traduit.
     virtual void legende_arret(const std::string &legende) = 0;
     // Les valeurs exactes (efficaces, spectre) viennent d'être recalculées :
     // montage, choix ou pas changé. Jamais au top.

@@ -27,7 +27,9 @@ inline constexpr std::uint32_t couleur_commande = 0xFFFF00;
 std::uint32_t couleur_de(Classe classe);
 
 struct Grandeur {
-    std::string_view legende; // texte de la liste, en UTF-8
+    // Texte de la liste, en UTF-8, marqué QT_TRANSLATE_NOOP("grandeurs", …) :
+    // les fenêtres le traduisent à l'affichage.
+    std::string_view legende;
     Classe classe;
 };
 
@@ -60,7 +62,8 @@ struct Moyenne {
 struct Dipole {
     int tension = 0, courant = 0;
     int source = -1, courant_source = -1;
-    std::string_view legende; // titre du groupe des puissances, en UTF-8
+    // Titre du groupe des puissances, en UTF-8, marqué comme les grandeurs.
+    std::string_view legende;
 };
 
 class Circuit

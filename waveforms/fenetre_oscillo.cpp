@@ -6,6 +6,7 @@
 #include "fenetre_spectre.h"
 #include "nombre.h"
 #include "polices.h"
+#include "traductions.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -36,6 +37,12 @@ double hauteur_fenetre(double hauteur, const GeometriePanneaux &g)
 {
     const double haut_dernier = std::min(g.y_haut[nombre_panneaux - 1], g.y_bas[nombre_panneaux - 1]);
     return std::max(hauteur, haut_dernier + bas_colonne + 150);
+}
+
+// Légende d'une grandeur ou d'un dipôle du montage, dans la langue de l'interface.
+QString texte_grandeur(std::string_view legende)
+{
+    return traductions::texte("grandeurs", legende);
 }
 
 void ecrire(QLabel *label, const QString &texte)
@@ -94,9 +101,9 @@ void FenetreOscillo::creer_panneau(int i, const GeometriePanneaux &g)
     const double haut = std::min(ly_[i]->y1(), ly_[i]->y2());
 
     choix_grandeur_[i] = liste(QStringLiteral("choix_grandeur") + n, x1, haut - 540, x2 - x1, 330);
-    choix_grandeur_[i]->setToolTip(QStringLiteral("Choisir la grandeur à visualiser"));
+    choix_grandeur_[i]->setToolTip(tr("Choisir la grandeur à visualiser"));
     // Indication grisée tant que rien n'est choisi ; le texte de la liste reste vide.
-    choix_grandeur_[i]->setPlaceholderText(QStringLiteral("Choisir une grandeur"));
+    choix_grandeur_[i]->setPlaceholderText(tr("Choisir une grandeur"));
     connect(choix_grandeur_[i], &QComboBox::activated, this, [this, i] { choix_grandeur_Click(i); });
 
     labelymax_[i] = label(QStringLiteral("labelymax") + n, QString(), x1 - 780, haut - 120, 720, 240);
@@ -110,50 +117,52 @@ void FenetreOscillo::creer_panneau(int i, const GeometriePanneaux &g)
         const char *libelle, *texte, *afficheur;
         QLabel **cible;
     } paires[] = {
-        {"Label_vinst", "Valeur instantanée =", "aff_vinst", &aff_vinst_[i]},
-        {"Label_vmoy", "Valeur moyenne =", "aff_vmoy", &aff_vmoy_[i]},
-        {"Label_veff", "Valeur efficace =", "aff_veff", &aff_veff_[i]},
+        {"Label_vinst", QT_TRANSLATE_NOOP("oscillo::FenetreOscillo", "Valeur instantanée ="), "aff_vinst",
+         &aff_vinst_[i]},
+        {"Label_vmoy", QT_TRANSLATE_NOOP("oscillo::FenetreOscillo", "Valeur moyenne ="), "aff_vmoy", &aff_vmoy_[i]},
+        {"Label_veff", QT_TRANSLATE_NOOP("oscillo::FenetreOscillo", "Valeur efficace ="), "aff_veff",
+         &aff_veff_[i]},
     };
     double y_libelle = haut + 30;
     for (const auto &p : paires) {
-        label(QString::fromUtf8(p.libelle) + n, QString::fromUtf8(p.texte), xv, y_libelle, 1800, 255);
+        label(QString::fromUtf8(p.libelle) + n, tr(p.texte), xv, y_libelle, 1800, 255);
         *p.cible = label(QString::fromUtf8(p.afficheur) + n, QString(), xv,
                          y_libelle + libelle_vers_afficheur, 1320, haut_afficheur);
         habiller_afficheur(*p.cible);
         // Quatre panneaux pareils : le lecteur d'écran dit lequel.
         accessibilite::nommer_afficheur(*p.cible,
-                                        QStringLiteral("%1, panneau %2")
-                                            .arg(accessibilite::texte_lisible(QString::fromUtf8(p.texte)))
+                                        tr("%1, panneau %2")
+                                            .arg(accessibilite::texte_lisible(tr(p.texte)))
                                             .arg(i + 1));
         y_libelle += pas_paire;
     }
-    choix_grandeur_[i]->setAccessibleName(QStringLiteral("Grandeur du panneau %1").arg(i + 1));
+    choix_grandeur_[i]->setAccessibleName(tr("Grandeur du panneau %1").arg(i + 1));
 }
 
 void FenetreOscillo::creer_commandes(const GeometriePanneaux &g, double hauteur)
 {
     const double x = g.x_commandes, y = g.y_commandes;
-    arret_ = bouton(QStringLiteral("arret"), QStringLiteral("Démarrer "), x, y, 1215, 495);
-    arret_->setToolTip(QStringLiteral("Démarrer, arrêter ou reprendre le balayage"));
+    arret_ = bouton(QStringLiteral("arret"), tr("Démarrer "), x, y, 1215, 495);
+    arret_->setToolTip(tr("Démarrer, arrêter ou reprendre le balayage"));
     connect(arret_, &QPushButton::clicked, this, &FenetreOscillo::arret_Click);
-    label(QStringLiteral("Label10"), QStringLiteral(" Mouvement du curseur"), x + 1395, y - 60, 2100, 255);
+    label(QStringLiteral("Label10"), tr(" Mouvement du curseur"), x + 1395, y - 60, 2100, 255);
     Bouton *plus =
-        bouton(QStringLiteral("accelere"), QStringLiteral("Accélérer"), x + 1395, y + 210, 1035, 345);
-    plus->setToolTip(QStringLiteral("Accélérer le curseur"));
+        bouton(QStringLiteral("accelere"), tr("Accélérer"), x + 1395, y + 210, 1035, 345);
+    plus->setToolTip(tr("Accélérer le curseur"));
     connect(plus, &QPushButton::clicked, this, &FenetreOscillo::accelere_Click);
     Bouton *moins =
-        bouton(QStringLiteral("Ralentir"), QStringLiteral("Ralentir"), x + 2490, y + 210, 1035, 345);
-    moins->setToolTip(QStringLiteral("Ralentir le curseur"));
+        bouton(QStringLiteral("Ralentir"), tr("Ralentir"), x + 2490, y + 210, 1035, 345);
+    moins->setToolTip(tr("Ralentir le curseur"));
     connect(moins, &QPushButton::clicked, this, &FenetreOscillo::Ralentir_Click);
 
-    Bouton *exporter = bouton(QStringLiteral("exporter_periode"), QStringLiteral("Exporter la période…"), x,
+    Bouton *exporter = bouton(QStringLiteral("exporter_periode"), tr("Exporter la période…"), x,
                               hauteur - marge_basse - haut_bouton_export, 2400, haut_bouton_export);
-    exporter->setToolTip(QStringLiteral("Enregistrer une période des grandeurs choisies dans un fichier CSV, "
-                                        "pour un tableur"));
+    exporter->setToolTip(tr("Enregistrer une période des grandeurs choisies dans un fichier CSV, "
+                            "pour un tableur"));
     connect(exporter, &QPushButton::clicked, this, &FenetreOscillo::exporter_periode_Click);
-    Bouton *spectre = bouton(QStringLiteral("bouton_spectre"), QStringLiteral("Spectre…"), x + 2520,
+    Bouton *spectre = bouton(QStringLiteral("bouton_spectre"), tr("Spectre…"), x + 2520,
                              hauteur - marge_basse - haut_bouton_export, 1500, haut_bouton_export);
-    spectre->setToolTip(QStringLiteral("Harmoniques, taux de distorsion et puissances, calculés exactement"));
+    spectre->setToolTip(tr("Harmoniques, taux de distorsion et puissances, calculés exactement"));
     connect(spectre, &QPushButton::clicked, this, &FenetreOscillo::bouton_spectre_Click);
     commandes_ = {arret_, plus, moins, exporter, spectre};
 }
@@ -172,7 +181,7 @@ void FenetreOscillo::charger_balayage()
 {
     for (QComboBox *liste : choix_grandeur_) {
         for (const Grandeur &g : circuit_.grandeurs())
-            liste->addItem(QString::fromUtf8(g.legende.data(), static_cast<qsizetype>(g.legende.size())));
+            liste->addItem(texte_grandeur(g.legende));
         liste->setCurrentIndex(-1);
     }
     balayage_.charger();
@@ -256,7 +265,9 @@ tableur::Tableau FenetreOscillo::tableau_periode() const
 {
     const Periode p = balayage_.echantillonner_periode(echantillons_export);
     tableur::Tableau t;
-    t.entetes = p.legendes;
+    // Les en-têtes, lus dans le tableur, dans la langue de l'interface.
+    for (const std::string &legende : p.legendes)
+        t.entetes.push_back(texte_grandeur(legende).toStdString());
     t.lignes.reserve(p.lignes.size());
     for (const auto &ligne : p.lignes) {
         std::vector<std::string> textes;
@@ -275,18 +286,17 @@ void FenetreOscillo::exporter_periode_Click()
         choisie = choisie || balayage_.choix(i) >= 0;
     if (!choisie) {
         montrer_message(
-            QStringLiteral("Aucune grandeur n'est choisie : choisissez-en au moins une dans les listes "
-                           "au-dessus des panneaux, puis exportez la période."));
+            tr("Aucune grandeur n'est choisie : choisissez-en au moins une dans les listes "
+               "au-dessus des panneaux, puis exportez la période."));
         return;
     }
     exportation::Demande demande;
     demande.nom_propose = QStringLiteral("periode.csv");
-    demande.titre_boite = QStringLiteral("Exporter une période vers un tableur (CSV)");
+    demande.titre_boite = tr("Exporter une période vers un tableur (CSV)");
     demande.demander = demander_fichier_csv;
     demande.montrer = [this](const QString &m) { montrer_message(m); };
     demande.ce_qui_est_enregistre =
-        QStringLiteral("Une période des grandeurs choisies (%1 instants) a été enregistrée")
-            .arg(echantillons_export);
+        tr("Une période des grandeurs choisies (%1 instants) a été enregistrée").arg(echantillons_export);
     // Les grandeurs choisies au moment de l'enregistrement.
     exportation::exporter_csv(this, demande, [this] { return tableau_periode(); });
 }
@@ -380,7 +390,7 @@ void FenetreOscillo::activer_minuterie(bool active)
 
 void FenetreOscillo::legende_arret(const std::string &legende)
 {
-    arret_->setText(QString::fromStdString(legende));
+    arret_->setText(traductions::texte("oscillo", legende));
 }
 
 } // namespace oscillo

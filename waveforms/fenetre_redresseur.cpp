@@ -40,12 +40,12 @@ FenetreRedresseur::FenetreRedresseur(const QString &titre, double largeur, doubl
 
 void FenetreRedresseur::creer_saisie_alpha(double x, double y)
 {
-    label(QStringLiteral("Label17"), QStringLiteral("Angle à l'amorçage en °"), x, y, 2520, 255);
+    label(QStringLiteral("Label17"), tr("Angle à l'amorçage en °"), x, y, 2520, 255);
     choix_alpha_ = saisie(QStringLiteral("choix_alpha"), x, y + 270, 1020, 330);
     choix_alpha_->setText(QStringLiteral("0"));
-    choix_alpha_->setToolTip(QStringLiteral("Angle d'amorçage des thyristors, de 0 à 180°"));
+    choix_alpha_->setToolTip(tr("Angle d'amorçage des thyristors, de 0 à 180°"));
     alpha_valid_ =
-        bouton(QStringLiteral("alpha_valid"), QStringLiteral("Valid"), x + 1080, y + 270, 720, 330);
+        bouton(QStringLiteral("alpha_valid"), tr("Valid"), x + 1080, y + 270, 720, 330);
     alpha_valid_->hide();
     connect(choix_alpha_, &QLineEdit::textChanged, this, &FenetreRedresseur::choix_alpha_Change);
     connect(choix_alpha_, &QLineEdit::returnPressed, this, &FenetreRedresseur::alpha_valid_Click);

@@ -4,6 +4,7 @@
 #include "fenetre_oscillo.h"
 #include "nombre.h"
 #include "polices.h"
+#include "traductions.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -26,12 +27,25 @@ constexpr double zone_gauche = 240, zone_haut = 720, zone_droite = 6360, zone_ba
 // Colonne des afficheurs, à droite : une paire libellé / afficheur toutes les 630 unités.
 constexpr double x_colonne = 6600, pas_paire_spectre = 630;
 
-const char *const colonnes_spectre[] = {"Rang", "Fréquence (Hz)", "Valeur efficace", "% du fondamental", "Phase (°)"};
+// En-têtes du tableau, à l'écran et dans le fichier CSV.
+const char *const colonnes_spectre[] = {
+    QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Rang"),
+    QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Fréquence (Hz)"),
+    QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Valeur efficace"),
+    QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "% du fondamental"),
+    QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Phase (°)"),
+};
+
+// Légende d'une grandeur ou du dipôle, dans la langue de l'interface.
+QString legende_spectre(std::string_view legende)
+{
+    return traductions::texte("grandeurs", legende);
+}
 
 // L'unité d'une grandeur, entre les dernières parenthèses de sa légende.
 QString unite_grandeur(std::string_view legende)
 {
-    const QString l = QString::fromUtf8(legende.data(), static_cast<qsizetype>(legende.size()));
+    const QString l = legende_spectre(legende);
     const qsizetype ouvre = l.lastIndexOf(QLatin1Char('(')), ferme = l.lastIndexOf(QLatin1Char(')'));
     return ouvre >= 0 && ferme > ouvre ? l.mid(ouvre + 1, ferme - ouvre - 1) : QString();
 }
@@ -50,22 +64,22 @@ std::string nombre_optionnel(const std::optional<double> &v)
 
 FenetreSpectre::FenetreSpectre(const Circuit &circuit, std::function<std::pair<double, int>()> reglage,
                                QWidget *parent)
-    : Feuille(QStringLiteral("spectre"), QStringLiteral("Spectre et puissances"), 10320, 7680, parent),
+    : Feuille(QStringLiteral("spectre"), tr("Spectre et puissances"), 10320, 7680, parent),
       circuit_(circuit), reglage_(std::move(reglage))
 {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     montrer_message = [this](const QString &texte) { message_information(windowTitle(), texte); };
 
-    label(QStringLiteral("Label_grandeur"), QStringLiteral("Grandeur :"), zone_gauche, 255, 1080, 285);
+    label(QStringLiteral("Label_grandeur"), tr("Grandeur :"), zone_gauche, 255, 1080, 285);
     choix_spectre_ = liste(QStringLiteral("choix_spectre"), 1320, 210, zone_droite - 1320, 330);
-    choix_spectre_->setToolTip(QStringLiteral("Choisir la grandeur dont on veut le spectre"));
+    choix_spectre_->setToolTip(tr("Choisir la grandeur dont on veut le spectre"));
     for (const Grandeur &g : circuit_.grandeurs())
-        choix_spectre_->addItem(QString::fromUtf8(g.legende.data(), static_cast<qsizetype>(g.legende.size())));
+        choix_spectre_->addItem(legende_spectre(g.legende));
     connect(choix_spectre_, &QComboBox::activated, this, &FenetreSpectre::choix_spectre_Click);
 
     label_max_ = label(QStringLiteral("label_max_spectre"), QString(), x_axe_gauche + 60, y_sommet - 300, 3000, 255);
-    label(QStringLiteral("Label_rangs"), QStringLiteral("Rang de l'harmonique"), x_axe_droite - 2400, y_axe + 240,
+    label(QStringLiteral("Label_rangs"), tr("Rang de l'harmonique"), x_axe_droite - 2400, y_axe + 240,
           2400, 255)
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
@@ -77,10 +91,10 @@ FenetreSpectre::FenetreSpectre(const Circuit &circuit, std::function<std::pair<d
     table_->setTabKeyNavigation(false);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
-    table_->setAccessibleName(QStringLiteral("Tableau des harmoniques"));
+    table_->setAccessibleName(tr("Tableau des harmoniques"));
     QStringList entetes;
     for (const char *c : colonnes_spectre)
-        entetes << QString::fromUtf8(c);
+        entetes << tr(c);
     table_->setHorizontalHeaderLabels(entetes);
     const double largeurs[] = {600, 1260, 1320, 1500, 1020};
     for (int c = 0; c < 5; ++c) {
@@ -98,7 +112,7 @@ FenetreSpectre::FenetreSpectre(const Circuit &circuit, std::function<std::pair<d
     double y = 240;
     const auto paire = [&](const char *nom_label, const char *texte, const char *nom_aff, const QString &u,
                            QLabel **unite_cible = nullptr) {
-        label(QString::fromUtf8(nom_label), QString::fromUtf8(texte), x_colonne, y, 3480, 255);
+        label(QString::fromUtf8(nom_label), tr(texte), x_colonne, y, 3480, 255);
         QLabel *a = label(QString::fromUtf8(nom_aff), QString(), x_colonne, y + 270, 1800, 285);
         habiller_afficheur(a);
         QLabel *l = label(QString::fromUtf8(nom_aff) + QStringLiteral("_unite"), u, x_colonne + 1860, y + 285,
@@ -108,28 +122,28 @@ FenetreSpectre::FenetreSpectre(const Circuit &circuit, std::function<std::pair<d
         y += pas_paire_spectre;
         return a;
     };
-    aff_moyenne_ = paire("Label_moyenne", "Valeur moyenne =", "aff_moyenne", QString(), &unites_[0]);
-    aff_efficace_ = paire("Label_efficace", "Valeur efficace =", "aff_efficace", QString(), &unites_[1]);
-    aff_fondamental_ =
-        paire("Label_fondamental", "Fondamental (efficace) =", "aff_fondamental", QString(), &unites_[2]);
-    aff_thd_ = paire("Label_thd", "THD =", "aff_thd", QStringLiteral("%"));
+    aff_moyenne_ = paire("Label_moyenne", QT_TR_NOOP("Valeur moyenne ="), "aff_moyenne", QString(), &unites_[0]);
+    aff_efficace_ = paire("Label_efficace", QT_TR_NOOP("Valeur efficace ="), "aff_efficace", QString(), &unites_[1]);
+    aff_fondamental_ = paire("Label_fondamental", QT_TR_NOOP("Fondamental (efficace) ="), "aff_fondamental",
+                             QString(), &unites_[2]);
+    aff_thd_ = paire("Label_thd", QT_TR_NOOP("THD ="), "aff_thd", QStringLiteral("%"));
 
     const Dipole d = circuit_.dipole();
     QLabel *titre = label(QStringLiteral("Label_puissances"),
-                          QString::fromUtf8(d.legende.data(), static_cast<qsizetype>(d.legende.size())),
+                          legende_spectre(d.legende),
                           x_colonne, y + 60, 3600, 285);
     titre->setFont(polices::police(8.25, true));
     y += 420;
-    aff_p_ = paire("Label_p", "Puissance active P =", "aff_p", QStringLiteral("W"));
-    aff_s_ = paire("Label_s", "Puissance apparente S =", "aff_s", QStringLiteral("VA"));
-    aff_fp_ = paire("Label_fp", "Facteur de puissance k =", "aff_fp", QString());
-    aff_cosphi1_ = paire("Label_cosphi1", "Facteur de déplacement cos φ1 =", "aff_cosphi1", QString());
+    aff_p_ = paire("Label_p", QT_TR_NOOP("Puissance active P ="), "aff_p", QStringLiteral("W"));
+    aff_s_ = paire("Label_s", QT_TR_NOOP("Puissance apparente S ="), "aff_s", QStringLiteral("VA"));
+    aff_fp_ = paire("Label_fp", QT_TR_NOOP("Facteur de puissance k ="), "aff_fp", QString());
+    aff_cosphi1_ = paire("Label_cosphi1", QT_TR_NOOP("Facteur de déplacement cos φ1 ="), "aff_cosphi1", QString());
     if (d.source >= 0)
-        aff_pe_ = paire("Label_pe", "Puissance fournie par E =", "aff_pe", QStringLiteral("W"));
+        aff_pe_ = paire("Label_pe", QT_TR_NOOP("Puissance fournie par E ="), "aff_pe", QStringLiteral("W"));
 
     Bouton *exporter =
-        bouton(QStringLiteral("exporter_spectre"), QStringLiteral("Exporter…"), x_colonne, 6960, 1800, 420);
-    exporter->setToolTip(QStringLiteral("Enregistrer le tableau des harmoniques dans un fichier CSV, pour un tableur"));
+        bouton(QStringLiteral("exporter_spectre"), tr("Exporter…"), x_colonne, 6960, 1800, 420);
+    exporter->setToolTip(tr("Enregistrer le tableau des harmoniques dans un fichier CSV, pour un tableur"));
     connect(exporter, &QPushButton::clicked, this, &FenetreSpectre::exporter_spectre_Click);
     ordre_tab({choix_spectre_, table_, exporter});
 
@@ -227,7 +241,7 @@ tableur::Tableau FenetreSpectre::tableau() const
 {
     tableur::Tableau t;
     for (const char *c : colonnes_spectre)
-        t.entetes.emplace_back(c);
+        t.entetes.push_back(tr(c).toStdString());
     for (const LigneSpectre &l : contenu_.lignes)
         t.lignes.push_back({std::to_string(l.rang), nombre::texte_nombre(l.frequence),
                             nombre::texte_nombre(l.efficace), nombre_optionnel(l.pourcentage),
@@ -242,17 +256,15 @@ void FenetreSpectre::exporter_spectre_Click()
     if (indice < 0 || static_cast<std::size_t>(indice) >= liste.size())
         return;
     // Le symbole de la grandeur (« is », « iT1 ») nomme le fichier proposé.
-    const std::string_view legende = liste[indice].legende;
-    const std::string symbole(legende.substr(0, legende.find(' ')));
+    const QString legende = legende_spectre(liste[indice].legende);
+    const QString symbole = legende.left(legende.indexOf(QLatin1Char(' ')));
     exportation::Demande demande;
-    demande.nom_propose = QStringLiteral("spectre_%1.csv").arg(QString::fromStdString(symbole));
-    demande.titre_boite = QStringLiteral("Exporter le spectre vers un tableur (CSV)");
+    demande.nom_propose = QStringLiteral("spectre_%1.csv").arg(symbole);
+    demande.titre_boite = tr("Exporter le spectre vers un tableur (CSV)");
     demande.demander = demander_fichier_csv;
     demande.montrer = [this](const QString &m) { montrer_message(m); };
     demande.ce_qui_est_enregistre =
-        QStringLiteral("Le spectre de %1 (rangs 1 à %2) a été enregistré")
-            .arg(QString::fromStdString(symbole))
-            .arg(rang_maximal);
+        tr("Le spectre de %1 (rangs 1 à %2) a été enregistré").arg(symbole).arg(rang_maximal);
     exportation::exporter_csv(this, demande, [this] { return tableau(); });
 }
 

@@ -5,6 +5,7 @@
 // composants qui conduisent dans chacun. Et la forme d'une grandeur d'un
 // pont sur une période, d'où sa valeur efficace exacte. Pas de Qt ici.
 
+#include "a_traduire.h"
 #include "circuit.h"
 #include "forme_onde.h"
 
@@ -153,7 +154,7 @@ struct MoyennesPont {
 // qu'il fournit au pont ; la fenêtre du spectre s'ouvre sur ce courant.
 inline Dipole dipole_pont()
 {
-    return {0, 3, -1, -1, "Puissances côté réseau (u, is)"};
+    return {0, 3, -1, -1, QT_TRANSLATE_NOOP("grandeurs", "Puissances côté réseau (u, is)")};
 }
 inline constexpr int grandeur_spectre_pont = 3;
 
