@@ -4,6 +4,7 @@
 // est dans test_installation.
 #include "lanceur.h"
 #include "outils_fenetres.h"
+#include "traductions.h"
 #include "tuile.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 #include <csignal>
 
@@ -145,7 +147,7 @@ TEST(Lanceur, TailleChoisieRetenueEtDonneeAuxProgrammes)
         auto *taille = essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("taille"));
         ASSERT_NE(taille, nullptr);
         EXPECT_EQ(taille->currentText(), QStringLiteral("100 %"));
-        EXPECT_EQ(f.bancs->arguments_programme(), (QStringList{"--taille", "100"}));
+        EXPECT_EQ(f.bancs->arguments_programme(), (QStringList{"--taille", "100", "--langue", "fr"}));
         // Au clavier, comme un élève : Tab depuis la dernière tuile, puis deux fois Bas.
         f.tuile(8)->setFocus();
         QTest::keyClick(f.tuile(8), Qt::Key_Tab);
@@ -153,7 +155,7 @@ TEST(Lanceur, TailleChoisieRetenueEtDonneeAuxProgrammes)
         QTest::keyClick(taille, Qt::Key_Down);
         QTest::keyClick(taille, Qt::Key_Down);
         EXPECT_EQ(taille->currentText(), QStringLiteral("150 %"));
-        EXPECT_EQ(f.bancs->arguments_programme(), (QStringList{"--taille", "150"}));
+        EXPECT_EQ(f.bancs->arguments_programme(), (QStringList{"--taille", "150", "--langue", "fr"}));
         EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("etat")),
                   QStringLiteral("Les programmes lancés s'ouvriront à 150 %."));
     }
@@ -170,6 +172,49 @@ TEST(Lanceur, TailleChoisieRetenueEtDonneeAuxProgrammes)
             .setValue(QStringLiteral("taille"), QString::fromUtf8(abime));
         EXPECT_EQ(reglage_taille::lire(), 100);
     }
+}
+
+TEST(Lanceur, LangueChoisieRetenueDonneeAuxProgrammesEtLanceurRetraduit)
+{
+    using traductions::Langue;
+    QTemporaryDir dossier;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier.path());
+    struct Cas {
+        int element; // dans la liste « langue »
+        std::optional<Langue> retenue;
+    };
+    // L'anglais, puis le retour au français, puis la langue du poste.
+    const Cas cas[] = {{2, Langue::anglais}, {1, Langue::francais}, {0, std::nullopt}};
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.element);
+        const Langue attendue = c.retenue.value_or(traductions::langue_du_poste());
+        const bool anglais = attendue == Langue::anglais;
+        {
+            Fenetre f;
+            auto *langue = essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("langue"));
+            ASSERT_NE(langue, nullptr);
+            // Au clavier : Début, puis Bas jusqu'à l'élément.
+            langue->setFocus();
+            QTest::keyClick(langue, Qt::Key_Home);
+            for (int i = 0; i < c.element; ++i)
+                QTest::keyClick(langue, Qt::Key_Down);
+            ASSERT_EQ(langue->currentIndex(), c.element);
+            EXPECT_EQ(traductions::retenue(), c.retenue);
+            EXPECT_EQ(f.bancs->arguments_programme().mid(2),
+                      (QStringList{"--langue", QString::fromStdString(traductions::code(attendue))}));
+            // La fenêtre ouverte se retraduit au passage de la boucle d'événements.
+            QCoreApplication::processEvents();
+            EXPECT_EQ(f.bancs->windowTitle(), anglais ? "Electrical Engineering Benches" : "Bancs d'électrotechnique");
+            EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("Label_langue")), anglais ? "Language:" : "Langue :");
+            EXPECT_EQ(langue->itemText(0), anglais ? "System language" : "Langue du poste");
+            EXPECT_EQ(f.tuile(0)->text(), anglais ? "DC machines" : "Machines à courant continu");
+            EXPECT_EQ(QLocale().toString(1.5), anglais ? "1.5" : "1,5"); // les nombres suivent
+        }
+        // Rouvert, le lanceur montre le choix retenu.
+        Fenetre f;
+        EXPECT_EQ(essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("langue"))->currentIndex(), c.element);
+    }
+    traductions::changer(*QCoreApplication::instance(), Langue::francais);
 }
 
 TEST(Lanceur, UnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)

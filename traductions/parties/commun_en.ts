@@ -4,7 +4,7 @@
 <context>
     <name>ApercuImpression</name>
     <message>
-        <source>Tracer la courbe (cas d'un graphe avec une seule courbe)</source>
+        <source>Tracer la courbe (cas d&apos;un graphe avec une seule courbe)</source>
         <translation>Draw the curve (for a graph with a single curve)</translation>
     </message>
     <message>
@@ -20,7 +20,7 @@
         <translation>Title:</translation>
     </message>
     <message>
-        <source>Actualiser l'affichage</source>
+        <source>Actualiser l&apos;affichage</source>
         <translation>Refresh the display</translation>
     </message>
     <message>
@@ -28,7 +28,7 @@
         <translation>Reading the coordinates on the graph</translation>
     </message>
     <message>
-        <source>L'impression n'a pas pu commencer sur l'imprimante %1.</source>
+        <source>L&apos;impression n&apos;a pas pu commencer sur l&apos;imprimante %1.</source>
         <translation>Printing could not start on the printer %1.</translation>
     </message>
     <message>
@@ -40,7 +40,7 @@
         <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
-        <source>Aucune imprimante n'est installée. La page a été enregistrée au format PDF dans le fichier :
+        <source>Aucune imprimante n&apos;est installée. La page a été enregistrée au format PDF dans le fichier :
 %1</source>
         <translation>No printer is installed. The page has been saved in PDF format in the file:
 %1</translation>
@@ -50,18 +50,18 @@
         <translation>Curve</translation>
     </message>
     <message>
-        <source>la page n'a pas pu être dessinée</source>
+        <source>la page n&apos;a pas pu être dessinée</source>
         <translation>the page could not be drawn</translation>
     </message>
 </context>
 <context>
     <name>Bancs</name>
     <message>
-        <source>Ajuster à l'écran</source>
+        <source>Ajuster à l&apos;écran</source>
         <translation>Fit to screen</translation>
     </message>
     <message>
-        <source>Bancs d'électrotechnique</source>
+        <source>Bancs d&apos;électrotechnique</source>
         <translation>Electrical Engineering Benches</translation>
     </message>
     <message>
@@ -77,7 +77,7 @@
         <translation>Size of the windows of the programs started (video projector)</translation>
     </message>
     <message>
-        <source>Ajuster à l'écran (%1)</source>
+        <source>Ajuster à l&apos;écran (%1)</source>
         <translation>Fit to screen (%1)</translation>
     </message>
     <message>
@@ -97,7 +97,7 @@
         <translation>System language</translation>
     </message>
     <message>
-        <source>il n'est pas installé avec le lanceur.
+        <source>il n&apos;est pas installé avec le lanceur.
 
 Cherché ici :
 %1</source>
@@ -107,7 +107,7 @@ Looked for here:
 %1</translation>
     </message>
     <message>
-        <source>le système n'a pas pu le démarrer (%1).</source>
+        <source>le système n&apos;a pas pu le démarrer (%1).</source>
         <translation>the system could not start it (%1).</translation>
     </message>
     <message>
@@ -115,7 +115,7 @@ Looked for here:
         <translation>“%1” (%2) is starting…</translation>
     </message>
     <message>
-        <source>« %1 » (%2) s'est fermé.</source>
+        <source>« %1 » (%2) s&apos;est fermé.</source>
         <translation>“%1” (%2) has closed.</translation>
     </message>
     <message>
@@ -123,7 +123,7 @@ Looked for here:
         <translation>“%1” (%2) is running in its own window.</translation>
     </message>
     <message>
-        <source>il s'est arrêté aussitôt.</source>
+        <source>il s&apos;est arrêté aussitôt.</source>
         <translation>it stopped at once.</translation>
     </message>
     <message>
@@ -131,7 +131,7 @@ Looked for here:
         <translation>it was stopped at once by the signal SIG%1.</translation>
     </message>
     <message>
-        <source>il s'est arrêté aussitôt en erreur (code %1).</source>
+        <source>il s&apos;est arrêté aussitôt en erreur (code %1).</source>
         <translation>it stopped at once with an error (code %1).</translation>
     </message>
     <message>
@@ -143,11 +143,11 @@ Looked for here:
 %2</translation>
     </message>
     <message>
-        <source>« %1 » (%2) n'a pas pu démarrer.</source>
+        <source>« %1 » (%2) n&apos;a pas pu démarrer.</source>
         <translation>“%1” (%2) could not start.</translation>
     </message>
     <message>
-        <source>Le programme « %1 » (%2) n'a pas pu démarrer : %3</source>
+        <source>Le programme « %1 » (%2) n&apos;a pas pu démarrer : %3</source>
         <translation>The program “%1” (%2) could not start: %3</translation>
     </message>
     <message>
@@ -159,20 +159,12 @@ Looked for here:
         <translation>%1 at %2 %</translation>
     </message>
     <message>
-        <source>%1 % (%2, pour tenir sur l'écran)</source>
+        <source>%1 % (%2, pour tenir sur l&apos;écran)</source>
         <translation>%1 % (%2, to fit on the screen)</translation>
     </message>
     <message>
-        <source>Les programmes lancés s'ouvriront à la plus grande taille qui tient sur cet écran : %1.</source>
+        <source>Les programmes lancés s&apos;ouvriront à la plus grande taille qui tient sur cet écran : %1.</source>
         <translation>The programs started will open at the largest size that fits on this screen: %1.</translation>
-    </message>
-    <message>
-        <source>%1 ne tient pas sur cet écran : les programmes lancés s'ouvriront à %2.</source>
-        <translation>%1 does not fit on this screen: the programs started will open at %2.</translation>
-    </message>
-    <message>
-        <source>Les programmes lancés s'ouvriront à %1.</source>
-        <translation>The programs started will open at %1.</translation>
     </message>
     <message>
         <source>Le programme « %1 » (%2) ne peut pas être lancé : %3</source>
@@ -182,11 +174,23 @@ Looked for here:
         <source>« %1 » (%2) ne peut pas être lancé.</source>
         <translation>“%1” (%2) cannot be started.</translation>
     </message>
+    <message>
+        <source>à %1</source>
+        <translation>at %1</translation>
+    </message>
+    <message>
+        <source>%1 ne tient pas sur cet écran : les programmes lancés s&apos;ouvriront %2.</source>
+        <translation>%1 does not fit on this screen: the programs started will open %2.</translation>
+    </message>
+    <message>
+        <source>Les programmes lancés s&apos;ouvriront %1.</source>
+        <translation>The programs started will open %1.</translation>
+    </message>
 </context>
 <context>
     <name>Courbe</name>
     <message>
-        <source>Tracé d'une courbe</source>
+        <source>Tracé d&apos;une courbe</source>
         <translation>Plotting a curve</translation>
     </message>
     <message>
@@ -242,11 +246,11 @@ Looked for here:
         <translation>Curve preview</translation>
     </message>
     <message>
-        <source>La liste est pleine : %1 points sont déjà placés. Ce point n'est pas enregistré ; enlevez-en un ou recommencez la courbe.</source>
+        <source>La liste est pleine : %1 points sont déjà placés. Ce point n&apos;est pas enregistré ; enlevez-en un ou recommencez la courbe.</source>
         <translation>The list is full: %1 points are already placed. This point is not recorded; remove one or start the curve again.</translation>
     </message>
     <message>
-        <source>Aucun point n'est enregistré : il n'y a rien à copier.</source>
+        <source>Aucun point n&apos;est enregistré : il n&apos;y a rien à copier.</source>
         <translation>No point is recorded: there is nothing to copy.</translation>
     </message>
     <message>
@@ -254,7 +258,7 @@ Looked for here:
         <translation>%1 point(s) copied with the axis labels: paste them into a spreadsheet (Ctrl+V), where they take two columns.</translation>
     </message>
     <message>
-        <source>Aucun point n'est enregistré : il n'y a rien à exporter.</source>
+        <source>Aucun point n&apos;est enregistré : il n&apos;y a rien à exporter.</source>
         <translation>No point is recorded: there is nothing to export.</translation>
     </message>
     <message>
@@ -266,12 +270,12 @@ Looked for here:
         <translation>The points have been saved</translation>
     </message>
     <message>
-        <source>Le fichier des points précédents est abîmé ou d'un autre programme : il est ignoré.</source>
+        <source>Le fichier des points précédents est abîmé ou d&apos;un autre programme : il est ignoré.</source>
         <translation>The file of the previous points is damaged or belongs to another program: it is ignored.</translation>
     </message>
     <message>
         <source>dd/MM/yyyy à HH:mm</source>
-        <translation>dd/MM/yyyy 'at' HH:mm</translation>
+        <translation>dd/MM/yyyy &apos;at&apos; HH:mm</translation>
     </message>
     <message>
         <source>Reprendre les points précédents
@@ -335,13 +339,96 @@ Looked for here:
     </message>
 </context>
 <context>
+    <name>catalogue</name>
+    <message>
+        <source>Bancs de machines</source>
+        <translation>Machine benches</translation>
+    </message>
+    <message>
+        <source>Machines à courant continu</source>
+        <translation>DC machines</translation>
+    </message>
+    <message>
+        <source>deux machines à courant continu identiques sur un même arbre : la machine 1 en moteur, la machine 2 en frein sur un rhéostat ou en entraînement</source>
+        <translation>two identical DC machines on one shaft: machine 1 as a motor, machine 2 as a brake on a rheostat or as a drive</translation>
+    </message>
+    <message>
+        <source>Moteur asynchrone</source>
+        <translation>Induction motor</translation>
+    </message>
+    <message>
+        <source>moteur asynchrone triphasé alimenté par un onduleur à fréquence variable, entraînant une charge au choix, avec les courbes couple-vitesse</source>
+        <translation>three-phase induction motor fed by a variable-frequency inverter, driving a load of your choice, with the torque-speed curves</translation>
+    </message>
+    <message>
+        <source>Alternateur</source>
+        <translation>Alternator</translation>
+    </message>
+    <message>
+        <source>machine synchrone triphasée entraînée en alternateur par un moteur à courant continu, avec excitation, couplage et charge R-L</source>
+        <translation>three-phase synchronous machine driven as an alternator by a DC motor, with excitation, connection and R-L load</translation>
+    </message>
+    <message>
+        <source>Électronique de puissance</source>
+        <translation>Power electronics</translation>
+    </message>
+    <message>
+        <source>Pont tout thyristors</source>
+        <translation>Fully controlled bridge</translation>
+    </message>
+    <message>
+        <source>oscillogrammes d&apos;un pont monophasé tout thyristors</source>
+        <translation>waveforms of a single-phase fully controlled thyristor bridge</translation>
+    </message>
+    <message>
+        <source>Pont mixte</source>
+        <translation>Half-controlled bridge</translation>
+    </message>
+    <message>
+        <source>oscillogrammes d&apos;un pont monophasé mixte</source>
+        <translation>waveforms of a single-phase half-controlled bridge</translation>
+    </message>
+    <message>
+        <source>Pont de diodes</source>
+        <translation>Diode bridge</translation>
+    </message>
+    <message>
+        <source>oscillogrammes d&apos;un pont de diodes (pont de Graëtz)</source>
+        <translation>waveforms of a diode bridge (Graetz bridge)</translation>
+    </message>
+    <message>
+        <source>Onduleur</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>oscillogrammes d&apos;un onduleur monophasé en pont à commande pleine onde sur charge R-L</source>
+        <translation>waveforms of a single-phase full-bridge inverter with full-wave control on an R-L load</translation>
+    </message>
+    <message>
+        <source>Transformateur</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>transformateur monophasé : essais à vide et en court-circuit, charge R-L réglable, six appareils de mesure et un fusible</source>
+        <translation>single-phase transformer: no-load and short-circuit tests, adjustable R-L load, six meters and a fuse</translation>
+    </message>
+    <message>
+        <source>Champ tournant</source>
+        <translation>Rotating field</translation>
+    </message>
+    <message>
+        <source>animation du champ tournant créé par trois bobines parcourues par des courants triphasés</source>
+        <translation>animation of the rotating field created by three coils carrying three-phase currents</translation>
+    </message>
+</context>
+<context>
     <name>courbe</name>
     <message>
-        <source>Grandeur placée sur l'axe des abscisses</source>
+        <source>Grandeur placée sur l&apos;axe des abscisses</source>
         <translation>Quantity on the horizontal axis</translation>
     </message>
     <message>
-        <source>Grandeur placée sur l'axe des ordonnées</source>
+        <source>Grandeur placée sur l&apos;axe des ordonnées</source>
         <translation>Quantity on the vertical axis</translation>
     </message>
     <message>
@@ -356,7 +443,7 @@ Looked for here:
 <context>
     <name>demarrage</name>
     <message>
-        <source>%1 : à %2 %, les fenêtres ne tiendraient pas sur cet écran (%3 × %4 pixels disponibles) : elles s'ouvrent à %5 %.</source>
+        <source>%1 : à %2 %, les fenêtres ne tiendraient pas sur cet écran (%3 × %4 pixels disponibles) : elles s&apos;ouvrent à %5 %.</source>
         <translation>%1: at %2 %, the windows would not fit on this screen (%3 × %4 pixels available): they open at %5 %.</translation>
     </message>
 </context>
@@ -388,11 +475,11 @@ Looked for here:
         <translation>the folder or the file is write-protected</translation>
     </message>
     <message>
-        <source>le disque n'accepte que la lecture</source>
+        <source>le disque n&apos;accepte que la lecture</source>
         <translation>the disk is read-only</translation>
     </message>
     <message>
-        <source>le dossier n'existe pas</source>
+        <source>le dossier n&apos;existe pas</source>
         <translation>the folder does not exist</translation>
     </message>
     <message>
@@ -404,7 +491,7 @@ Looked for here:
         <translation>the disk reported an error</translation>
     </message>
     <message>
-        <source>ce nom est celui d'un dossier</source>
+        <source>ce nom est celui d&apos;un dossier</source>
         <translation>this name is that of a folder</translation>
     </message>
     <message>
@@ -412,30 +499,30 @@ Looked for here:
         <translation>the existing file is write-protected</translation>
     </message>
     <message>
-        <source>aucun nom de fichier n'a été donné</source>
+        <source>aucun nom de fichier n&apos;a été donné</source>
         <translation>no file name was given</translation>
     </message>
     <message>
-        <source>Le fichier %1 n'a pas pu être écrit : %2. Le fichier qui portait déjà ce nom est resté tel qu'il était.</source>
+        <source>Le fichier %1 n&apos;a pas pu être écrit : %2. Le fichier qui portait déjà ce nom est resté tel qu&apos;il était.</source>
         <translation>The file %1 could not be written: %2. The file that already had this name has been left as it was.</translation>
     </message>
     <message>
-        <source>Le fichier %1 n'a pas pu être écrit : %2. Rien n'a été enregistré.</source>
+        <source>Le fichier %1 n&apos;a pas pu être écrit : %2. Rien n&apos;a été enregistré.</source>
         <translation>The file %1 could not be written: %2. Nothing has been saved.</translation>
     </message>
 </context>
 <context>
     <name>garde_points</name>
     <message>
-        <source>aucun dossier de données n'est connu</source>
+        <source>aucun dossier de données n&apos;est connu</source>
         <translation>no data folder is known</translation>
     </message>
     <message>
-        <source>l'ancien fichier %1 n'a pas pu être supprimé</source>
+        <source>l&apos;ancien fichier %1 n&apos;a pas pu être supprimé</source>
         <translation>the old file %1 could not be deleted</translation>
     </message>
     <message>
-        <source>le dossier %1 n'a pas pu être créé</source>
+        <source>le dossier %1 n&apos;a pas pu être créé</source>
         <translation>the folder %1 could not be created</translation>
     </message>
 </context>
@@ -532,7 +619,7 @@ Looked for here:
         <translation>Harmonics, distortion and powers, calculated exactly</translation>
     </message>
     <message>
-        <source>Aucune grandeur n'est choisie : choisissez-en au moins une dans les listes au-dessus des panneaux, puis exportez la période.</source>
+        <source>Aucune grandeur n&apos;est choisie : choisissez-en au moins une dans les listes au-dessus des panneaux, puis exportez la période.</source>
         <translation>No quantity is chosen: choose at least one in the lists above the panels, then export the period.</translation>
     </message>
     <message>
@@ -547,11 +634,11 @@ Looked for here:
 <context>
     <name>oscillo::FenetreRedresseur</name>
     <message>
-        <source>Angle à l'amorçage en °</source>
+        <source>Angle à l&apos;amorçage en °</source>
         <translation>Firing angle in °</translation>
     </message>
     <message>
-        <source>Angle d'amorçage des thyristors, de 0 à 180°</source>
+        <source>Angle d&apos;amorçage des thyristors, de 0 à 180°</source>
         <translation>Firing angle of the thyristors, from 0 to 180°</translation>
     </message>
     <message>
@@ -594,7 +681,7 @@ Looked for here:
         <translation>Choose the quantity whose spectrum you want</translation>
     </message>
     <message>
-        <source>Rang de l'harmonique</source>
+        <source>Rang de l&apos;harmonique</source>
         <translation>Harmonic order</translation>
     </message>
     <message>
