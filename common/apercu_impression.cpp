@@ -91,10 +91,10 @@ void ApercuImpression::creer_controles()
     Label_y_->setFont(legende);
     // Assez large, sur une ligne, pour un xmax en simple précision écrit en
     // entier (jusqu'à neuf chiffres), calé à droite sur l'axe.
-    label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 1800, r.Yx + 140, 1800, 255);
+    label_xmax_ = label(QStringLiteral("label_xmax"), tr("xmax"), r.Xend - 1800, r.Yx + 140, 1800, 255);
     label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label_xmax_->setWordWrap(false);
-    label_ymax_ = label(QStringLiteral("label_ymax"), QStringLiteral("ymax"), r.X0 - 1020, r.Ytop - 120, 900, 255);
+    label_ymax_ = label(QStringLiteral("label_ymax"), tr("ymax"), r.X0 - 1020, r.Ytop - 120, 900, 255);
     label_ymax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label_echelle_x_ = label(QStringLiteral("label_echelle_x"), QString(), r.X0, r.Yx + 140, 900, 255);
     label_echelle_y_ = label(QStringLiteral("label_echelle_y"), QString(), r.X0 - 1020, r.Yx, 900, 255);

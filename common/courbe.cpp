@@ -145,9 +145,9 @@ void Courbe::creer_controles()
     Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 120, r.Yx - 330,
                      std::min(1200.0, largeur_fenetre - (r.Xend + 120)), 255);
     Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 150, r.Ytop - 180, 1800, 255);
-    label_xmax_ = label(QStringLiteral("label_xmax"), QStringLiteral("xmax"), r.Xend - 360, r.Yx + 120, 720, 255);
+    label_xmax_ = label(QStringLiteral("label_xmax"), tr("xmax"), r.Xend - 360, r.Yx + 120, 720, 255);
     label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label_ymax_ = label(QStringLiteral("label_ymax"), QStringLiteral("y max"), r.X0 - 840, r.Ytop - 120, 720, 255);
+    label_ymax_ = label(QStringLiteral("label_ymax"), tr("y max"), r.X0 - 840, r.Ytop - 120, 720, 255);
     label_ymax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // Assez large, sur une ligne, pour un pas gardé tel que calculé (sodel :
     // « 10.0000001490116 », trivon : « 0.500000059604645 »).

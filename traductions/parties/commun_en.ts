@@ -4,7 +4,7 @@
 <context>
     <name>ApercuImpression</name>
     <message>
-        <source>Tracer la courbe (cas d&apos;un graphe avec une seule courbe)</source>
+        <source>Tracer la courbe (cas d'un graphe avec une seule courbe)</source>
         <translation>Draw the curve (for a graph with a single curve)</translation>
     </message>
     <message>
@@ -20,7 +20,7 @@
         <translation>Title:</translation>
     </message>
     <message>
-        <source>Actualiser l&apos;affichage</source>
+        <source>Actualiser l'affichage</source>
         <translation>Refresh the display</translation>
     </message>
     <message>
@@ -28,7 +28,7 @@
         <translation>Reading the coordinates on the graph</translation>
     </message>
     <message>
-        <source>L&apos;impression n&apos;a pas pu commencer sur l&apos;imprimante %1.</source>
+        <source>L'impression n'a pas pu commencer sur l'imprimante %1.</source>
         <translation>Printing could not start on the printer %1.</translation>
     </message>
     <message>
@@ -40,7 +40,7 @@
         <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
-        <source>Aucune imprimante n&apos;est installée. La page a été enregistrée au format PDF dans le fichier :
+        <source>Aucune imprimante n'est installée. La page a été enregistrée au format PDF dans le fichier :
 %1</source>
         <translation>No printer is installed. The page has been saved in PDF format in the file:
 %1</translation>
@@ -50,18 +50,26 @@
         <translation>Curve</translation>
     </message>
     <message>
-        <source>la page n&apos;a pas pu être dessinée</source>
+        <source>la page n'a pas pu être dessinée</source>
         <translation>the page could not be drawn</translation>
+    </message>
+    <message>
+        <source>xmax</source>
+        <translation>xmax</translation>
+    </message>
+    <message>
+        <source>ymax</source>
+        <translation>ymax</translation>
     </message>
 </context>
 <context>
     <name>Bancs</name>
     <message>
-        <source>Ajuster à l&apos;écran</source>
+        <source>Ajuster à l'écran</source>
         <translation>Fit to screen</translation>
     </message>
     <message>
-        <source>Bancs d&apos;électrotechnique</source>
+        <source>Bancs d'électrotechnique</source>
         <translation>Electrical Engineering Benches</translation>
     </message>
     <message>
@@ -77,7 +85,7 @@
         <translation>Size of the windows of the programs started (video projector)</translation>
     </message>
     <message>
-        <source>Ajuster à l&apos;écran (%1)</source>
+        <source>Ajuster à l'écran (%1)</source>
         <translation>Fit to screen (%1)</translation>
     </message>
     <message>
@@ -97,7 +105,7 @@
         <translation>System language</translation>
     </message>
     <message>
-        <source>il n&apos;est pas installé avec le lanceur.
+        <source>il n'est pas installé avec le lanceur.
 
 Cherché ici :
 %1</source>
@@ -107,7 +115,7 @@ Looked for here:
 %1</translation>
     </message>
     <message>
-        <source>le système n&apos;a pas pu le démarrer (%1).</source>
+        <source>le système n'a pas pu le démarrer (%1).</source>
         <translation>the system could not start it (%1).</translation>
     </message>
     <message>
@@ -115,7 +123,7 @@ Looked for here:
         <translation>“%1” (%2) is starting…</translation>
     </message>
     <message>
-        <source>« %1 » (%2) s&apos;est fermé.</source>
+        <source>« %1 » (%2) s'est fermé.</source>
         <translation>“%1” (%2) has closed.</translation>
     </message>
     <message>
@@ -123,7 +131,7 @@ Looked for here:
         <translation>“%1” (%2) is running in its own window.</translation>
     </message>
     <message>
-        <source>il s&apos;est arrêté aussitôt.</source>
+        <source>il s'est arrêté aussitôt.</source>
         <translation>it stopped at once.</translation>
     </message>
     <message>
@@ -131,7 +139,7 @@ Looked for here:
         <translation>it was stopped at once by the signal SIG%1.</translation>
     </message>
     <message>
-        <source>il s&apos;est arrêté aussitôt en erreur (code %1).</source>
+        <source>il s'est arrêté aussitôt en erreur (code %1).</source>
         <translation>it stopped at once with an error (code %1).</translation>
     </message>
     <message>
@@ -143,11 +151,11 @@ Looked for here:
 %2</translation>
     </message>
     <message>
-        <source>« %1 » (%2) n&apos;a pas pu démarrer.</source>
+        <source>« %1 » (%2) n'a pas pu démarrer.</source>
         <translation>“%1” (%2) could not start.</translation>
     </message>
     <message>
-        <source>Le programme « %1 » (%2) n&apos;a pas pu démarrer : %3</source>
+        <source>Le programme « %1 » (%2) n'a pas pu démarrer : %3</source>
         <translation>The program “%1” (%2) could not start: %3</translation>
     </message>
     <message>
@@ -159,11 +167,11 @@ Looked for here:
         <translation>%1 at %2 %</translation>
     </message>
     <message>
-        <source>%1 % (%2, pour tenir sur l&apos;écran)</source>
+        <source>%1 % (%2, pour tenir sur l'écran)</source>
         <translation>%1 % (%2, to fit on the screen)</translation>
     </message>
     <message>
-        <source>Les programmes lancés s&apos;ouvriront à la plus grande taille qui tient sur cet écran : %1.</source>
+        <source>Les programmes lancés s'ouvriront à la plus grande taille qui tient sur cet écran : %1.</source>
         <translation>The programs started will open at the largest size that fits on this screen: %1.</translation>
     </message>
     <message>
@@ -179,18 +187,18 @@ Looked for here:
         <translation>at %1</translation>
     </message>
     <message>
-        <source>%1 ne tient pas sur cet écran : les programmes lancés s&apos;ouvriront %2.</source>
+        <source>%1 ne tient pas sur cet écran : les programmes lancés s'ouvriront %2.</source>
         <translation>%1 does not fit on this screen: the programs started will open %2.</translation>
     </message>
     <message>
-        <source>Les programmes lancés s&apos;ouvriront %1.</source>
+        <source>Les programmes lancés s'ouvriront %1.</source>
         <translation>The programs started will open %1.</translation>
     </message>
 </context>
 <context>
     <name>Courbe</name>
     <message>
-        <source>Tracé d&apos;une courbe</source>
+        <source>Tracé d'une courbe</source>
         <translation>Plotting a curve</translation>
     </message>
     <message>
@@ -246,11 +254,11 @@ Looked for here:
         <translation>Curve preview</translation>
     </message>
     <message>
-        <source>La liste est pleine : %1 points sont déjà placés. Ce point n&apos;est pas enregistré ; enlevez-en un ou recommencez la courbe.</source>
+        <source>La liste est pleine : %1 points sont déjà placés. Ce point n'est pas enregistré ; enlevez-en un ou recommencez la courbe.</source>
         <translation>The list is full: %1 points are already placed. This point is not recorded; remove one or start the curve again.</translation>
     </message>
     <message>
-        <source>Aucun point n&apos;est enregistré : il n&apos;y a rien à copier.</source>
+        <source>Aucun point n'est enregistré : il n'y a rien à copier.</source>
         <translation>No point is recorded: there is nothing to copy.</translation>
     </message>
     <message>
@@ -258,7 +266,7 @@ Looked for here:
         <translation>%1 point(s) copied with the axis labels: paste them into a spreadsheet (Ctrl+V), where they take two columns.</translation>
     </message>
     <message>
-        <source>Aucun point n&apos;est enregistré : il n&apos;y a rien à exporter.</source>
+        <source>Aucun point n'est enregistré : il n'y a rien à exporter.</source>
         <translation>No point is recorded: there is nothing to export.</translation>
     </message>
     <message>
@@ -270,12 +278,12 @@ Looked for here:
         <translation>The points have been saved</translation>
     </message>
     <message>
-        <source>Le fichier des points précédents est abîmé ou d&apos;un autre programme : il est ignoré.</source>
+        <source>Le fichier des points précédents est abîmé ou d'un autre programme : il est ignoré.</source>
         <translation>The file of the previous points is damaged or belongs to another program: it is ignored.</translation>
     </message>
     <message>
         <source>dd/MM/yyyy à HH:mm</source>
-        <translation>dd/MM/yyyy &apos;at&apos; HH:mm</translation>
+        <translation>dd/MM/yyyy 'at' HH:mm</translation>
     </message>
     <message>
         <source>Reprendre les points précédents
@@ -292,6 +300,14 @@ Looked for here:
     <message>
         <source>Les points ne sont pas gardés sur le disque : %1.</source>
         <translation>The points are not kept on the disk: %1.</translation>
+    </message>
+    <message>
+        <source>xmax</source>
+        <translation>xmax</translation>
+    </message>
+    <message>
+        <source>y max</source>
+        <translation>y max</translation>
     </message>
 </context>
 <context>
@@ -377,7 +393,7 @@ Looked for here:
         <translation>Fully controlled bridge</translation>
     </message>
     <message>
-        <source>oscillogrammes d&apos;un pont monophasé tout thyristors</source>
+        <source>oscillogrammes d'un pont monophasé tout thyristors</source>
         <translation>waveforms of a single-phase fully controlled thyristor bridge</translation>
     </message>
     <message>
@@ -385,7 +401,7 @@ Looked for here:
         <translation>Half-controlled bridge</translation>
     </message>
     <message>
-        <source>oscillogrammes d&apos;un pont monophasé mixte</source>
+        <source>oscillogrammes d'un pont monophasé mixte</source>
         <translation>waveforms of a single-phase half-controlled bridge</translation>
     </message>
     <message>
@@ -393,7 +409,7 @@ Looked for here:
         <translation>Diode bridge</translation>
     </message>
     <message>
-        <source>oscillogrammes d&apos;un pont de diodes (pont de Graëtz)</source>
+        <source>oscillogrammes d'un pont de diodes (pont de Graëtz)</source>
         <translation>waveforms of a diode bridge (Graetz bridge)</translation>
     </message>
     <message>
@@ -401,7 +417,7 @@ Looked for here:
         <translation>Inverter</translation>
     </message>
     <message>
-        <source>oscillogrammes d&apos;un onduleur monophasé en pont à commande pleine onde sur charge R-L</source>
+        <source>oscillogrammes d'un onduleur monophasé en pont à commande pleine onde sur charge R-L</source>
         <translation>waveforms of a single-phase full-bridge inverter with full-wave control on an R-L load</translation>
     </message>
     <message>
@@ -424,11 +440,11 @@ Looked for here:
 <context>
     <name>courbe</name>
     <message>
-        <source>Grandeur placée sur l&apos;axe des abscisses</source>
+        <source>Grandeur placée sur l'axe des abscisses</source>
         <translation>Quantity on the horizontal axis</translation>
     </message>
     <message>
-        <source>Grandeur placée sur l&apos;axe des ordonnées</source>
+        <source>Grandeur placée sur l'axe des ordonnées</source>
         <translation>Quantity on the vertical axis</translation>
     </message>
     <message>
@@ -443,7 +459,7 @@ Looked for here:
 <context>
     <name>demarrage</name>
     <message>
-        <source>%1 : à %2 %, les fenêtres ne tiendraient pas sur cet écran (%3 × %4 pixels disponibles) : elles s&apos;ouvrent à %5 %.</source>
+        <source>%1 : à %2 %, les fenêtres ne tiendraient pas sur cet écran (%3 × %4 pixels disponibles) : elles s'ouvrent à %5 %.</source>
         <translation>%1: at %2 %, the windows would not fit on this screen (%3 × %4 pixels available): they open at %5 %.</translation>
     </message>
 </context>
@@ -475,11 +491,11 @@ Looked for here:
         <translation>the folder or the file is write-protected</translation>
     </message>
     <message>
-        <source>le disque n&apos;accepte que la lecture</source>
+        <source>le disque n'accepte que la lecture</source>
         <translation>the disk is read-only</translation>
     </message>
     <message>
-        <source>le dossier n&apos;existe pas</source>
+        <source>le dossier n'existe pas</source>
         <translation>the folder does not exist</translation>
     </message>
     <message>
@@ -491,7 +507,7 @@ Looked for here:
         <translation>the disk reported an error</translation>
     </message>
     <message>
-        <source>ce nom est celui d&apos;un dossier</source>
+        <source>ce nom est celui d'un dossier</source>
         <translation>this name is that of a folder</translation>
     </message>
     <message>
@@ -499,30 +515,30 @@ Looked for here:
         <translation>the existing file is write-protected</translation>
     </message>
     <message>
-        <source>aucun nom de fichier n&apos;a été donné</source>
+        <source>aucun nom de fichier n'a été donné</source>
         <translation>no file name was given</translation>
     </message>
     <message>
-        <source>Le fichier %1 n&apos;a pas pu être écrit : %2. Le fichier qui portait déjà ce nom est resté tel qu&apos;il était.</source>
+        <source>Le fichier %1 n'a pas pu être écrit : %2. Le fichier qui portait déjà ce nom est resté tel qu'il était.</source>
         <translation>The file %1 could not be written: %2. The file that already had this name has been left as it was.</translation>
     </message>
     <message>
-        <source>Le fichier %1 n&apos;a pas pu être écrit : %2. Rien n&apos;a été enregistré.</source>
+        <source>Le fichier %1 n'a pas pu être écrit : %2. Rien n'a été enregistré.</source>
         <translation>The file %1 could not be written: %2. Nothing has been saved.</translation>
     </message>
 </context>
 <context>
     <name>garde_points</name>
     <message>
-        <source>aucun dossier de données n&apos;est connu</source>
+        <source>aucun dossier de données n'est connu</source>
         <translation>no data folder is known</translation>
     </message>
     <message>
-        <source>l&apos;ancien fichier %1 n&apos;a pas pu être supprimé</source>
+        <source>l'ancien fichier %1 n'a pas pu être supprimé</source>
         <translation>the old file %1 could not be deleted</translation>
     </message>
     <message>
-        <source>le dossier %1 n&apos;a pas pu être créé</source>
+        <source>le dossier %1 n'a pas pu être créé</source>
         <translation>the folder %1 could not be created</translation>
     </message>
 </context>
@@ -619,7 +635,7 @@ Looked for here:
         <translation>Harmonics, distortion and powers, calculated exactly</translation>
     </message>
     <message>
-        <source>Aucune grandeur n&apos;est choisie : choisissez-en au moins une dans les listes au-dessus des panneaux, puis exportez la période.</source>
+        <source>Aucune grandeur n'est choisie : choisissez-en au moins une dans les listes au-dessus des panneaux, puis exportez la période.</source>
         <translation>No quantity is chosen: choose at least one in the lists above the panels, then export the period.</translation>
     </message>
     <message>
@@ -634,11 +650,11 @@ Looked for here:
 <context>
     <name>oscillo::FenetreRedresseur</name>
     <message>
-        <source>Angle à l&apos;amorçage en °</source>
+        <source>Angle à l'amorçage en °</source>
         <translation>Firing angle in °</translation>
     </message>
     <message>
-        <source>Angle d&apos;amorçage des thyristors, de 0 à 180°</source>
+        <source>Angle d'amorçage des thyristors, de 0 à 180°</source>
         <translation>Firing angle of the thyristors, from 0 to 180°</translation>
     </message>
     <message>
@@ -681,7 +697,7 @@ Looked for here:
         <translation>Choose the quantity whose spectrum you want</translation>
     </message>
     <message>
-        <source>Rang de l&apos;harmonique</source>
+        <source>Rang de l'harmonique</source>
         <translation>Harmonic order</translation>
     </message>
     <message>
