@@ -6,6 +6,7 @@
 #include "fichier_sur.h"
 #include "garde_points.h"
 #include "outils_fenetres.h"
+#include "traductions.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -808,6 +809,26 @@ TEST(Tableur, ExporterEcritUnCSVPourUnTableurFrancais)
     ASSERT_EQ(b.messages.size(), 1u);
     EXPECT_TRUE(b.messages[0].startsWith("Les points ont été enregistrés")) << b.messages[0].toStdString();
     EXPECT_TRUE(b.messages[0].contains(dossier.filePath("points.csv")));
+}
+
+TEST(Tableur, EnAnglaisPointDecimalVirguleEntreColonnesEtMessagesAnglais)
+{
+    traductions::changer(*QCoreApplication::instance(), traductions::Langue::anglais);
+    Banc b;
+    Courbe *c = trois_points(b);
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    c->demander_fichier_csv = [&] { return dossier.filePath("points.csv"); };
+    essai::cliquer(c, "copier_points");
+    essai::cliquer(c, "exporter_points");
+    traductions::changer(*QCoreApplication::instance(), traductions::Langue::francais);
+    // Les légendes des axes, en-têtes des colonnes, sont traduites elles aussi.
+    EXPECT_EQ(QApplication::clipboard()->text(), "U (V)\tn (rpm)\n220\t1249\n-12.5\t0.1\n0.5\t-1500.25\n");
+    EXPECT_EQ(contenu(dossier.filePath("points.csv")),
+              "\xEF\xBB\xBFU (V),n (rpm)\r\n220,1249\r\n-12.5,0.1\r\n0.5,-1500.25\r\n");
+    ASSERT_EQ(b.messages.size(), 2u);
+    EXPECT_TRUE(b.messages[0].startsWith("3 point(s) copied")) << b.messages[0].toStdString();
+    EXPECT_TRUE(b.messages[1].startsWith("The points have been saved")) << b.messages[1].toStdString();
 }
 
 TEST(Tableur, UnEnregistrementVideLeDitEtNEcritRien)
