@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pont_diodes.h"
 
+#include "a_traduire.h"
 #include "arrondi.h"
 #include "pont_monophase.h"
 
@@ -13,18 +14,18 @@ namespace {
 using oscillo::Classe;
 
 constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
-    {"u tension alternative (V)", Classe::tension},
-    {"uc tension redressée (V)", Classe::tension},
-    {"ic courant dans la charge (A)", Classe::courant},
-    {"is courant absorbé par le redresseur (A)", Classe::courant},
-    {"uD1 tension aux bornes de D1 (V)", Classe::tension},
-    {"uD2 tension aux bornes de D2 (V)", Classe::tension},
-    {"uD3 tension aux bornes de D3 (V)", Classe::tension},
-    {"uD4 tension aux bornes de D4 (V)", Classe::tension},
-    {"iD1 intensité dans D1 (A)", Classe::courant},
-    {"iD2 intensité dans D2 (A)", Classe::courant},
-    {"iD3 intensité dans D3 (A)", Classe::courant},
-    {"iD4 intensité dans D4 (A)", Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "u tension alternative (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uc tension redressée (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "ic courant dans la charge (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "is courant absorbé par le redresseur (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD1 tension aux bornes de D1 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD2 tension aux bornes de D2 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD3 tension aux bornes de D3 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD4 tension aux bornes de D4 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD1 intensité dans D1 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD2 intensité dans D2 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD3 intensité dans D3 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD4 intensité dans D4 (A)"), Classe::courant},
 };
 
 // Diodes passantes et signe de uc dans chaque intervalle (le premier se

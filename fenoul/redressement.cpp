@@ -22,14 +22,12 @@ const oscillo::SchemaPont schema{
 
 Redressement::Redressement()
     // Le titre écrit nommait le pont mixte : c'est ici le pont de diodes.
-    : oscillo::FenetreRedresseur(QStringLiteral("Etude du pont de diodes par A. Varlon"), 12960, 8400,
-                                 geometrie, pont_)
+    : oscillo::FenetreRedresseur(tr("Etude du pont de diodes par A. Varlon"), 12960, 8400, geometrie, pont_)
 {
     dessiner_schema(schema);
     // Pas de saisie sous les notes.
-    ecrire_notes(
-        QStringLiteral("u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz."),
-        QStringLiteral("R = 20 Ohms."), QStringLiteral("Label18"),
-        QStringLiteral("Pour simplifier, les tensions de seuils des diodes ont été négligées."));
+    ecrire_notes(tr("u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz.").arg(24).arg(50),
+                 tr("R = %1 Ohms.").arg(20), QStringLiteral("Label18"),
+                 tr("Pour simplifier, les tensions de seuils des diodes ont été négligées."));
     charger_balayage();
 }

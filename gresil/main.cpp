@@ -14,7 +14,8 @@ namespace {
 int demarrer(QApplication &application)
 {
     std::int16_t annee_version = 0; // état du programme : année de la version
-    const TextesIntro textes{QStringLiteral("Logiciel de simulation d'un pont mixte"), QString()};
+    const TextesIntro textes{
+        QStringLiteral(QT_TRANSLATE_NOOP("Intro", "Logiciel de simulation d'un pont mixte")), QString()};
     auto *intro = new Intro(textes, annee_version, nullptr, [] { (new Redressement)->show(); });
     intro->show();
     return application.exec();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pont_mixte.h"
 
+#include "a_traduire.h"
 #include "arrondi.h"
 #include "pont_monophase.h"
 
@@ -13,21 +14,21 @@ namespace {
 using oscillo::Classe;
 
 constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
-    {"u tension alternative (V)", Classe::tension},
-    {"uc tension redressée (V)", Classe::tension},
-    {"ic courant dans la charge (A)", Classe::courant},
-    {"is courant absorbé par le redresseur (A)", Classe::courant},
-    {"uT1 tension aux bornes de T1 (V)", Classe::tension},
-    {"uT2 tension aux bornes de T2 (V)", Classe::tension},
-    {"ud1 tension aux bornes de D1 (V)", Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "u tension alternative (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uc tension redressée (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "ic courant dans la charge (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "is courant absorbé par le redresseur (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT1 tension aux bornes de T1 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT2 tension aux bornes de T2 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "ud1 tension aux bornes de D1 (V)"), Classe::tension},
     // Le pont n'a pas de D3 : la tension montrée est celle de D2.
-    {"ud2 tension aux bornes de D2 (V)", Classe::tension},
-    {"iT1 intensité dans T1 (A)", Classe::courant},
-    {"iT2 intensité dans T2 (A)", Classe::courant},
-    {"iD1 intensité dans D1 (A)", Classe::courant},
-    {"iD2 intensité dans D2(A)", Classe::courant},
-    {"ig1 intensité dans gachette T1 (A)", Classe::commande},
-    {"ig2 intensité dans gachette T2 (A)", Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ud2 tension aux bornes de D2 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT1 intensité dans T1 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT2 intensité dans T2 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD1 intensité dans D1 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD2 intensité dans D2(A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig1 intensité dans gachette T1 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig2 intensité dans gachette T2 (A)"), Classe::commande},
 };
 
 // Composants passants (T1, T2, D1, D2) et signe de uc dans chaque intervalle.

@@ -22,15 +22,13 @@ const oscillo::SchemaPont schema{
 } // namespace
 
 Redressement::Redressement()
-    : oscillo::FenetreRedresseur(QStringLiteral("Etude du pont mixte par A. Varlon"), 12960, 8400, geometrie,
-                                 pont_)
+    : oscillo::FenetreRedresseur(tr("Etude du pont mixte par A. Varlon"), 12960, 8400, geometrie, pont_)
 {
     dessiner_schema(schema);
     const double y_saisies = ecrire_notes(
-        QStringLiteral("u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz."),
-        QStringLiteral("R = 20 Ohms."), QStringLiteral("Label18"),
-        QStringLiteral(
-            "Pour simplifier, les tensions de seuils des diodes et des thyristors ont été négligées."));
+        tr("u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz.").arg(24).arg(50),
+        tr("R = %1 Ohms.").arg(20), QStringLiteral("Label18"),
+        tr("Pour simplifier, les tensions de seuils des diodes et des thyristors ont été négligées."));
     creer_saisie_alpha(240, y_saisies);
     charger_balayage();
 }

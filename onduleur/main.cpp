@@ -14,7 +14,8 @@ namespace {
 int demarrer(QApplication &application)
 {
     std::int16_t annee_version = 0; // état du programme : année de la version
-    const TextesIntro textes{QStringLiteral("Logiciel de simulation d'un onduleur"), QString()};
+    const TextesIntro textes{
+        QStringLiteral(QT_TRANSLATE_NOOP("Intro", "Logiciel de simulation d'un onduleur")), QString()};
     auto *intro = new Intro(textes, annee_version, nullptr, [] { (new Onduleur)->show(); });
     intro->show();
     return application.exec();

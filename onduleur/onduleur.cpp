@@ -4,6 +4,7 @@
 #include "polices.h"
 
 #include <QLabel>
+#include <QLocale>
 
 #include <cmath>
 
@@ -35,8 +36,8 @@ QLabel *nom_schema(QLabel *l, bool gras = false)
 } // namespace
 
 Onduleur::Onduleur()
-    : oscillo::FenetreOscillo(QStringLiteral("onduleur"), QStringLiteral("Etude de l'onduleur par A. Varlon"),
-                              12840, 8160, geometrie, pont_)
+    : oscillo::FenetreOscillo(QStringLiteral("onduleur"), tr("Etude de l'onduleur par A. Varlon"), 12840,
+                              8160, geometrie, pont_)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     dessiner_schema();
@@ -46,14 +47,17 @@ Onduleur::Onduleur()
 
 void Onduleur::ecrire_notes()
 {
-    QLabel *valeurs =
-        label(QStringLiteral("nom_constantes"),
-              QStringLiteral("E = 34 V      R = 40 Ω      L = 0,4 H      f = 50 Hz"), 240, 5160, 5400, 270);
+    // Les constantes du montage, nombres écrits dans la langue (0,4 ou 0.4).
+    const QString constantes = tr("E = %1 V      R = %2 Ω      L = %3 H      f = %4 Hz")
+                                   .arg(pont_.e_continue())
+                                   .arg(pont_.r())
+                                   .arg(QLocale().toString(pont_.l()))
+                                   .arg(50);
+    QLabel *valeurs = label(QStringLiteral("nom_constantes"), constantes, 240, 5160, 5400, 270);
     valeurs->setFont(polices::police(9));
-    QLabel *l21 =
-        label(QStringLiteral("Label21"),
-              QStringLiteral("Pour simplifier, les tensions de seuil des diodes ont été négligées."), 240,
-              7440, 5760, 480);
+    QLabel *l21 = label(QStringLiteral("Label21"),
+                        tr("Pour simplifier, les tensions de seuil des diodes ont été négligées."), 240, 7440,
+                        5760, 480);
     l21->setFont(polices::police(8.25, false, true));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pont_onduleur.h"
 
+#include "a_traduire.h"
 #include "arrondi.h"
 #include "nombre.h"
 
@@ -14,30 +15,30 @@ namespace {
 using oscillo::Classe;
 
 constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
-    {"E tension continue (V)", Classe::tension},
-    {"u tension aux bornes de la charge (V)", Classe::tension},
-    {"i courant dans la charge (A)", Classe::courant},
-    {"iE courant absorbé par l'onduleur (A)", Classe::courant},
-    {"uT1 tension aux bornes de T1 (V)", Classe::tension},
-    {"uT2 tension aux bornes de T2 (V)", Classe::tension},
-    {"uT3 tension aux bornes de T3 (V)", Classe::tension},
-    {"uT4 tension aux bornes de T4 (V)", Classe::tension},
-    {"iT1 intensité dans T1 (A)", Classe::courant},
-    {"iT2 intensité dans T2 (A)", Classe::courant},
-    {"iT3 intensité dans T3 (A)", Classe::courant},
-    {"iT4 intensité dans T4(A)", Classe::courant},
-    {"uD1 tension aux bornes de D1 (V)", Classe::tension},
-    {"uD2 tension aux bornes de D2 (V)", Classe::tension},
-    {"uD3 tension aux bornes de D3 (V)", Classe::tension},
-    {"uD4 tension aux bornes de D4 (V)", Classe::tension},
-    {"iD1 intensité dans D1 (A)", Classe::courant},
-    {"iD2 intensité dans D2 (A)", Classe::courant},
-    {"iD3 intensité dans D3 (A)", Classe::courant},
-    {"iD4 intensité dans D4(A)", Classe::courant},
-    {"ib1 courant de base dans T1 (A)", Classe::commande},
-    {"ib2 courant de base dans T2 (A)", Classe::commande},
-    {"ib3 courant de base dans T3 (A)", Classe::commande},
-    {"ib4 courant de base dans T4 (A)", Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "E tension continue (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "u tension aux bornes de la charge (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "i courant dans la charge (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iE courant absorbé par l'onduleur (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT1 tension aux bornes de T1 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT2 tension aux bornes de T2 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT3 tension aux bornes de T3 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT4 tension aux bornes de T4 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT1 intensité dans T1 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT2 intensité dans T2 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT3 intensité dans T3 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT4 intensité dans T4(A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD1 tension aux bornes de D1 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD2 tension aux bornes de D2 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD3 tension aux bornes de D3 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uD4 tension aux bornes de D4 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD1 intensité dans D1 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD2 intensité dans D2 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD3 intensité dans D3 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iD4 intensité dans D4(A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "ib1 courant de base dans T1 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ib2 courant de base dans T2 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ib3 courant de base dans T3 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ib4 courant de base dans T4 (A)"), Classe::commande},
 };
 
 bool dans(int indice, int premier)

@@ -8,6 +8,7 @@
 // qui reçoit la tension conduit par ses transistors ou par ses diodes.
 // Pas de Qt ici.
 
+#include "a_traduire.h"
 #include "circuit.h"
 
 #include <array>
@@ -76,7 +77,10 @@ public:
     oscillo::Moyenne moyenne(int indice) const override;
     oscillo::Forme forme(int indice, double dt, int f) const override;
     // Puissances dans la charge (u, i), et celle que fournit la source E.
-    oscillo::Dipole dipole() const override { return {i_u, i_i, i_E, i_iE, "Puissances dans la charge (u, i)"}; }
+    oscillo::Dipole dipole() const override
+    {
+        return {i_u, i_i, i_E, i_iE, QT_TRANSLATE_NOOP("grandeurs", "Puissances dans la charge (u, i)")};
+    }
     int grandeur_spectre() const override { return i_i; }
     std::unique_ptr<oscillo::Circuit> copie() const override;
 

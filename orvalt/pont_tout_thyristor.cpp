@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pont_tout_thyristor.h"
 
+#include "a_traduire.h"
 #include "arrondi.h"
 #include "pont_monophase.h"
 
@@ -13,22 +14,22 @@ namespace {
 using oscillo::Classe;
 
 constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
-    {"u tension alternative (V)", Classe::tension},
-    {"uc tension redressée (V)", Classe::tension},
-    {"ic courant dans la charge (A)", Classe::courant},
-    {"is courant absorbé par le redresseur (A)", Classe::courant},
-    {"uT1 tension aux bornes de T1 (V)", Classe::tension},
-    {"uT2 tension aux bornes de T2 (V)", Classe::tension},
-    {"uT3 tension aux bornes de T3 (V)", Classe::tension},
-    {"uT4 tension aux bornes de T4 (V)", Classe::tension},
-    {"iT1 intensité dans T1 (A)", Classe::courant},
-    {"iT2 intensité dans T2 (A)", Classe::courant},
-    {"iT3 intensité dans T3 (A)", Classe::courant},
-    {"iT4 intensité dans T4(A)", Classe::courant},
-    {"ig1 intensité dans gachette T1 (A)", Classe::commande},
-    {"ig2 intensité dans gachette T2 (A)", Classe::commande},
-    {"ig3 intensité dans gachette T3 (A)", Classe::commande},
-    {"ig4 intensité dans gachette T4 (A)", Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "u tension alternative (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uc tension redressée (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "ic courant dans la charge (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "is courant absorbé par le redresseur (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT1 tension aux bornes de T1 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT2 tension aux bornes de T2 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT3 tension aux bornes de T3 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "uT4 tension aux bornes de T4 (V)"), Classe::tension},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT1 intensité dans T1 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT2 intensité dans T2 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT3 intensité dans T3 (A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "iT4 intensité dans T4(A)"), Classe::courant},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig1 intensité dans gachette T1 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig2 intensité dans gachette T2 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig3 intensité dans gachette T3 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig4 intensité dans gachette T4 (A)"), Classe::commande},
 };
 
 // T1 et T4 conduisent de l'amorçage à T/2 + t_alpha, T2 et T3 le reste de

@@ -25,14 +25,14 @@ const oscillo::SchemaPont schema{{Semiconducteur::thyristor, Semiconducteur::thy
 } // namespace
 
 Redressement::Redressement()
-    : oscillo::FenetreRedresseur(QStringLiteral("Etude du pont tout thyristor par A. Varlon"), 13500, 8280,
-                                 geometrie, pont_)
+    : oscillo::FenetreRedresseur(tr("Etude du pont tout thyristor par A. Varlon"), 13500, 8280, geometrie,
+                                 pont_)
 {
     dessiner_schema(schema);
     const double y_saisies = ecrire_notes(
-        QStringLiteral("u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz"),
-        QStringLiteral("R = 20 ohms"), QStringLiteral("Label21"),
-        QStringLiteral("Pour simplifier, les tensions de seuil des thyristors ont été négligées."));
+        tr("u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz").arg(24).arg(50),
+        tr("R = %1 ohms").arg(20), QStringLiteral("Label21"),
+        tr("Pour simplifier, les tensions de seuil des thyristors ont été négligées."));
     creer_saisie_alpha(240, y_saisies);
     creer_saisie_e(y_saisies);
     charger_balayage();
@@ -40,11 +40,11 @@ Redressement::Redressement()
 
 void Redressement::creer_saisie_e(double y)
 {
-    label(QStringLiteral("Label20"), QStringLiteral("choix de e (V) :"), 2880, y, 2400, 255);
+    label(QStringLiteral("Label20"), tr("choix de e (V) :"), 2880, y, 2400, 255);
     choix_e_ = saisie(QStringLiteral("choix_e"), 2880, y + 270, 1020, 330);
     choix_e_->setText(QStringLiteral("0"));
-    choix_e_->setToolTip(QStringLiteral("Force électromotrice de la charge"));
-    e_valid_ = bouton(QStringLiteral("e_valid"), QStringLiteral("Valid"), 3960, y + 270, 720, 330);
+    choix_e_->setToolTip(tr("Force électromotrice de la charge"));
+    e_valid_ = bouton(QStringLiteral("e_valid"), tr("Valid"), 3960, y + 270, 720, 330);
     e_valid_->hide();
     connect(choix_e_, &QLineEdit::textChanged, this, &Redressement::choix_e_Change);
     connect(choix_e_, &QLineEdit::returnPressed, this, &Redressement::e_valid_Click);

@@ -8,7 +8,7 @@
 #include <QLabel>
 
 Fusible::Fusible(std::function<void()> fusible_remplace)
-    : Feuille(QStringLiteral("Fusible"), QStringLiteral("Remplacer le fusible"), 4905, 3480),
+    : Feuille(QStringLiteral("Fusible"), tr("Remplacer le fusible"), 4905, 3480),
       fusible_remplace_(std::move(fusible_remplace))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -18,14 +18,13 @@ Fusible::Fusible(std::function<void()> fusible_remplace)
 
     titre_danger(*this, 240, 180, 4425, 900);
 
-    QLabel *message = label(QStringLiteral("Label2"),
-                            QStringLiteral("L'intensité est trop importante, il faut remplacer le fusible"),
-                            360, 1400, 4185, 930);
+    QLabel *message =
+        label(QStringLiteral("Label2"), tr("L'intensité est trop importante, il faut remplacer le fusible"),
+              360, 1400, 4185, 930);
     message->setFont(polices::police(12));
     message->setAlignment(Qt::AlignCenter);
 
-    Bouton *remplacer =
-        bouton(QStringLiteral("Command1"), QStringLiteral("Remplacer le fusible"), 1320, 2700, 2265, 495);
+    Bouton *remplacer = bouton(QStringLiteral("Command1"), tr("Remplacer le fusible"), 1320, 2700, 2265, 495);
     connect(remplacer, &QPushButton::clicked, this, &Fusible::Command1_Click);
 }
 

@@ -6,7 +6,8 @@
 
 Intro *ProgrammeTransfo::demarrer()
 {
-    const TextesIntro textes{QStringLiteral("Logiciel de simulation d'un transformateur."), QString()};
+    const TextesIntro textes{
+        QStringLiteral(QT_TRANSLATE_NOOP("Intro", "Logiciel de simulation d'un transformateur.")), QString()};
     auto *intro = new Intro(textes, annee_version, nullptr, [this] { ouvrir_transfo(); });
     intro->show();
     return intro;

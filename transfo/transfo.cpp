@@ -58,7 +58,7 @@ QString ecrit_lecture(double valeur)
 } // namespace
 
 Transfo::Transfo()
-    : Feuille(QStringLiteral("Transfo"), QStringLiteral("Etude du transformateur par A. Varlon"), 11940, 6720)
+    : Feuille(QStringLiteral("Transfo"), tr("Etude du transformateur par A. Varlon"), 11940, 6720)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     dessiner_schema();
@@ -196,21 +196,19 @@ void Transfo::creer_controles()
     // Alimentation : saisie de la tension efficace primaire et son bouton Valid.
     label(QStringLiteral("Label_u1"), QStringLiteral("U1 (V) ="), 120, 2280, 900, 285);
     choix_u1_ = saisie(QStringLiteral("choix_u1"), 120, 2580, 900, 345);
-    choix_u1_->setToolTip(QStringLiteral("Réglage de la tension efficace au primaire"));
-    valid_u1_ = bouton(QStringLiteral("valid_u1"), QStringLiteral("Valid"), 120, 2970, 900, 345);
+    choix_u1_->setToolTip(tr("Réglage de la tension efficace au primaire"));
+    valid_u1_ = bouton(QStringLiteral("valid_u1"), tr("Valid"), 120, 2970, 900, 345);
     valid_u1_->hide();
     connect(choix_u1_, &QLineEdit::textChanged, this, &Transfo::choix_u1_Change);
     connect(choix_u1_, &QLineEdit::returnPressed, this, &Transfo::valid_u1_Click);
     connect(valid_u1_, &QPushButton::clicked, this, &Transfo::valid_u1_Click);
 
     // Interrupteurs.
-    Bouton *kv =
-        bouton(QStringLiteral("commande_kv"), QStringLiteral("interrupteur1"), 8940, 1230, 1140, 345);
-    kv->setToolTip(QStringLiteral("Fermer/Ouvrir l'interrupteur"));
+    Bouton *kv = bouton(QStringLiteral("commande_kv"), tr("interrupteur1"), 8940, 1230, 1140, 345);
+    kv->setToolTip(tr("Fermer/Ouvrir l'interrupteur"));
     connect(kv, &QPushButton::clicked, this, &Transfo::commande_kv_Click);
-    Bouton *kcc = bouton(QStringLiteral("commande_kcc"), QStringLiteral(" I    N   T   E   R  2"), 9180, 2700,
-                         300, 1560);
-    kcc->setToolTip(QStringLiteral("Fermer/Ouvrir l'interrupteur"));
+    Bouton *kcc = bouton(QStringLiteral("commande_kcc"), tr(" I    N   T   E   R  2"), 9180, 2700, 300, 1560);
+    kcc->setToolTip(tr("Fermer/Ouvrir l'interrupteur"));
     connect(kcc, &QPushButton::clicked, this, &Transfo::commande_kcc_Click);
     ligne(QStringLiteral("ligne_kv2"), kv_contact_x1, kv_y, kv_contact_x2, kv_y);
     ligne_kv_ = ligne(QStringLiteral("ligne_kv"), kv_x1, kv_y, kv_x2, kv_y + ecart_ouvert, Qt::red, 2);
@@ -220,14 +218,13 @@ void Transfo::creer_controles()
     // Pistes du rhéostat et de l'inductance, avec leurs repères d'extrémités.
     rheostat_ = bouton(QStringLiteral("rhéostat"), QString(), piste_gauche, haut_rheostat, piste_largeur,
                        transfo::hauteur_piste_r);
-    rheostat_->setToolTip(
-        QStringLiteral("Cliquer et faire glisser le curseur pour faire varier la résistance"));
+    rheostat_->setToolTip(tr("Cliquer et faire glisser le curseur pour faire varier la résistance"));
     L_ =
         bouton(QStringLiteral("L"), QString(), piste_gauche, haut_L, piste_largeur, transfo::hauteur_piste_l);
-    L_->setToolTip(QStringLiteral("Cliquer et faire glisser le curseur pour faire varier l'inductance"));
+    L_->setToolTip(tr("Cliquer et faire glisser le curseur pour faire varier l'inductance"));
     // Pistes sans légende : leur nom pour le lecteur d'écran.
-    rheostat_->setAccessibleName(QStringLiteral("Rhéostat de charge"));
-    L_->setAccessibleName(QStringLiteral("Inductance de charge"));
+    rheostat_->setAccessibleName(tr("Rhéostat de charge"));
+    L_->setAccessibleName(tr("Inductance de charge"));
     for (Bouton *piste : {rheostat_, L_}) {
         piste->setFond(Qt::white);
         piste->setMouseTracking(true);
@@ -245,7 +242,9 @@ void Transfo::creer_controles()
     repere("Label_r0", QStringLiteral("R = 0"), haut_rheostat);
     repere("Label_rmax", QStringLiteral("R max"), haut_rheostat + transfo::hauteur_piste_r - 285);
     repere("Label_l0", QStringLiteral("L = 0"), haut_L);
-    repere("Label_lmax", QStringLiteral("L = 0,1 H"), haut_L + transfo::hauteur_piste_l - 285);
+    // Le bas de la piste : Lmax, écrit dans la langue (0,1 ou 0.1).
+    repere("Label_lmax", QStringLiteral("L = %1 H").arg(QLocale().toString(0.1)),
+           haut_L + transfo::hauteur_piste_l - 285);
 
     const auto fleche = [&](const char *prefixe, std::array<Ligne *, 3> &f, double yc) {
         const QString p = QString::fromUtf8(prefixe);
@@ -261,17 +260,17 @@ void Transfo::creer_controles()
         const char *nom, *bulle, *unite;
         double gauche, haut, unite_gauche, unite_haut;
     } aff[] = {
-        {"aff_u1", "Tension efficace au primaire", "V  AC", 2300, 2110, 2300, 2520},
-        {"aff_i1", "Intensité efficace primaire", "A  AC", 1650, 1000, 2410, 1045},
-        {"aff_p1", "Puissance active absorbé par l'induit", "W", 1650, 3850, 2410, 3895},
-        {"aff_u2", "Tension efficace au secondaire", "V  AC", 6900, 2110, 6900, 2520},
-        {"aff_i2", "Intensité efficace au secondaire", "A  AC", 5900, 1000, 6660, 1045},
-        {"aff_p2", "Puissance active fourni par le secondaire", "W", 6050, 4950, 6810, 4995},
+        {"aff_u1", QT_TR_NOOP("Tension efficace au primaire"), "V  AC", 2300, 2110, 2300, 2520},
+        {"aff_i1", QT_TR_NOOP("Intensité efficace primaire"), "A  AC", 1650, 1000, 2410, 1045},
+        {"aff_p1", QT_TR_NOOP("Puissance active absorbé par l'induit"), "W", 1650, 3850, 2410, 3895},
+        {"aff_u2", QT_TR_NOOP("Tension efficace au secondaire"), "V  AC", 6900, 2110, 6900, 2520},
+        {"aff_i2", QT_TR_NOOP("Intensité efficace au secondaire"), "A  AC", 5900, 1000, 6660, 1045},
+        {"aff_p2", QT_TR_NOOP("Puissance active fourni par le secondaire"), "W", 6050, 4950, 6810, 4995},
     };
     for (std::size_t i = 0; i < afficheurs_.size(); ++i) {
         const auto &a = aff[i];
         afficheurs_[i] = afficheur(QString::fromUtf8(a.nom), a.gauche, a.haut, 720, 375);
-        afficheurs_[i]->setToolTip(QString::fromUtf8(a.bulle));
+        afficheurs_[i]->setToolTip(tr(a.bulle));
         label(QStringLiteral("unite_") + QString::fromUtf8(a.nom + 4), QString::fromUtf8(a.unite),
               a.unite_gauche, a.unite_haut, 480, 285);
     }
@@ -283,24 +282,24 @@ void Transfo::creer_controles()
         if (gras)
             l->setFont(polices::police(9, true));
     };
-    plaque("plaque_nom", QStringLiteral("TRANSFO"), 2070, true);
+    plaque("plaque_nom", tr("TRANSFO"), 2070, true);
     plaque("plaque_tensions", QStringLiteral("230 V / 48 V"), 4400, false);
     plaque("plaque_puissance", QStringLiteral("250 VA"), 4680, false);
 
     // Légende.
-    QGroupBox *legende = cadre(QStringLiteral("Frame1"), QStringLiteral("Légende"), 120, 5100, 4380, 1500);
-    bouton(QStringLiteral("Command1"), QStringLiteral("Interrupteur"), 120, 300, 1080, 330, legende);
-    label(QStringLiteral("Label_legende1"), QStringLiteral("Fermer ou ouvrir l'interrupteur"), 1320, 322,
-          2940, 285, legende);
+    QGroupBox *legende = cadre(QStringLiteral("Frame1"), tr("Légende"), 120, 5100, 4380, 1500);
+    bouton(QStringLiteral("Command1"), tr("Interrupteur"), 120, 300, 1080, 330, legende);
+    label(QStringLiteral("Label_legende1"), tr("Fermer ou ouvrir l'interrupteur"), 1320, 322, 2940, 285,
+          legende);
     QLabel *reglage = label(QStringLiteral("Label_reglage"), QString(), 120, 750, 1080, 285, legende);
     reglage->setFrameShape(QFrame::Box);
     reglage->setAutoFillBackground(true);
     QPalette blanc = reglage->palette();
     blanc.setColor(QPalette::Window, Qt::white);
     reglage->setPalette(blanc);
-    label(QStringLiteral("Label_legende2"), QStringLiteral("Zone de réglage"), 1320, 750, 2940, 285, legende);
+    label(QStringLiteral("Label_legende2"), tr("Zone de réglage"), 1320, 750, 2940, 285, legende);
     afficheur(QStringLiteral("Label_mesure"), 120, 1125, 1080, 285, legende);
-    label(QStringLiteral("Label_legende3"), QStringLiteral("Zone de mesure"), 1320, 1125, 2940, 285, legende);
+    label(QStringLiteral("Label_legende3"), tr("Zone de mesure"), 1320, 1125, 2940, 285, legende);
 }
 
 // --- Gestionnaires -------------------------------------------------------------

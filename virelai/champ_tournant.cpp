@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "champ_tournant.h"
 
+#include "a_traduire.h"
+
 #include <cmath>
 
 namespace virelai {
@@ -158,7 +160,7 @@ void ChampTournant::bouton_arret_Click()
     if (!fige_) {
         // Arrêt : les trois champs mis bout à bout finissent sur la pointe
         // de la résultante.
-        ecran_.legende_arret("Reprendre");
+        ecran_.legende_arret(QT_TRANSLATE_NOOP("Virelai", "Reprendre"));
         for (int k = 0; k <= resultante; ++k)
             ecran_.montrer_vecteur(k, true);
         const Point debut4 = vecteur_[0].fin;
@@ -169,7 +171,7 @@ void ChampTournant::bouton_arret_Click()
         ecran_.montrer_vecteur(5, true);
         fige_ = true;
     } else {
-        ecran_.legende_arret("Arrêt et addition des vecteurs");
+        ecran_.legende_arret(QT_TRANSLATE_NOOP("Virelai", "Arrêt et addition des vecteurs"));
         ecran_.montrer_vecteur(4, false);
         ecran_.montrer_vecteur(5, false);
         fige_ = false;

@@ -52,7 +52,7 @@ const QColor gris_guide(200, 200, 200);
 } // namespace
 
 Virelai::Virelai()
-    : Feuille(QStringLiteral("virelai"), QStringLiteral("Principe des virelais par A. Varlon"), 11520, 8520)
+    : Feuille(QStringLiteral("virelai"), tr("Principe des virelais par A. Varlon"), 11520, 8520)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette blanc = palette();
@@ -88,9 +88,8 @@ void Virelai::creer_controles()
     }
 
     const QFont police = polices::police(9.75, true);
-    QLabel *l7 =
-        label(QStringLiteral("Label7"), QStringLiteral(" Cocher pour visualiser les     champs magnétiques"),
-              240, 240, 3000, 540);
+    QLabel *l7 = label(QStringLiteral("Label7"), tr(" Cocher pour visualiser les     champs magnétiques"),
+                       240, 240, 3000, 540);
     l7->setFont(police);
 
     // Une ligne par vecteur : la case, une flèche de sa couleur, sa légende.
@@ -111,14 +110,13 @@ void Virelai::creer_controles()
         l->setPalette(pal);
     }
 
-    bouton_arret_ = bouton(QStringLiteral("bouton_arret"), QStringLiteral("Arrêt et additions de vecteurs"),
-                           240, 2580, 2760, 600);
+    bouton_arret_ =
+        bouton(QStringLiteral("bouton_arret"), tr("Arrêt et additions de vecteurs"), 240, 2580, 2760, 600);
     bouton_arret_->setFont(police);
     connect(bouton_arret_, &QPushButton::clicked, this, &Virelai::bouton_arret_Click);
 
     const QFont police_angle = polices::police(12, true);
-    label(QStringLiteral("Label9"), QStringLiteral("Angle en ° : "), 240, 3420, 1560, 360)
-        ->setFont(police_angle);
+    label(QStringLiteral("Label9"), tr("Angle en ° : "), 240, 3420, 1560, 360)->setFont(police_angle);
     aff_angle_ = label(QStringLiteral("aff_angle"), QString(), 1800, 3420, 840, 360);
     aff_angle_->setFont(police_angle);
 
@@ -128,12 +126,12 @@ void Virelai::creer_controles()
         const char *texte;
         QColor couleur;
         double gauche, haut;
-    } noms[] = {{6, "Bobine1", QColor(0, 0, 255), 4380, 1680},
-                {7, "Bobine2", QColor(255, 0, 0), 3300, 6060},
-                {8, "Bobine3", QColor(0, 192, 0), 8400, 4680}};
+    } noms[] = {{6, QT_TR_NOOP("Bobine1"), QColor(0, 0, 255), 4380, 1680},
+                {7, QT_TR_NOOP("Bobine2"), QColor(255, 0, 0), 3300, 6060},
+                {8, QT_TR_NOOP("Bobine3"), QColor(0, 192, 0), 8400, 4680}};
     for (const auto &n : noms) {
-        QLabel *l = label(QStringLiteral("Label1(%1)").arg(n.indice), QString::fromUtf8(n.texte), n.gauche,
-                          n.haut, 1200, 315);
+        QLabel *l =
+            label(QStringLiteral("Label1(%1)").arg(n.indice), tr(n.texte), n.gauche, n.haut, 1200, 315);
         l->setFont(police);
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, n.couleur);
@@ -287,5 +285,6 @@ void Virelai::effacer_graphe(int, const virelai::Point &coin1, const virelai::Po
 
 void Virelai::legende_arret(const std::string &legende)
 {
-    bouton_arret_->setText(QString::fromStdString(legende));
+    // Légende écrite par l'animation, marquée dans le même contexte.
+    bouton_arret_->setText(tr(legende.c_str()));
 }
