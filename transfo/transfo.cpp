@@ -240,7 +240,7 @@ void Transfo::creer_controles()
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     };
     repere("Label_r0", QStringLiteral("R = 0"), haut_rheostat);
-    repere("Label_rmax", QStringLiteral("R max"), haut_rheostat + transfo::hauteur_piste_r - 285);
+    repere("Label_rmax", tr("R max"), haut_rheostat + transfo::hauteur_piste_r - 285);
     repere("Label_l0", QStringLiteral("L = 0"), haut_L);
     // Le bas de la piste : Lmax, écrit dans la langue (0,1 ou 0.1).
     repere("Label_lmax", QStringLiteral("L = %1 H").arg(QLocale().toString(0.1)),
@@ -284,7 +284,7 @@ void Transfo::creer_controles()
     };
     plaque("plaque_nom", tr("TRANSFO"), 2070, true);
     plaque("plaque_tensions", QStringLiteral("230 V / 48 V"), 4400, false);
-    plaque("plaque_puissance", QStringLiteral("250 VA"), 4680, false);
+    plaque("plaque_puissance", tr("%1 VA").arg(250), 4680, false);
 
     // Légende.
     QGroupBox *legende = cadre(QStringLiteral("Frame1"), tr("Légende"), 120, 5100, 4380, 1500);

@@ -199,6 +199,14 @@
         <source>Zone de mesure</source>
         <translation>Measurement area</translation>
     </message>
+    <message>
+        <source>R max</source>
+        <translation>R max</translation>
+    </message>
+    <message>
+        <source>%1 VA</source>
+        <translation>%1 VA</translation>
+    </message>
 </context>
 <context>
     <name>Virelai</name>
