@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -192,4 +193,20 @@ TEST_F(FenetreOnduleur, LaPeriodeExporteeEstCelleDuRegimeEtabli)
     // et T1, T4 sont pris pour passants.
     tops(1);
     verifier_couleurs({true, false, false, true}, {false, false, false, false});
+}
+
+// Les constantes du montage s'écrivent dans la langue : virgule ou point décimal.
+TEST(NotesOnduleur, LesNombresSuiventLaLangue)
+{
+    const std::pair<QLocale, const char *> cas[] = {
+        {QLocale(QLocale::French, QLocale::France), "E = 34 V      R = 40 Ω      L = 0,4 H      f = 50 Hz"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom),
+         "E = 34 V      R = 40 Ω      L = 0.4 H      f = 50 Hz"},
+    };
+    for (const auto &[langue, attendu] : cas) {
+        QLocale::setDefault(langue);
+        const Onduleur w;
+        EXPECT_EQ(texte(&w, "nom_constantes"), QString::fromUtf8(attendu)) << langue.name().toStdString();
+    }
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 }

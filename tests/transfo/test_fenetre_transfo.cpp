@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -276,4 +277,19 @@ TEST_F(FenetreTransfo, UneTensionDemesureeNOuvreQuUneBoite)
         boites += w->objectName() == "Fusible" && w->isVisible();
     EXPECT_EQ(boites, 1);
     EXPECT_EQ(texte(banc, "aff_i1"), "6,7");
+}
+
+// Le bas de la piste de l'inductance s'écrit dans la langue : virgule ou point décimal.
+TEST(ReperesTransfo, LesNombresSuiventLaLangue)
+{
+    const std::pair<QLocale, const char *> cas[] = {
+        {QLocale(QLocale::French, QLocale::France), "L = 0,1 H"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "L = 0.1 H"},
+    };
+    for (const auto &[langue, attendu] : cas) {
+        QLocale::setDefault(langue);
+        const Transfo banc;
+        EXPECT_EQ(texte(&banc, "Label_lmax"), QString::fromUtf8(attendu)) << langue.name().toStdString();
+    }
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 }
