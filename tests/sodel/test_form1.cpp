@@ -6,6 +6,7 @@
 #include "intro.h"
 #include "outils_fenetres.h"
 #include "programme_sodel.h"
+#include "traductions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -267,4 +268,24 @@ TEST_F(BancSodel, LEnregistreurLitLesTroisAfficheurs)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(v.grandeurs[0].lire(), "");
     EXPECT_EQ(programme.courbe_enregistree.nb_points, 1);
+}
+
+// La plaque signalétique écrit ses décimales comme la langue de l'interface.
+TEST(PlaqueSodel, DecimalesDansLaLangueDeLInterface)
+{
+    const struct {
+        traductions::Langue langue;
+        const char *courants, *cosphi;
+    } cas[] = {{traductions::Langue::francais, "16,3 A / 9,4 A", "cos phi = 0,8"},
+               {traductions::Langue::anglais, "16.3 A / 9.4 A", "cos phi = 0.8"}};
+    for (const auto &c : cas) {
+        traductions::fixer(c.langue);
+        ProgrammeSodel programme;
+        const QString plaque = texte(programme.ouvrir_form1(), "Label_plaque");
+        EXPECT_TRUE(plaque.contains(QLatin1String(c.courants))) << plaque.toStdString();
+        EXPECT_TRUE(plaque.contains(QLatin1String(c.cosphi))) << plaque.toStdString();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            delete w;
+    }
+    traductions::fixer(traductions::Langue::francais);
 }

@@ -7,6 +7,7 @@
 #include "intro.h"
 #include "outils_fenetres.h"
 #include "programme_trivon.h"
+#include "traductions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -278,4 +279,26 @@ TEST(AccueilTrivon, OKOuvreLeBanc)
     ASSERT_NE(p.form1(), nullptr);
     EXPECT_TRUE(p.form1()->isVisible());
     delete p.form1();
+}
+
+// Les caractéristiques de la machine écrivent leurs décimales comme la langue
+// de l'interface.
+TEST(PlaqueTrivon, DecimalesDansLaLangueDeLInterface)
+{
+    const struct {
+        traductions::Langue langue;
+        const char *plaque1, *plaque2, *plaque5;
+    } cas[] = {{traductions::Langue::francais, "1,2 kVA", "3,1 A", "4,9 Ohm"},
+               {traductions::Langue::anglais, "1.2 kVA", "3.1 A", "4.9 Ohm"}};
+    for (const auto &c : cas) {
+        traductions::fixer(c.langue);
+        ProgrammeTrivon programme;
+        Form1 *banc = programme.ouvrir_form1();
+        for (auto [nom, attendu] :
+             {std::pair{"plaque1", c.plaque1}, {"plaque2", c.plaque2}, {"plaque5", c.plaque5}})
+            EXPECT_TRUE(texte(banc, nom).contains(QLatin1String(attendu))) << texte(banc, nom).toStdString();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            delete w;
+    }
+    traductions::fixer(traductions::Langue::francais);
 }
