@@ -233,7 +233,7 @@ Bancs::Bancs(const QString &dossier_programmes, const demarrage::Ecran &ecran, Q
     langue_ = Feuille::liste(QStringLiteral("langue"), m.liste_langue.left(), m.liste_langue.top(),
                              m.liste_langue.width(), m.liste_langue.height());
     langue_->addItem(QString(), QString());
-    for (const auto l : {traductions::Langue::francais, traductions::Langue::anglais}) {
+    for (const traductions::Langue &l : traductions::offertes()) {
         langue_->addItem(traductions::nom(l), QString::fromStdString(traductions::code(l)));
         if (traductions::retenue() == l)
             langue_->setCurrentIndex(langue_->count() - 1);

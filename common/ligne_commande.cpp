@@ -131,7 +131,8 @@ Options analyser(const std::vector<std::string> &arguments)
         } else if (const auto langue = valeur_option(arguments, i, "--langue")) {
             if (!traductions::lire_code(*langue)) {
                 o.erreur =
-                    lc(QT_TRANSLATE_NOOP("ligne_commande", "langue « %1 » refusée : choisir fr ou en."), *langue);
+                    lc(QT_TRANSLATE_NOOP("ligne_commande", "langue « %1 » refusée : choisir %2."), *langue,
+                       traductions::codes_offerts(", "));
                 return o;
             }
             o.langue = *langue;
@@ -152,17 +153,18 @@ Options analyser(const std::vector<std::string> &arguments)
 std::string aide(const std::string &programme)
 {
     return lc(QT_TRANSLATE_NOOP("ligne_commande", "Utilisation : %1"), programme) +
-           " [--taille 100|125|150|175|200|ajuster] [--langue fr|en]\n" +
+           " [--taille 100|125|150|175|200|ajuster] [--langue " + traductions::codes_offerts("|") + "]\n" +
            lc(QT_TRANSLATE_NOOP("ligne_commande",
                                 "  --taille N        ouvre les fenêtres à N % de leur taille d'origine (pour un "
                                 "vidéoprojecteur),\n"
                                 "                    ou moins si elles ne tiendraient pas sur l'écran\n"
                                 "  --taille ajuster  les ouvre à la plus grande taille qui tient sur l'écran\n"
-                                "  --langue fr|en    langue de l'interface : français ou anglais\n"
+                                "  --langue CODE     langue de l'interface : %1\n"
                                 "  --aide            affiche cette aide\n"
                                 "  --version         affiche la version et la licence\n"
                                 "Sans --taille, la taille retenue par le lanceur (ou 100) ; sans --langue, la "
-                                "langue retenue par le lanceur, ou celle du poste.\n"));
+                                "langue retenue par le lanceur, ou celle du poste.\n"),
+              traductions::codes_offerts(", "));
 }
 
 std::string version(const std::string &programme)

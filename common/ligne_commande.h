@@ -3,7 +3,7 @@
 // Arguments de la ligne de commande, communs à tous les programmes de la
 // suite et au lanceur : « --taille N » agrandit toutes les fenêtres (pour le
 // vidéoprojecteur), « --taille ajuster » les fait aussi grandes que l'écran le
-// permet, « --langue fr|en » choisit la langue (traductions.h), « --aide »
+// permet, « --langue <code> » choisit la langue (traductions.h), « --aide »
 // les décrit, « --version » donne la version de la suite et
 // sa licence (les pages de manuel sont tirées de ces deux textes par
 // help2man) ; tout autre argument est refusé par un message clair. Les
@@ -29,7 +29,7 @@ inline constexpr int ajuster = -1;
 
 struct Options {
     int taille = 0;       // en %, ajuster, ou 0 si « --taille » est absent
-    std::string langue;   // « fr », « en », ou vide si « --langue » est absent
+    std::string langue;   // « fr », « en »…, ou vide si « --langue » est absent
     bool aide = false;    // « --aide » ou « --help » : décrire et sortir
     bool version = false; // « --version » : donner la version et sortir
     std::string erreur;   // vide si la ligne est acceptée

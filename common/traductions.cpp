@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace traductions {
@@ -16,6 +17,8 @@ namespace traductions {
 namespace {
 
 Langue langue_fixee = Langue::francais;
+
+const QString prefixe_qm = QStringLiteral("bancs_");
 
 // Traduction de la suite pour la langue fixée (rien en français, la langue
 // des textes sources) ; elle vit jusqu'à la fin du programme.
@@ -38,44 +41,91 @@ QSettings reglages()
     return QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"));
 }
 
+} // namespace
+
 // Dossiers où chercher bancs_<code>.qm : à côté des programmes installés
 // (<préfixe>/share/bancs-electrotechnique/traductions, trouvé depuis
 // l'exécutable, sans QApplication), puis dans le dossier de construction.
-QStringList dossiers_traductions()
+QStringList dossiers()
 {
-    QStringList dossiers;
+    QStringList liste;
     const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     if (!exe.isEmpty())
-        dossiers << QDir(QFileInfo(exe).dir().filePath(QStringLiteral(BANCS_TRADUCTIONS_INSTALLEES)))
+        liste << QDir(QFileInfo(exe).dir().filePath(QStringLiteral(BANCS_TRADUCTIONS_INSTALLEES)))
                         .absolutePath();
-    dossiers << QStringLiteral(BANCS_TRADUCTIONS_CONSTRUCTION);
-    return dossiers;
+    liste << QStringLiteral(BANCS_TRADUCTIONS_CONSTRUCTION);
+    return liste;
 }
 
-} // namespace
+std::vector<Langue> offertes()
+{
+    std::vector<std::string> codes;
+    for (const QString &dossier : dossiers())
+        for (const QString &qm : QDir(dossier).entryList({prefixe_qm + QStringLiteral("*.qm")}, QDir::Files)) {
+            const QString c = qm.mid(prefixe_qm.size()).chopped(3);
+            // Deux lettres minuscules : un fichier d'un autre nom n'est pas une langue.
+            if (c.size() == 2 && c.at(0).isLower() && c.at(1).isLower() && c != QLatin1String("fr"))
+                codes.push_back(c.toStdString());
+        }
+    std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+    std::vector<Langue> langues{Langue::francais};
+    for (auto &c : codes)
+        langues.push_back(Langue{std::move(c)});
+    return langues;
+}
 
 std::optional<Langue> lire_code(std::string_view code)
 {
-    if (code == "fr")
-        return Langue::francais;
-    if (code == "en")
-        return Langue::anglais;
+    for (Langue &l : offertes())
+        if (l.code == code)
+            return std::move(l);
     return std::nullopt;
 }
 
-std::string code(Langue langue)
+std::string code(const Langue &langue)
 {
-    return langue == Langue::anglais ? "en" : "fr";
+    return langue.code;
 }
 
-QString nom(Langue langue)
+std::string codes_offerts(std::string_view separateur)
 {
-    return langue == Langue::anglais ? QStringLiteral("English") : QStringLiteral("Français");
+    std::string texte;
+    for (const Langue &l : offertes()) {
+        if (!texte.empty())
+            texte += separateur;
+        texte += l.code;
+    }
+    return texte;
+}
+
+QString nom(const Langue &langue)
+{
+    // Chaque traduction donne le nom de sa langue : la traduction de ce mot.
+    static const char *const francais = QT_TRANSLATE_NOOP("langue", "Français");
+    if (langue == Langue::francais)
+        return QString::fromUtf8(francais);
+    QTranslator t;
+    for (const QString &dossier : dossiers())
+        if (t.load(prefixe_qm + QString::fromStdString(langue.code), dossier)) {
+            const QString n = t.translate("langue", francais);
+            if (!n.isEmpty())
+                return n;
+            break;
+        }
+    return QLocale(QString::fromStdString(langue.code)).nativeLanguageName();
+}
+
+Langue langue_de_locale(const QString &nom_locale)
+{
+    // « en_GB.UTF-8 », « en_US », « en » : la langue est avant le « _ ».
+    const QString c = nom_locale.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('.'), 0, 0);
+    return lire_code(c.toStdString()).value_or(Langue::francais);
 }
 
 Langue langue_du_poste()
 {
-    return QLocale::system().language() == QLocale::English ? Langue::anglais : Langue::francais;
+    return langue_de_locale(QLocale::system().name());
 }
 
 std::optional<Langue> retenue()
@@ -83,7 +133,7 @@ std::optional<Langue> retenue()
     return lire_code(reglages().value(QStringLiteral("langue")).toString().toStdString());
 }
 
-void retenir(std::optional<Langue> langue)
+void retenir(const std::optional<Langue> &langue)
 {
     if (langue)
         reglages().setValue(QStringLiteral("langue"), QString::fromStdString(code(*langue)));
@@ -91,7 +141,7 @@ void retenir(std::optional<Langue> langue)
         reglages().remove(QStringLiteral("langue"));
 }
 
-Langue choisir(std::optional<Langue> demandee)
+Langue choisir(const std::optional<Langue> &demandee)
 {
     if (demandee)
         return *demandee;
@@ -102,15 +152,18 @@ Langue choisir(std::optional<Langue> demandee)
 
 QLocale langue_interface()
 {
-    if (langue_fixee == Langue::anglais) {
-        // L'anglais du poste s'il en a un (britannique, américain…).
-        const QLocale poste = QLocale::system();
-        return poste.language() == QLocale::English ? poste : QLocale(QLocale::English, QLocale::UnitedKingdom);
-    }
-    return QLocale(QLocale::French, QLocale::France);
+    if (langue_fixee == Langue::francais)
+        return QLocale(QLocale::French, QLocale::France);
+    // La variante du poste s'il parle cette langue (anglais britannique,
+    // américain…), sinon celle que Qt donne au code.
+    const QLocale poste = QLocale::system();
+    const QLocale langue(QString::fromStdString(langue_fixee.code));
+    if (langue.language() == QLocale::English && poste.language() != QLocale::English)
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return poste.language() == langue.language() ? poste : langue;
 }
 
-void fixer(Langue langue)
+void fixer(const Langue &langue)
 {
     langue_fixee = langue;
     QLocale::setDefault(langue_interface());
@@ -119,8 +172,8 @@ void fixer(Langue langue)
     if (langue == Langue::francais)
         return;
     auto nouvelle = std::make_unique<QTranslator>();
-    const QString fichier = QStringLiteral("bancs_%1").arg(QString::fromStdString(code(langue)));
-    for (const QString &dossier : dossiers_traductions())
+    const QString fichier = prefixe_qm + QString::fromStdString(langue.code);
+    for (const QString &dossier : dossiers())
         if (nouvelle->load(fichier, dossier)) {
             t = std::move(nouvelle);
             return;
@@ -169,12 +222,12 @@ bool installer(QCoreApplication &application)
     } else {
         delete qt;
         // Qt est écrit en anglais : rien à charger pour lui en anglais.
-        tout = tout && langue_fixee == Langue::anglais;
+        tout = tout && langue_interface().language() == QLocale::English;
     }
     return tout;
 }
 
-bool changer(QCoreApplication &application, Langue langue)
+bool changer(QCoreApplication &application, const Langue &langue)
 {
     // Retirée avant d'être détruite par fixer : l'application ne garde
     // jamais un traducteur disparu.

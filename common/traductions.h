@@ -9,30 +9,57 @@
 // Qt lui-même (qtbase_<code>.qm, paquet Debian qt6-translations-l10n),
 // cherchées là où Qt les installe (QLibraryInfo).
 //
-// La langue : « --langue fr|en » sur la ligne de commande, sinon celle que
+// La langue : « --langue <code> » sur la ligne de commande, sinon celle que
 // le lanceur retient (réglage « langue » de bancs.conf, comme la taille),
-// sinon celle du poste (une langue anglaise, en_*, donne l'anglais ; C,
-// POSIX et toute autre donnent le français). Les nombres la suivent : virgule
-// décimale en français, point en anglais (QLocale par défaut).
+// sinon celle du poste si la suite y est traduite (en_GB, en_US… donnent
+// l'anglais ; C, POSIX et toute langue sans traduction donnent le français).
+// Les nombres la suivent : virgule décimale en français, point en anglais
+// (QLocale par défaut).
+//
+// Une langue de plus n'est qu'un fichier de plus : les langues offertes sont
+// le français et celles dont la traduction compilée est trouvée.
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QCoreApplication;
 
 namespace traductions {
 
-enum class Langue { francais, anglais };
+// Une langue, par son code à deux lettres (ISO 639-1) : « fr », « en »…
+struct Langue {
+    std::string code;
+    static const Langue francais;
+    bool operator==(const Langue &) const = default;
+};
+inline const Langue Langue::francais{"fr"};
 
-// « fr » ou « en » ; rien pour un autre code.
+// Dossiers où chercher les traductions bancs_<code>.qm : celui des
+// programmes installés (trouvé depuis l'exécutable), puis celui de la
+// construction.
+QStringList dossiers();
+
+// Le français, puis chaque langue dont la traduction est trouvée, par code.
+std::vector<Langue> offertes();
+
+// La langue offerte de ce code ; rien pour un autre code.
 std::optional<Langue> lire_code(std::string_view code);
-std::string code(Langue langue);
-// Nom de la langue dans cette langue : « Français », « English ».
-QString nom(Langue langue);
+std::string code(const Langue &langue);
+// « fr|en » : les codes des langues offertes, séparés par « separateur ».
+std::string codes_offerts(std::string_view separateur);
+// Nom de la langue dans cette langue : « Français », « English » (le nom
+// que lui donne sa traduction).
+QString nom(const Langue &langue);
+
+// La langue d'un poste dont la locale s'appelle ainsi (« en_GB », « C »…) :
+// la sienne si la suite y est traduite, sinon le français.
+Langue langue_de_locale(const QString &nom_locale);
 
 // La langue que donne le poste (LANG, LC_ALL…).
 Langue langue_du_poste();
@@ -40,16 +67,16 @@ Langue langue_du_poste();
 // La langue retenue par le lanceur, rien si l'utilisateur n'en a pas choisi.
 // Lisible avant la QApplication.
 std::optional<Langue> retenue();
-void retenir(std::optional<Langue> langue);
+void retenir(const std::optional<Langue> &langue);
 
 // La langue à prendre : celle demandée sur la ligne de commande, sinon la
 // langue retenue, sinon celle du poste.
-Langue choisir(std::optional<Langue> demandee);
+Langue choisir(const std::optional<Langue> &demandee);
 
 // Fixe la langue du programme : format des nombres (QLocale par défaut) et
 // traduction de la suite, chargée tout de suite (elle sert aussi avant la
 // QApplication, pour l'aide de la ligne de commande).
-void fixer(Langue langue);
+void fixer(const Langue &langue);
 Langue actuelle();
 
 // La langue de l'interface, comme QLocale.
@@ -76,6 +103,6 @@ bool installer(QCoreApplication &application);
 // « application » les traductions de l'ancienne langue, fixe la nouvelle et
 // installe ses traductions. Chaque fenêtre reçoit QEvent::LanguageChange et
 // se retraduit.
-bool changer(QCoreApplication &application, Langue langue);
+bool changer(QCoreApplication &application, const Langue &langue);
 
 } // namespace traductions

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ligne de commande commune aux programmes : « --taille », aide, refus.
+// Ligne de commande commune aux programmes : « --taille », « --langue », aide, refus.
 #include "ligne_commande.h"
+#include "traductions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -79,4 +84,41 @@ TEST(LigneCommande, EchelleCombineeAvecCelleDeLUtilisateur)
         SCOPED_TRACE(std::to_string(c.taille) + " " + c.existant);
         EXPECT_DOUBLE_EQ(ligne_commande::facteur_echelle(c.taille, c.existant), c.facteur);
     }
+}
+
+// La langue du poste si la suite y est traduite, le français sinon (C et
+// POSIX compris). Une langue de plus n'est qu'un fichier de traduction de
+// plus : « --langue » l'accepte, l'aide la cite, le lanceur la nomme comme
+// elle se nomme.
+TEST(LigneCommande, LanguesOffertesParLesFichiersDeTraduction)
+{
+    const struct {
+        const char *locale, *langue;
+    } postes[] = {{"en_GB", "en"}, {"en_US", "en"}, {"fr_FR", "fr"}, {"fr_BE", "fr"},
+                  {"C", "fr"},     {"POSIX", "fr"}, {"de_DE", "fr"}, {"", "fr"}};
+    for (const auto &p : postes)
+        EXPECT_EQ(traductions::langue_de_locale(QString::fromLatin1(p.locale)).code, p.langue) << p.locale;
+
+    // La traduction anglaise recopiée sous le code « zz », là où un paquet
+    // installe les traductions.
+    const QStringList dossiers = traductions::dossiers();
+    ASSERT_EQ(dossiers.size(), 2);
+    const QString installees = dossiers.front();
+    ASSERT_TRUE(QDir().mkpath(installees));
+    const QString copie = installees + QStringLiteral("/bancs_zz.qm");
+    ASSERT_TRUE(QFile::copy(dossiers.back() + QStringLiteral("/bancs_en.qm"), copie));
+    const auto menage = qScopeGuard([&] {
+        QFile::remove(copie);
+        QDir().rmpath(installees);
+    });
+
+    std::vector<std::string> codes;
+    for (const traductions::Langue &l : traductions::offertes())
+        codes.push_back(l.code);
+    EXPECT_EQ(codes, (std::vector<std::string>{"fr", "en", "zz"}));
+    EXPECT_EQ(traductions::nom(*traductions::lire_code("zz")), QStringLiteral("English"));
+    EXPECT_EQ(traductions::nom(traductions::Langue::francais), QStringLiteral("Français"));
+    EXPECT_EQ(ligne_commande::analyser({"--langue", "zz"}).langue, "zz");
+    EXPECT_EQ(ligne_commande::analyser({"--langue", "de"}).erreur, "langue « de » refusée : choisir fr, en, zz.");
+    EXPECT_NE(ligne_commande::aide("vek").find("[--langue fr|en|zz]"), std::string::npos);
 }
