@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classe.h"
+#include "traductions.h"
 
 #include "accessibilite.h"
 #include "campagne.h"
@@ -89,7 +90,7 @@ const std::set<QString> &mots_traduits()
 {
     static const std::set<QString> mots = [] {
         std::set<QString> m;
-        const QString suffixe = QStringLiteral("_%1.ts").arg(QLatin1String(BANCS_LANGUE_ESSAI));
+        const QString suffixe = QStringLiteral("_%1.ts").arg(QString::fromStdString(traductions::actuelle().code));
         for (const QString &dossier : {QStringLiteral("traductions"), QStringLiteral("traductions/parties")}) {
             const QDir d(QStringLiteral(BANCS_SOURCE "/") + dossier);
             for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
@@ -170,7 +171,7 @@ void verifier_coupure(QWidget *w)
 // ses textes peints compris, et aucun texte n'est coupé.
 void verifier_langue(QWidget *w, const QStringList &peints)
 {
-    ASSERT_FALSE(mots_traduits().empty()) << "aucune traduction " BANCS_LANGUE_ESSAI;
+    ASSERT_FALSE(mots_traduits().empty()) << "aucune traduction " << traductions::actuelle().code;
     QStringList textes = textes_lus(w);
     textes << peints;
     for (const QString &texte : textes)
@@ -182,14 +183,14 @@ void verifier_langue(QWidget *w, const QStringList &peints)
 
 bool autre_langue()
 {
-    return QLatin1String(BANCS_LANGUE_ESSAI) != QLatin1String("fr");
+    return !(traductions::actuelle() == traductions::Langue::francais);
 }
 
 } // namespace
 
 double facteur()
 {
-    return QByteArray(BANCS_TAILLE_ESSAI).toInt() / 100.0;
+    return autre_langue() ? 1.0 : QByteArray(BANCS_TAILLE_ESSAI).toInt() / 100.0;
 }
 
 QString nom_accessible(QWidget *controle)

@@ -14,10 +14,15 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Les tests parlent français quelle que soit la langue du poste, sauf
+    // ceux lancés dans une autre langue (BANCS_ESSAI_LANGUE=en).
+    const auto langue = traductions::lire_code(qgetenv("BANCS_ESSAI_LANGUE").toStdString());
 #ifdef BANCS_TAILLE_ESSAI
-    // Tests « en classe » : la taille passe par la ligne de commande des programmes.
-    char nom[] = "essai", option[] = "--taille", taille[] = BANCS_TAILLE_ESSAI;
-    char *ligne[] = {nom, option, taille};
+    // Tests « en classe » : la taille passe par la ligne de commande des
+    // programmes ; dans une autre langue, les mêmes fenêtres à 100 %, où un
+    // texte plus long que le français se verrait coupé.
+    char nom[] = "essai", option[] = "--taille", taille[] = BANCS_TAILLE_ESSAI, cent[] = "100";
+    char *ligne[] = {nom, option, langue ? cent : taille};
     if (ligne_commande::preparer(3, ligne) >= 0)
         return 2;
 #endif
@@ -28,13 +33,7 @@ int main(int argc, char **argv)
         return 2;
     qputenv("XDG_DATA_HOME", donnees.path().toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    // Les tests parlent français quelle que soit la langue du poste, sauf les
-    // tests dans une autre langue (comme « --langue » pour un programme).
-#ifdef BANCS_LANGUE_ESSAI
-    traductions::fixer(traductions::lire_code(BANCS_LANGUE_ESSAI).value_or(traductions::Langue::francais));
-#else
-    traductions::fixer(traductions::Langue::francais);
-#endif
+    traductions::fixer(langue.value_or(traductions::Langue::francais));
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
     polices::preparer_application(application);
