@@ -184,11 +184,11 @@ TEST(Lanceur, LangueChoisieRetenueDonneeAuxProgrammesEtLanceurRetraduit)
         std::optional<Langue> retenue;
     };
     // L'anglais, puis le retour au français, puis la langue du poste.
-    const Cas cas[] = {{2, Langue::anglais}, {1, Langue::francais}, {0, std::nullopt}};
+    const Cas cas[] = {{2, Langue{"en"}}, {1, Langue::francais}, {0, std::nullopt}};
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.element);
         const Langue attendue = c.retenue.value_or(traductions::langue_du_poste());
-        const bool anglais = attendue == Langue::anglais;
+        const bool anglais = attendue == Langue{"en"};
         {
             Fenetre f;
             auto *langue = essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("langue"));
