@@ -813,7 +813,7 @@ TEST(Tableur, ExporterEcritUnCSVPourUnTableurFrancais)
 
 TEST(Tableur, EnAnglaisPointDecimalVirguleEntreColonnesEtMessagesAnglais)
 {
-    traductions::changer(*QCoreApplication::instance(), traductions::Langue::anglais);
+    traductions::changer(*QCoreApplication::instance(), traductions::Langue{"en"});
     Banc b;
     Courbe *c = trois_points(b);
     QTemporaryDir dossier;
