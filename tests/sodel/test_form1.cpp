@@ -277,7 +277,7 @@ TEST(PlaqueSodel, DecimalesDansLaLangueDeLInterface)
         traductions::Langue langue;
         const char *courants, *cosphi;
     } cas[] = {{traductions::Langue::francais, "16,3 A / 9,4 A", "cos phi = 0,8"},
-               {traductions::Langue::anglais, "16.3 A / 9.4 A", "cos phi = 0.8"}};
+               {traductions::Langue{"en"}, "16.3 A / 9.4 A", "cos phi = 0.8"}};
     for (const auto &c : cas) {
         traductions::fixer(c.langue);
         ProgrammeSodel programme;

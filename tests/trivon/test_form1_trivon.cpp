@@ -289,7 +289,7 @@ TEST(PlaqueTrivon, DecimalesDansLaLangueDeLInterface)
         traductions::Langue langue;
         const char *plaque1, *plaque2, *plaque5;
     } cas[] = {{traductions::Langue::francais, "1,2 kVA", "3,1 A", "4,9 Ohm"},
-               {traductions::Langue::anglais, "1.2 kVA", "3.1 A", "4.9 Ohm"}};
+               {traductions::Langue{"en"}, "1.2 kVA", "3.1 A", "4.9 Ohm"}};
     for (const auto &c : cas) {
         traductions::fixer(c.langue);
         ProgrammeTrivon programme;
