@@ -21,12 +21,9 @@ set(BANCS_SOURCES_TRADUITES common waveforms vek sodel trivon virelai orvalt gre
 # cmake/programmes.cmake (bancs/CMakeLists.txt) : ses titres et descriptions.
 set(BANCS_CATALOGUE_TRADUIT ${PROJECT_BINARY_DIR}/bancs/programmes_suite.h)
 
-# Les fichiers de traduction, regroupés par langue : bancs_<code>.ts (et,
-# pendant un travail en cours, des parties <partie>_<code>.ts dans
-# traductions/parties, réunies dans le même .qm).
+# Les fichiers de traduction, un par langue : bancs_<code>.ts.
 function(bancs_traductions)
-  file(GLOB ts_fichiers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/traductions/*.ts
-                                          ${PROJECT_SOURCE_DIR}/traductions/parties/*.ts)
+  file(GLOB ts_fichiers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/traductions/*.ts)
   set(langues)
   foreach(ts IN LISTS ts_fichiers)
     get_filename_component(nom ${ts} NAME_WE)

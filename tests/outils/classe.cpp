@@ -91,19 +91,17 @@ const std::set<QString> &mots_traduits()
     static const std::set<QString> mots = [] {
         std::set<QString> m;
         const QString suffixe = QStringLiteral("_%1.ts").arg(QString::fromStdString(traductions::actuelle().code));
-        for (const QString &dossier : {QStringLiteral("traductions"), QStringLiteral("traductions/parties")}) {
-            const QDir d(QStringLiteral(BANCS_SOURCE "/") + dossier);
-            for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
-                QFile f(d.filePath(nom));
-                if (!f.open(QIODevice::ReadOnly))
-                    continue;
-                QXmlStreamReader xml(&f);
-                while (!xml.atEnd())
-                    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
-                        for (const QString &mot : xml.readElementText().split(
-                                 QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
-                            m.insert(mot.toLower());
-            }
+        const QDir d(QStringLiteral(BANCS_SOURCE "/traductions"));
+        for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
+            QFile f(d.filePath(nom));
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
+            QXmlStreamReader xml(&f);
+            while (!xml.atEnd())
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+                    for (const QString &mot : xml.readElementText().split(
+                             QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
+                        m.insert(mot.toLower());
         }
         return m;
     }();
