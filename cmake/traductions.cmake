@@ -61,8 +61,19 @@ function(bancs_traductions)
     list(APPEND sources ${PROJECT_SOURCE_DIR}/${dossier})
   endforeach()
   list(APPEND sources ${BANCS_CATALOGUE_TRADUIT})
+  # Une langue de plus : « -DBANCS_NOUVELLE_LANGUE=de » puis cette cible crée
+  # traductions/bancs_de.ts, tous ses textes à traduire.
+  set(BANCS_NOUVELLE_LANGUE "" CACHE STRING
+      "Code à deux lettres d'une langue à ajouter : mettre_a_jour_traductions crée traductions/bancs_<code>.ts")
+  set(a_jour ${ts_fichiers})
+  if(BANCS_NOUVELLE_LANGUE MATCHES "^[a-z][a-z]$")
+    list(APPEND a_jour ${PROJECT_SOURCE_DIR}/traductions/bancs_${BANCS_NOUVELLE_LANGUE}.ts)
+    list(REMOVE_DUPLICATES a_jour)
+  elseif(BANCS_NOUVELLE_LANGUE)
+    message(FATAL_ERROR "BANCS_NOUVELLE_LANGUE=${BANCS_NOUVELLE_LANGUE} : un code de langue à deux lettres (de, es, it…)")
+  endif()
   add_custom_target(mettre_a_jour_traductions
-    COMMAND Qt6::lupdate -locations none -no-obsolete ${sources} -ts ${ts_fichiers}
+    COMMAND Qt6::lupdate -locations none -no-obsolete -source-language fr_FR ${sources} -ts ${a_jour}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Textes à traduire relevés dans le code"
     VERBATIM)
