@@ -179,27 +179,28 @@ TEST(Lanceur, LangueChoisieRetenueDonneeAuxProgrammesEtLanceurRetraduit)
     using traductions::Langue;
     QTemporaryDir dossier;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier.path());
-    struct Cas {
-        int element; // dans la liste « langue »
-        std::optional<Langue> retenue;
-    };
-    // L'anglais, puis le retour au français, puis la langue du poste.
-    const Cas cas[] = {{2, Langue{"en"}}, {1, Langue::francais}, {0, std::nullopt}};
-    for (const Cas &c : cas) {
-        SCOPED_TRACE(c.element);
-        const Langue attendue = c.retenue.value_or(traductions::langue_du_poste());
+    // L'anglais, puis le retour au français, puis la langue du poste (en
+    // tête de liste).
+    const std::optional<Langue> cas[] = {Langue{"en"}, Langue::francais, std::nullopt};
+    for (const std::optional<Langue> &retenue : cas) {
+        SCOPED_TRACE(retenue ? retenue->code : "poste");
+        const Langue attendue = retenue.value_or(traductions::langue_du_poste());
         const bool anglais = attendue == Langue{"en"};
+        int element = 0; // dans la liste « langue »
         {
             Fenetre f;
             auto *langue = essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("langue"));
             ASSERT_NE(langue, nullptr);
+            if (retenue)
+                element = langue->findData(QString::fromStdString(retenue->code));
+            ASSERT_GE(element, 0);
             // Au clavier : Début, puis Bas jusqu'à l'élément.
             langue->setFocus();
             QTest::keyClick(langue, Qt::Key_Home);
-            for (int i = 0; i < c.element; ++i)
+            for (int i = 0; i < element; ++i)
                 QTest::keyClick(langue, Qt::Key_Down);
-            ASSERT_EQ(langue->currentIndex(), c.element);
-            EXPECT_EQ(traductions::retenue(), c.retenue);
+            ASSERT_EQ(langue->currentIndex(), element);
+            EXPECT_EQ(traductions::retenue(), retenue);
             EXPECT_EQ(f.bancs->arguments_programme().mid(2),
                       (QStringList{"--langue", QString::fromStdString(traductions::code(attendue))}));
             // La fenêtre ouverte se retraduit au passage de la boucle d'événements.
@@ -212,7 +213,7 @@ TEST(Lanceur, LangueChoisieRetenueDonneeAuxProgrammesEtLanceurRetraduit)
         }
         // Rouvert, le lanceur montre le choix retenu.
         Fenetre f;
-        EXPECT_EQ(essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("langue"))->currentIndex(), c.element);
+        EXPECT_EQ(essai::controle<QComboBox>(f.bancs.get(), QStringLiteral("langue"))->currentIndex(), element);
     }
     traductions::changer(*QCoreApplication::instance(), Langue::francais);
 }

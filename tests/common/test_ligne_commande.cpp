@@ -95,9 +95,20 @@ TEST(LigneCommande, LanguesOffertesParLesFichiersDeTraduction)
     const struct {
         const char *locale, *langue;
     } postes[] = {{"en_GB", "en"}, {"en_US", "en"}, {"fr_FR", "fr"}, {"fr_BE", "fr"},
-                  {"C", "fr"},     {"POSIX", "fr"}, {"de_DE", "fr"}, {"", "fr"}};
+                  {"C", "fr"},     {"POSIX", "fr"}, {"xh_ZA", "fr"}, {"", "fr"}};
     for (const auto &p : postes)
         EXPECT_EQ(traductions::langue_de_locale(QString::fromLatin1(p.locale)).code, p.langue) << p.locale;
+
+    const auto codes = [] {
+        std::string liste;
+        for (const traductions::Langue &l : traductions::offertes())
+            liste += (liste.empty() ? "" : "|") + l.code;
+        return liste;
+    };
+    const std::string avant = codes();
+    // Le français d'abord ; l'anglais, traduit dans le dépôt, en est.
+    ASSERT_EQ(avant.rfind("fr|", 0), 0u) << avant;
+    EXPECT_NE(avant.find("|en"), std::string::npos) << avant;
 
     // La traduction anglaise recopiée sous le code « zz », là où un paquet
     // installe les traductions.
@@ -112,13 +123,14 @@ TEST(LigneCommande, LanguesOffertesParLesFichiersDeTraduction)
         QDir().rmpath(installees);
     });
 
-    std::vector<std::string> codes;
-    for (const traductions::Langue &l : traductions::offertes())
-        codes.push_back(l.code);
-    EXPECT_EQ(codes, (std::vector<std::string>{"fr", "en", "zz"}));
+    EXPECT_EQ(codes(), avant + "|zz");
     EXPECT_EQ(traductions::nom(*traductions::lire_code("zz")), QStringLiteral("English"));
     EXPECT_EQ(traductions::nom(traductions::Langue::francais), QStringLiteral("Français"));
     EXPECT_EQ(ligne_commande::analyser({"--langue", "zz"}).langue, "zz");
-    EXPECT_EQ(ligne_commande::analyser({"--langue", "de"}).erreur, "langue « de » refusée : choisir fr, en, zz.");
-    EXPECT_NE(ligne_commande::aide("vek").find("[--langue fr|en|zz]"), std::string::npos);
+    std::string offertes = avant + "|zz";
+    for (std::size_t i = offertes.find('|'); i != std::string::npos; i = offertes.find('|', i))
+        offertes.replace(i, 1, ", ");
+    EXPECT_EQ(ligne_commande::analyser({"--langue", "de-DE"}).erreur,
+              "langue « de-DE » refusée : choisir " + offertes + ".");
+    EXPECT_NE(ligne_commande::aide("vek").find("[--langue " + avant + "|zz]"), std::string::npos);
 }
