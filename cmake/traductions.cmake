@@ -46,6 +46,11 @@ function(bancs_traductions)
     list(APPEND qm_fichiers ${qm})
   endforeach()
   add_custom_target(traductions ALL DEPENDS ${qm_fichiers})
+  # Les pages de manuel reprennent l'aide, qui cite les langues offertes :
+  # les traductions d'abord.
+  if(TARGET pages_manuel)
+    add_dependencies(pages_manuel traductions)
+  endif()
   install(FILES ${qm_fichiers} DESTINATION ${BANCS_DOSSIER_TRADUCTIONS})
   set(noms)
   foreach(qm IN LISTS qm_fichiers)
