@@ -3,7 +3,7 @@
 
 #include "accessibilite.h"
 #include "exportation.h"
-#include "fenetre_spectre.h"
+#include "fenetre_harmoniques.h"
 #include "nombre.h"
 #include "polices.h"
 #include "traductions.h"

@@ -9,7 +9,7 @@
 #include "balayage.h"
 #include "exportation.h"
 #include "feuille.h"
-#include "fenetre_spectre.h"
+#include "fenetre_harmoniques.h"
 #include "tableur.h"
 
 #include <QPointer>

@@ -6,7 +6,7 @@
 #include "pont_mixte.h"
 #include "pont_onduleur.h"
 #include "pont_tout_thyristor.h"
-#include "spectre.h"
+#include "harmoniques.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 
 #include "exportation.h"
 #include "feuille.h"
-#include "spectre.h"
+#include "harmoniques.h"
 
 #include <array>
 #include <functional>

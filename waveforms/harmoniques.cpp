@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spectre.h"
+#include "harmoniques.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fenetre_spectre.h"
+#include "fenetre_harmoniques.h"
 
 #include "fenetre_oscillo.h"
 #include "nombre.h"
