@@ -55,7 +55,7 @@ QString plaque_moteur()
 } // namespace
 
 Form1::Form1(ProgrammeSodel &programme)
-    : Feuille(QStringLiteral("Form1"), tr("Etude d'une machine asynchrone par A. Varlon"), largeur_fenetre,
+    : Feuille(QStringLiteral("Form1"), tr("Étude d'une machine asynchrone par A. Varlon"), largeur_fenetre,
               hauteur_fenetre),
       programme_(programme), banc_(*this)
 {

@@ -241,7 +241,7 @@ Looked for here:
         <translation>Rated field current (A):</translation>
     </message>
     <message>
-        <source>Fréquence de rotation nominale (tours par secondes) :</source>
+        <source>Fréquence de rotation nominale (tr/min) :</source>
         <translation>Rated rotational speed (rpm):</translation>
     </message>
     <message>
@@ -328,7 +328,7 @@ Looked for here:
         <translation>Another curve</translation>
     </message>
     <message>
-        <source>Apercu de la courbe</source>
+        <source>Aperçu de la courbe</source>
         <translation>Curve preview</translation>
     </message>
     <message>
@@ -406,7 +406,7 @@ Looked for here:
         <translation>%1 V / %2 V;     %3 A / %4 A;        %5 Hz; %6 rpm; cos phi = %7</translation>
     </message>
     <message>
-        <source>Etude d&apos;une machine asynchrone par A. Varlon</source>
+        <source>Étude d&apos;une machine asynchrone par A. Varlon</source>
         <translation>Study of an induction machine by A. Varlon</translation>
     </message>
     <message>
@@ -594,7 +594,7 @@ Looked for here:
         <translation>Off</translation>
     </message>
     <message>
-        <source>Etude d&apos;une machine synchrone</source>
+        <source>Étude d&apos;une machine synchrone</source>
         <translation>Study of a synchronous machine</translation>
     </message>
     <message>
@@ -800,7 +800,7 @@ Looked for here:
         <translation>Simulation software for a bench of two identical DC machines.</translation>
     </message>
     <message>
-        <source>Etude d&apos;une machine à courant continu.</source>
+        <source>Étude d&apos;une machine à courant continu.</source>
         <translation>Study of a DC machine.</translation>
     </message>
     <message>
@@ -812,7 +812,7 @@ Looked for here:
         <translation>Simulation software for a synchronous machine and DC machine bench</translation>
     </message>
     <message>
-        <source>Etude de la machine synchrone</source>
+        <source>Étude de la machine synchrone</source>
         <translation>Study of the synchronous machine</translation>
     </message>
     <message>
@@ -859,7 +859,7 @@ Looked for here:
 <context>
     <name>Machine1</name>
     <message>
-        <source>Banc de machines à courants continus par A. Varlon</source>
+        <source>Banc de machines à courant continu par A. Varlon</source>
         <translation>DC machine bench by A. Varlon</translation>
     </message>
     <message>
@@ -1021,7 +1021,7 @@ Looked for here:
 <context>
     <name>Onduleur</name>
     <message>
-        <source>Etude de l&apos;onduleur par A. Varlon</source>
+        <source>Étude de l&apos;onduleur par A. Varlon</source>
         <translation>Study of the inverter by A. Varlon</translation>
     </message>
     <message>
@@ -1036,7 +1036,7 @@ Looked for here:
 <context>
     <name>Redressement</name>
     <message>
-        <source>Etude du pont tout thyristor par A. Varlon</source>
+        <source>Étude du pont tout thyristor par A. Varlon</source>
         <translation>Study of the fully controlled bridge by A. Varlon</translation>
     </message>
     <message>
@@ -1064,7 +1064,7 @@ Looked for here:
         <translation>OK</translation>
     </message>
     <message>
-        <source>Etude du pont mixte par A. Varlon</source>
+        <source>Étude du pont mixte par A. Varlon</source>
         <translation>Study of the half-controlled bridge by A. Varlon</translation>
     </message>
     <message>
@@ -1080,7 +1080,7 @@ Looked for here:
         <translation>For simplicity, the diode and thyristor threshold voltages have been neglected.</translation>
     </message>
     <message>
-        <source>Etude du pont de diodes par A. Varlon</source>
+        <source>Étude du pont de diodes par A. Varlon</source>
         <translation>Study of the diode bridge by A. Varlon</translation>
     </message>
     <message>
@@ -1091,7 +1091,7 @@ Looked for here:
 <context>
     <name>Transfo</name>
     <message>
-        <source>Etude du transformateur par A. Varlon</source>
+        <source>Étude du transformateur par A. Varlon</source>
         <translation>Study of the transformer by A. Varlon</translation>
     </message>
     <message>
@@ -1139,7 +1139,7 @@ Looked for here:
         <translation>Primary RMS current</translation>
     </message>
     <message>
-        <source>Puissance active absorbé par l&apos;induit</source>
+        <source>Puissance active absorbée par le primaire</source>
         <translation>Active power input to the primary</translation>
     </message>
     <message>
@@ -1151,7 +1151,7 @@ Looked for here:
         <translation>Secondary RMS current</translation>
     </message>
     <message>
-        <source>Puissance active fourni par le secondaire</source>
+        <source>Puissance active fournie par le secondaire</source>
         <translation>Active power delivered by the secondary</translation>
     </message>
     <message>
@@ -1595,19 +1595,19 @@ Looked for here:
         <translation>iT4 current in T4 (A)</translation>
     </message>
     <message>
-        <source>ig1 intensité dans gachette T1 (A)</source>
+        <source>ig1 intensité dans gâchette T1 (A)</source>
         <translation>ig1 gate current of T1 (A)</translation>
     </message>
     <message>
-        <source>ig2 intensité dans gachette T2 (A)</source>
+        <source>ig2 intensité dans gâchette T2 (A)</source>
         <translation>ig2 gate current of T2 (A)</translation>
     </message>
     <message>
-        <source>ig3 intensité dans gachette T3 (A)</source>
+        <source>ig3 intensité dans gâchette T3 (A)</source>
         <translation>ig3 gate current of T3 (A)</translation>
     </message>
     <message>
-        <source>ig4 intensité dans gachette T4 (A)</source>
+        <source>ig4 intensité dans gâchette T4 (A)</source>
         <translation>ig4 gate current of T4 (A)</translation>
     </message>
     <message>
@@ -2023,11 +2023,11 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
         <translation>At starting, the current drawn by the armature is very high. The armature voltage must be reduced when the armature switch is closed.</translation>
     </message>
     <message>
-        <source>L&apos;intensité du courant circulant dans l&apos;induit est trop important.Vous risquez d&apos;endommager le moteur.</source>
+        <source>L&apos;intensité du courant circulant dans l&apos;induit est trop importante. Vous risquez d&apos;endommager le moteur.</source>
         <translation>The current flowing in the armature is too high. You risk damaging the motor.</translation>
     </message>
     <message>
-        <source>L&apos;intensité du courant circulant dans l&apos;inducteur est trop important.Vous risquez d&apos;endommager le moteur.</source>
+        <source>L&apos;intensité du courant circulant dans l&apos;inducteur est trop importante. Vous risquez d&apos;endommager le moteur.</source>
         <translation>The current flowing in the field winding is too high. You risk damaging the motor.</translation>
     </message>
     <message>

@@ -43,7 +43,7 @@ using ecriture::ecrit;
 } // namespace
 
 Form1::Form1(ProgrammeTrivon &programme)
-    : Feuille(QStringLiteral("Form1"), tr("Etude d'une machine synchrone"), 14400, 8280),
+    : Feuille(QStringLiteral("Form1"), tr("Étude d'une machine synchrone"), 14400, 8280),
       programme_(programme), banc_(*this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
