@@ -194,6 +194,10 @@ Looked for here:
         <source>Les programmes lancés s&apos;ouvriront %1.</source>
         <translation>Programs started from here will open %1.</translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
 </context>
 <context>
     <name>CaractCharge</name>
