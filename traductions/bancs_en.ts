@@ -61,6 +61,10 @@
         <source>ymax</source>
         <translation>y max</translation>
     </message>
+    <message>
+        <source>X =%1 ;   Y =  %2</source>
+        <translation>X = %1; Y = %2</translation>
+    </message>
 </context>
 <context>
     <name>Bancs</name>
