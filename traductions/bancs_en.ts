@@ -1694,6 +1694,18 @@ Looked for here:
         <source>Puissances dans la charge (u, i)</source>
         <translation>Load powers (u, i)</translation>
     </message>
+    <message>
+        <source>Angle d&apos;amorçage α (°)</source>
+        <translation>Firing angle α (°)</translation>
+    </message>
+    <message>
+        <source>F.é.m. de la charge E (V)</source>
+        <translation>Load e.m.f. E (V)</translation>
+    </message>
+    <message>
+        <source>Tension continue E (V)</source>
+        <translation>DC voltage E (V)</translation>
+    </message>
 </context>
 <context>
     <name>langue</name>
@@ -1969,6 +1981,30 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     <message>
         <source>Le spectre de %1 (rangs 1 à %2) a été enregistré</source>
         <translation>The spectrum of %1 (orders 1 to %2) has been saved</translation>
+    </message>
+    <message>
+        <source>hors d&apos;échelle</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Grandeur</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Unité</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Pas du balayage (s)</source>
+        <translation>Sweep step (s)</translation>
+    </message>
+    <message>
+        <source>Valeur efficace (%1)</source>
+        <translation>RMS value (%1)</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,12 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -36,6 +39,17 @@ const char *const colonnes_spectre[] = {
     QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Phase (°)"),
 };
 
+// Libellés des afficheurs, repris sans « = » en tête du fichier CSV.
+const char *const texte_moyenne = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Valeur moyenne =");
+const char *const texte_efficace = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Valeur efficace =");
+const char *const texte_fondamental = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Fondamental (efficace) =");
+const char *const texte_thd = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "THD =");
+const char *const texte_p = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Puissance active P =");
+const char *const texte_s = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Puissance apparente S =");
+const char *const texte_k = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Facteur de puissance k =");
+const char *const texte_cosphi1 = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Facteur de déplacement cos φ1 =");
+const char *const texte_pe = QT_TRANSLATE_NOOP("oscillo::FenetreSpectre", "Puissance fournie par E =");
+
 // Légende d'une grandeur ou du dipôle, dans la langue de l'interface.
 QString legende_spectre(std::string_view legende)
 {
@@ -50,15 +64,64 @@ QString unite_grandeur(std::string_view legende)
     return ouvre >= 0 && ferme > ouvre ? l.mid(ouvre + 1, ferme - ouvre - 1) : QString();
 }
 
-QString texte_optionnel(const std::optional<double> &v)
+// Préfixes du Système international, de 10⁻¹⁵ à 10⁹.
+QString prefixe(int puissance)
 {
-    return v ? texte_local(*v) : QString();
+    static const char *const prefixes[] = {"f", "p", "n", "µ", "m", "", "k", "M", "G"};
+    const int i = puissance / 3 + 5;
+    return i >= 0 && i < 9 ? QString::fromUtf8(prefixes[i]) : QString();
 }
 
-std::string nombre_optionnel(const std::optional<double> &v)
+// Les chiffres d'une lecture avec le séparateur décimal et le signe moins de
+// la langue de l'interface.
+QString chiffres_locaux(const std::string &chiffres)
 {
-    return v ? nombre::texte_nombre(*v) : std::string();
+    const QLocale langue;
+    QString t = QString::fromStdString(chiffres);
+    t.replace(QLatin1Char('.'), langue.decimalPoint());
+    if (t.startsWith(QLatin1Char('-')))
+        t.replace(0, 1, langue.negativeSign());
+    return t;
 }
+
+QString texte_hors_echelle()
+{
+    return FenetreSpectre::tr("hors d'échelle");
+}
+
+} // namespace
+
+QString texte_lecture(const Lecture &l)
+{
+    switch (l.etat) {
+    case Lecture::Etat::vide:
+        return {};
+    case Lecture::Etat::hors_echelle:
+        return texte_hors_echelle();
+    case Lecture::Etat::nombre:
+        break;
+    }
+    return chiffres_locaux(l.chiffres);
+}
+
+QString texte_lecture(const Lecture &l, const QString &unite)
+{
+    if (!l.nombre() || l.zero() || unite.isEmpty())
+        return texte_lecture(l);
+    return texte_lecture(l) + QLatin1Char(' ') + prefixe(l.puissance) + unite;
+}
+
+QString unite_lecture(const Lecture &l, const QString &unite)
+{
+    return l.nombre() ? prefixe(l.puissance) + unite : QString();
+}
+
+std::string decimal_lecture(const Lecture &l)
+{
+    return l.etat == Lecture::Etat::hors_echelle ? texte_hors_echelle().toStdString() : l.decimal();
+}
+
+namespace {
 
 } // namespace
 
@@ -110,23 +173,20 @@ FenetreSpectre::FenetreSpectre(const Circuit &circuit, std::function<std::pair<d
 
     // Colonne des valeurs : libellé, afficheur et unité.
     double y = 240;
-    const auto paire = [&](const char *nom_label, const char *texte, const char *nom_aff, const QString &u,
-                           QLabel **unite_cible = nullptr) {
+    // L'unité suit l'afficheur : son préfixe change avec la valeur.
+    const auto paire = [&](const char *nom_label, const char *texte, const char *nom_aff) {
         label(QString::fromUtf8(nom_label), tr(texte), x_colonne, y, 3480, 255);
         QLabel *a = label(QString::fromUtf8(nom_aff), QString(), x_colonne, y + 270, 1800, 285);
         habiller_afficheur(a);
-        QLabel *l = label(QString::fromUtf8(nom_aff) + QStringLiteral("_unite"), u, x_colonne + 1860, y + 285,
-                          1500, 255);
-        if (unite_cible)
-            *unite_cible = l;
+        label(QString::fromUtf8(nom_aff) + QStringLiteral("_unite"), QString(), x_colonne + 1860, y + 285, 1500,
+              255);
         y += pas_paire_spectre;
         return a;
     };
-    aff_moyenne_ = paire("Label_moyenne", QT_TR_NOOP("Valeur moyenne ="), "aff_moyenne", QString(), &unites_[0]);
-    aff_efficace_ = paire("Label_efficace", QT_TR_NOOP("Valeur efficace ="), "aff_efficace", QString(), &unites_[1]);
-    aff_fondamental_ = paire("Label_fondamental", QT_TR_NOOP("Fondamental (efficace) ="), "aff_fondamental",
-                             QString(), &unites_[2]);
-    aff_thd_ = paire("Label_thd", QT_TR_NOOP("THD ="), "aff_thd", QStringLiteral("%"));
+    aff_moyenne_ = paire("Label_moyenne", texte_moyenne, "aff_moyenne");
+    aff_efficace_ = paire("Label_efficace", texte_efficace, "aff_efficace");
+    aff_fondamental_ = paire("Label_fondamental", texte_fondamental, "aff_fondamental");
+    aff_thd_ = paire("Label_thd", texte_thd, "aff_thd");
 
     const Dipole d = circuit_.dipole();
     QLabel *titre = label(QStringLiteral("Label_puissances"),
@@ -134,12 +194,12 @@ FenetreSpectre::FenetreSpectre(const Circuit &circuit, std::function<std::pair<d
                           x_colonne, y + 60, 3600, 285);
     titre->setFont(polices::police(8.25, true));
     y += 420;
-    aff_p_ = paire("Label_p", QT_TR_NOOP("Puissance active P ="), "aff_p", QStringLiteral("W"));
-    aff_s_ = paire("Label_s", QT_TR_NOOP("Puissance apparente S ="), "aff_s", QStringLiteral("VA"));
-    aff_fp_ = paire("Label_fp", QT_TR_NOOP("Facteur de puissance k ="), "aff_fp", QString());
-    aff_cosphi1_ = paire("Label_cosphi1", QT_TR_NOOP("Facteur de déplacement cos φ1 ="), "aff_cosphi1", QString());
+    aff_p_ = paire("Label_p", texte_p, "aff_p");
+    aff_s_ = paire("Label_s", texte_s, "aff_s");
+    aff_fp_ = paire("Label_fp", texte_k, "aff_fp");
+    aff_cosphi1_ = paire("Label_cosphi1", texte_cosphi1, "aff_cosphi1");
     if (d.source >= 0)
-        aff_pe_ = paire("Label_pe", QT_TR_NOOP("Puissance fournie par E ="), "aff_pe", QStringLiteral("W"));
+        aff_pe_ = paire("Label_pe", texte_pe, "aff_pe");
 
     Bouton *exporter =
         bouton(QStringLiteral("exporter_spectre"), tr("Exporter…"), x_colonne, 6960, 1800, 420);
@@ -165,25 +225,28 @@ void FenetreSpectre::rafraichir()
     const auto liste = circuit_.grandeurs();
     const QString u =
         indice >= 0 && static_cast<std::size_t>(indice) < liste.size() ? unite_grandeur(liste[indice].legende) : QString();
-    for (QLabel *l : unites_)
-        l->setText(u);
-    aff_moyenne_->setText(texte_local(contenu_.moyenne));
-    aff_efficace_->setText(texte_local(contenu_.efficace));
-    aff_fondamental_->setText(texte_local(contenu_.fondamental));
-    aff_thd_->setText(texte_optionnel(contenu_.thd));
-    aff_p_->setText(texte_local(contenu_.puissances.P));
-    aff_s_->setText(texte_local(contenu_.puissances.S));
-    aff_fp_->setText(texte_optionnel(contenu_.puissances.k));
-    aff_cosphi1_->setText(texte_optionnel(contenu_.puissances.cos_phi1));
+    const auto montrer = [this](QLabel *aff, const Lecture &l, const QString &unite) {
+        aff->setText(texte_lecture(l));
+        if (auto *u = findChild<QLabel *>(aff->objectName() + QStringLiteral("_unite")))
+            u->setText(unite_lecture(l, unite));
+    };
+    montrer(aff_moyenne_, contenu_.moyenne, u);
+    montrer(aff_efficace_, contenu_.efficace, u);
+    montrer(aff_fondamental_, contenu_.fondamental, u);
+    montrer(aff_thd_, contenu_.thd, QStringLiteral("%"));
+    montrer(aff_p_, contenu_.P, QStringLiteral("W"));
+    montrer(aff_s_, contenu_.S, QStringLiteral("VA"));
+    montrer(aff_fp_, contenu_.k, QString());
+    montrer(aff_cosphi1_, contenu_.cos_phi1, QString());
     if (aff_pe_)
-        aff_pe_->setText(texte_optionnel(contenu_.puissance_source));
+        montrer(aff_pe_, contenu_.puissance_source, QStringLiteral("W"));
 
     for (int r = 0; r < table_->rowCount(); ++r) {
         const bool ligne = static_cast<std::size_t>(r) < contenu_.lignes.size();
         const LigneSpectre l = ligne ? contenu_.lignes[r] : LigneSpectre{};
-        const QString textes[] = {QString::number(r + 1), ligne ? texte_local(l.frequence) : QString(),
-                                  ligne ? texte_local(l.efficace) : QString(), texte_optionnel(l.pourcentage),
-                                  texte_optionnel(l.phase)};
+        const QString textes[] = {QString::number(r + 1), ligne ? QString::number(l.frequence, 'f', 0) : QString(),
+                                  texte_lecture(l.efficace, u), texte_lecture(l.pourcentage),
+                                  texte_lecture(l.phase)};
         for (int c = 0; c < 5; ++c)
             table_->item(r, c)->setText(textes[c]);
     }
@@ -208,8 +271,7 @@ void FenetreSpectre::tracer_barres()
         setDrawWidth(1);
         trait(x_axe_gauche, y_sommet, x_axe_droite, y_sommet, Qt::gray);
         setDrawStyle(Style::plein);
-        label_max_->setText(texte_local(circuit_.arrondir(plus_grande)) + QLatin1Char(' ') +
-                            unite_grandeur(liste[indice].legende));
+        label_max_->setText(texte_lecture(lecture(plus_grande, Sorte::grandeur), unite_grandeur(liste[indice].legende)));
     } else {
         label_max_->clear();
     }
@@ -240,12 +302,57 @@ void FenetreSpectre::tracer_barres()
 tableur::Tableau FenetreSpectre::tableau() const
 {
     tableur::Tableau t;
+    const int indice = choix_spectre_->currentIndex();
+    const auto liste = circuit_.grandeurs();
+    const bool grandeur = indice >= 0 && static_cast<std::size_t>(indice) < liste.size();
+    const QString u = grandeur ? unite_grandeur(liste[indice].legende) : QString();
+
+    // En tête, ce que décrit le fichier : programme, grandeur, réglages du
+    // montage, puis les valeurs des afficheurs, chacune avec son unité, dans
+    // la langue de l'interface et avec son séparateur décimal.
+    const QString virgule = QLocale().decimalPoint();
+    const auto nombre_local = [&](std::string texte) {
+        return QString::fromStdString(texte).replace(QLatin1Char('.'), virgule).toStdString();
+    };
+    const auto ligne = [&](const QString &libelle, const std::string &valeur) {
+        t.preambule.push_back({libelle.toStdString(), valeur});
+    };
+    const auto valeur = [&](const char *texte, const QString &unite, const Lecture &l) {
+        QString libelle = tr(texte);
+        libelle.remove(QRegularExpression(QStringLiteral("\\s*=\\s*$")));
+        if (!unite.isEmpty())
+            libelle += QStringLiteral(" (%1)").arg(unite);
+        ligne(libelle, nombre_local(decimal_lecture(l)));
+    };
+    ligne(tr("Programme"), QCoreApplication::applicationName().toStdString());
+    ligne(tr("Grandeur"), grandeur ? legende_spectre(liste[indice].legende).toStdString() : std::string());
+    ligne(tr("Unité"), u.toStdString());
+    for (const Reglage &r : circuit_.reglages())
+        ligne(legende_spectre(r.nom), nombre_local(r.valeur));
+    const auto [dt, f] = reglage_();
+    ligne(tr("Pas du balayage (s)"), nombre_local(lecture(dt, Sorte::grandeur).decimal()));
+    ligne(tr("Fréquence (Hz)"), std::to_string(f));
+    valeur(texte_moyenne, u, contenu_.moyenne);
+    valeur(texte_efficace, u, contenu_.efficace);
+    valeur(texte_fondamental, u, contenu_.fondamental);
+    valeur(texte_thd, QStringLiteral("%"), contenu_.thd);
+    const Dipole d = circuit_.dipole();
+    t.preambule.push_back({legende_spectre(d.legende).toStdString()});
+    valeur(texte_p, QStringLiteral("W"), contenu_.P);
+    valeur(texte_s, QStringLiteral("VA"), contenu_.S);
+    valeur(texte_k, QString(), contenu_.k);
+    valeur(texte_cosphi1, QString(), contenu_.cos_phi1);
+    if (d.source >= 0)
+        valeur(texte_pe, QStringLiteral("W"), contenu_.puissance_source);
+
     for (const char *c : colonnes_spectre)
         t.entetes.push_back(tr(c).toStdString());
+    // Les valeurs efficaces y sont écrites dans l'unité de la grandeur, sans préfixe.
+    if (grandeur)
+        t.entetes[2] = tr("Valeur efficace (%1)").arg(u).toStdString();
     for (const LigneSpectre &l : contenu_.lignes)
-        t.lignes.push_back({std::to_string(l.rang), nombre::texte_nombre(l.frequence),
-                            nombre::texte_nombre(l.efficace), nombre_optionnel(l.pourcentage),
-                            nombre_optionnel(l.phase)});
+        t.lignes.push_back({std::to_string(l.rang), nombre::texte_nombre(l.frequence), decimal_lecture(l.efficace),
+                            decimal_lecture(l.pourcentage), decimal_lecture(l.phase)});
     return t;
 }
 

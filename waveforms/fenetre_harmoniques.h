@@ -21,6 +21,17 @@ class QTableWidget;
 
 namespace oscillo {
 
+// Une lecture du spectre telle que la fenêtre l'écrit, dans la langue de
+// l'interface : « 56,44 » ; avec une unité, « 56,44 mA » (un zéro reste
+// « 0 ») ; « hors d'échelle » ; vide.
+QString texte_lecture(const Lecture &l);
+QString texte_lecture(const Lecture &l, const QString &unite);
+// L'unité d'un afficheur, préfixe compris (« mA »).
+QString unite_lecture(const Lecture &l, const QString &unite);
+// La même lecture pour une case du fichier CSV : notation décimale avec un
+// point, sans préfixe (0.05644), ou « hors d'échelle ».
+std::string decimal_lecture(const Lecture &l);
+
 class FenetreSpectre : public Feuille, public exportation::Exportateur
 {
     Q_OBJECT
@@ -50,7 +61,6 @@ private:
     QTableWidget *table_ = nullptr;
     QLabel *aff_moyenne_ = nullptr, *aff_efficace_ = nullptr, *aff_fondamental_ = nullptr, *aff_thd_ = nullptr;
     QLabel *aff_p_ = nullptr, *aff_s_ = nullptr, *aff_fp_ = nullptr, *aff_cosphi1_ = nullptr, *aff_pe_ = nullptr;
-    std::array<QLabel *, 3> unites_{}; // unité de la grandeur après moyenne, efficace, fondamental
     QLabel *label_max_ = nullptr;      // valeur du plus grand bâton
 };
 

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QPaintEvent>
 #include <QTimer>
@@ -553,8 +555,98 @@ TEST_F(FenetreOrvalt, LeSpectreSuitLeMontage)
     s->demander_fichier_csv = [&] { return dossier.filePath("spectre"); };
     cliquer(s, "exporter_spectre");
     const QStringList lignes = lignes_csv(dossier.filePath("spectre.csv"));
-    ASSERT_EQ(lignes.size(), 51);
-    EXPECT_EQ(lignes[0], "Rang;Fréquence (Hz);Valeur efficace;% du fondamental;Phase (°)");
-    EXPECT_EQ(lignes[2], "2;100;0;0;"); // rang pair nul, sans phase
-    EXPECT_TRUE(lignes[3].startsWith("3;150;0,")) << lignes[3].toStdString();
+    // En tête, les lignes libellées, une ligne vide, puis le tableau des 50 rangs.
+    const QStringList attendues[] = {
+        {"Programme;essais_orvalt"},
+        {"Grandeur;is courant absorbé par le redresseur (A)"},
+        {"Unité;A"},
+        {"Angle d'amorçage α (°);30"},
+        {"F.é.m. de la charge E (V);0"},
+        {"Pas du balayage (s);0,0002315"},
+        {"Fréquence (Hz);50"},
+        {"Valeur moyenne (A);0"},
+        {"Valeur efficace (A);0,9356"},
+        {"Fondamental (efficace) (A);0,8424"},
+        {"THD (%);48,34"},
+        {"Puissances côté réseau (u, is)"},
+        {"Puissance active P (W);17,51"},
+        {"Puissance apparente S (VA);22,46"},
+        {"Facteur de puissance k;0,7797"},
+        {"Facteur de déplacement cos φ1;0,8660"},
+        {""},
+    };
+    ASSERT_EQ(lignes.size(), std::size(attendues) + 51);
+    for (std::size_t k = 0; k < std::size(attendues); ++k)
+        EXPECT_EQ(lignes[k].toStdString(), attendues[k].front().toStdString());
+    const int t = static_cast<int>(std::size(attendues));
+    EXPECT_EQ(lignes[t], "Rang;Fréquence (Hz);Valeur efficace (A);% du fondamental;Phase (°)");
+    EXPECT_EQ(lignes[t + 2], "2;100;0;0;"); // rang pair nul, sans phase
+    EXPECT_TRUE(lignes[t + 3].startsWith("3;150;0,")) << lignes[t + 3].toStdString();
+}
+
+// Chaque case du tableau du spectre et la même case de son fichier CSV
+// viennent de la même valeur arrondie : « 56,44 mA » à l'écran, 0,05644 dans
+// le fichier ; une valeur efficace qui se lit 0 n'a ni % ni phase, et un
+// fondamental ou une valeur efficace qui se lit 0 laisse vides le THD et la
+// colonne des %.
+TEST_F(FenetreOrvalt, LeTableauDuSpectreEtSonFichierDisentLaMemeChose)
+{
+    cliquer(w, "bouton_spectre");
+    QPointer<oscillo::FenetreSpectre> s = w->spectre();
+    ASSERT_TRUE(s);
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    s->montrer_message = [](const QString &) {};
+    s->demander_fichier_csv = [&] { return dossier.filePath("spectre.csv"); };
+    auto *choix = essai::controle<QComboBox>(s, "choix_spectre");
+    auto *table = essai::controle<QTableWidget>(s, "table_spectre");
+    // « 56,44 mA » -> 0,05644 ; « 0 » -> 0.
+    const auto valeur_ecran = [](const QString &t) {
+        const QStringList parties = t.split(' ');
+        const QString prefixes = QStringLiteral("fpnµm kMG");
+        const QString u = parties.value(1);
+        const int p = u.size() >= 2 ? static_cast<int>(prefixes.indexOf(u.front())) : 5;
+        return QString(parties.front()).replace(',', '.').toDouble() * std::pow(10.0, 3 * (p - 5));
+    };
+    const struct {
+        const char *alpha, *e;
+        int grandeur;
+    } cas[] = {{"60", "0", orvalt::i_is},   {"90", "0", orvalt::i_ic},  {"90", "0", orvalt::i_ig1},
+               {"30", "10", orvalt::i_ig1}, {"0", "30", orvalt::i_is},  {"120", "-20", orvalt::i_uT1},
+               {"179.9", "0", orvalt::i_iT1}, {"45", "-1e9", orvalt::i_is}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE(std::string(c.alpha) + "° " + c.e + " V, grandeur " + std::to_string(c.grandeur));
+        remplacer("choix_alpha", c.alpha);
+        entree(w, "choix_alpha");
+        remplacer("choix_e", c.e);
+        entree(w, "choix_e");
+        choix->setCurrentIndex(c.grandeur);
+        s->choix_spectre_Click(c.grandeur);
+        cliquer(s, "exporter_spectre");
+        const QStringList lignes = lignes_csv(dossier.filePath("spectre.csv"));
+        const auto debut = lignes.indexOf(QRegularExpression(QStringLiteral("^Rang;.*")));
+        ASSERT_GE(debut, 0);
+        ASSERT_EQ(lignes.size(), debut + 51);
+        const bool rapports = texte(s, "aff_efficace") != "0" && texte(s, "aff_fondamental") != "0";
+        if (!rapports)
+            EXPECT_EQ(texte(s, "aff_thd"), "");
+        for (int r = 0; r < 50; ++r) {
+            SCOPED_TRACE(r + 1);
+            QStringList csv = lignes[debut + 1 + r].split(';');
+            ASSERT_EQ(csv.size(), 5);
+            const QString efficace = table->item(r, 2)->text(), pourcentage = table->item(r, 3)->text(),
+                          phase = table->item(r, 4)->text();
+            const double ecran = valeur_ecran(efficace), fichier = csv[2].replace(',', '.').toDouble();
+            EXPECT_NEAR(ecran, fichier, 1e-12 * std::fabs(fichier)) << efficace.toStdString();
+            EXPECT_EQ(pourcentage, csv[3]);
+            EXPECT_EQ(phase, csv[4]);
+            EXPECT_FALSE(efficace.contains('e') || efficace.contains('E'));
+            if (!rapports)
+                EXPECT_EQ(pourcentage, "");
+            if (efficace == "0")
+                EXPECT_TRUE((pourcentage.isEmpty() || pourcentage == "0") && phase.isEmpty());
+            else
+                EXPECT_TRUE(pourcentage != "0" && !phase.isEmpty());
+        }
+    }
 }
