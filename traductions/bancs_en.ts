@@ -2006,6 +2006,52 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
         <source>Valeur efficace (%1)</source>
         <translation>RMS value (%1)</translation>
     </message>
+    <message>
+        <source>Rang %1 : %2</source>
+        <translation>Rank %1: %2</translation>
+    </message>
+    <message>
+        <source>Diagramme des harmoniques</source>
+        <translation>Harmonics chart</translation>
+    </message>
+    <message>
+        <source>Imprimer…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Imprimer le diagramme et le tableau, ou les enregistrer en PDF sans imprimante</source>
+        <translation>Print the chart and the table, or save them as PDF when there is no printer</translation>
+    </message>
+    <message>
+        <source>Spectre de %1</source>
+        <translation>Spectrum of %1</translation>
+    </message>
+    <message>
+        <source>f (Hz)</source>
+        <translation>f (Hz)</translation>
+    </message>
+    <message>
+        <source>la page n&apos;a pas pu être dessinée</source>
+        <translation>the page could not be drawn</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée. Le spectre a été enregistré au format PDF dans le fichier :
+%1</source>
+        <translation>No printer is installed. The spectrum was saved as PDF in the file:
+%1</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu commencer sur l&apos;imprimante %1.</source>
+        <translation>Printing could not start on the printer %1.</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante : enregistrer le spectre en PDF</source>
+        <translation>No printer: save the spectrum as PDF</translation>
+    </message>
+    <message>
+        <source>Document PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>piste_clavier</name>
