@@ -2008,7 +2008,7 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     </message>
     <message>
         <source>Rang %1 : %2</source>
-        <translation>Rank %1: %2</translation>
+        <translation>Order %1: %2</translation>
     </message>
     <message>
         <source>Diagramme des harmoniques</source>
@@ -2051,6 +2051,10 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     <message>
         <source>Document PDF (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

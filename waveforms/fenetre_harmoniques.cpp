@@ -607,7 +607,7 @@ void FenetreSpectre::rendre_page(QPainter &p, const QRectF &cible) const
                                                  QLocale().toString(QDate::currentDate(), QLocale::LongFormat)));
     QStringList reglages;
     for (const Reglage &r : circuit_.reglages())
-        reglages << QStringLiteral("%1 : %2").arg(legende_spectre(r.nom),
+        reglages << tr("%1 : %2").arg(legende_spectre(r.nom),
                                                   QString::fromStdString(r.valeur).replace(QLatin1Char('.'), QLocale().decimalPoint()));
     if (!reglages.isEmpty())
         ecrire(normale, reglages.join(QStringLiteral(" ; ")));
@@ -637,7 +637,7 @@ void FenetreSpectre::rendre_page(QPainter &p, const QRectF &cible) const
     y += ligne * 0.5;
 
     // Le tableau en deux moitiés côte à côte : rangs 1 à 25, puis 26 à 50.
-    const double largeurs[] = {0.10, 0.18, 0.30, 0.20, 0.22};
+    const double largeurs[] = {0.13, 0.16, 0.29, 0.20, 0.22};
     const double demi = cible.width() / 2;
     for (int moitie = 0; moitie < 2; ++moitie) {
         double yy = y;
