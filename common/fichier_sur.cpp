@@ -107,8 +107,7 @@ QString refus_cible(const QString &chemin, Liens liens)
     const QFileInfo info(chemin);
     if (info.isSymLink()) {
         if (liens == Liens::refuses)
-            return QCoreApplication::translate("fichier_sur", "c'est un lien symbolique, que le programme ne suit pas "
-                                                              "pour ses propres fichiers");
+            return QCoreApplication::translate("fichier_sur", "c'est un lien symbolique, non suivi pour ce fichier");
         if (!info.exists())
             return QCoreApplication::translate("fichier_sur", "c'est un lien symbolique qui ne mène à aucun fichier");
     }
@@ -117,8 +116,8 @@ QString refus_cible(const QString &chemin, Liens liens)
     if (info.isDir())
         return QCoreApplication::translate("fichier_sur", "ce nom est celui d'un dossier");
     if (!info.isFile())
-        return QCoreApplication::translate("fichier_sur", "ce n'est pas un fichier ordinaire (tube, prise ou "
-                                                          "périphérique)");
+        return QCoreApplication::translate("fichier_sur", "ce n'est pas un fichier ordinaire (tube, "
+                                                          "périphérique…)");
     return {};
 }
 

@@ -22,21 +22,22 @@ QString chemin(const courbe::Variante &v)
 
 namespace {
 
-// La raison, avec le chemin coupé en son milieu pour l'avis, entier pour les détails.
+// La raison, avec le chemin coupé en son milieu pour l'avis (qui tient en
+// deux lignes), entier pour les détails.
 Avis avec_chemin(const QString &modele, const QString &chemin)
 {
-    return {modele.arg(texte_court::chemin(chemin)), modele.arg(QDir::toNativeSeparators(chemin))};
+    return {modele.arg(texte_court::chemin(chemin, 40)), modele.arg(QDir::toNativeSeparators(chemin))};
 }
 
-// Un fichier qui n'est pas ordinaire, ou un lien, au nom du fichier des points.
+// Un fichier qui n'est pas ordinaire, ou un lien, au nom du fichier des
+// points : l'avis nomme le fichier, les détails disent où il est.
 Avis refus(const QString &chemin)
 {
     const QString raison = fichier_sur::refus_cible(chemin, fichier_sur::Liens::refuses);
     if (raison.isEmpty())
         return {};
-    return avec_chemin(QCoreApplication::translate("garde_points", "le fichier %1 n'est pas utilisable : %2")
-                           .arg(QStringLiteral("%1"), raison),
-                       chemin);
+    const QString modele = QCoreApplication::translate("garde_points", "%1 : %2");
+    return {modele.arg(QFileInfo(chemin).fileName(), raison), modele.arg(QDir::toNativeSeparators(chemin), raison)};
 }
 
 } // namespace

@@ -1542,20 +1542,20 @@ Do you want to replace it?</translation>
         <translation>the folder exists but does not accept files</translation>
     </message>
     <message>
-        <source>c&apos;est un lien symbolique, que le programme ne suit pas pour ses propres fichiers</source>
-        <translation>it is a symbolic link, which the program does not follow for its own files</translation>
-    </message>
-    <message>
         <source>c&apos;est un lien symbolique qui ne mène à aucun fichier</source>
         <translation>it is a symbolic link that leads to no file</translation>
     </message>
     <message>
-        <source>ce n&apos;est pas un fichier ordinaire (tube, prise ou périphérique)</source>
-        <translation>it is not a regular file (pipe, socket or device)</translation>
-    </message>
-    <message>
         <source>le fichier ne peut pas être lu</source>
         <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>c&apos;est un lien symbolique, non suivi pour ce fichier</source>
+        <translation>it is a symbolic link, not followed for this file</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (tube, périphérique…)</source>
+        <translation>it is not a regular file (pipe, device…)</translation>
     </message>
 </context>
 <context>
@@ -1573,8 +1573,8 @@ Do you want to replace it?</translation>
         <translation>the folder %1 could not be created</translation>
     </message>
     <message>
-        <source>le fichier %1 n&apos;est pas utilisable : %2</source>
-        <translation>the file %1 cannot be used: %2</translation>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

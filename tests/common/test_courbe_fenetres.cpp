@@ -1127,8 +1127,8 @@ TEST(FichierSur, SeulUnFichierOrdinaireEstLuOuEcritSansJamaisAttendre)
     ASSERT_TRUE(fichier_sur::ecrire(ici("fichier"), "ancien").reussie);
     ASSERT_TRUE(QFile::link(ici("fichier"), ici("vers_fichier")));
 
-    const QString pas_ordinaire = "ce n'est pas un fichier ordinaire (tube, prise ou périphérique)";
-    const QString lien_refuse = "c'est un lien symbolique, que le programme ne suit pas pour ses propres fichiers";
+    const QString pas_ordinaire = "ce n'est pas un fichier ordinaire (tube, périphérique…)";
+    const QString lien_refuse = "c'est un lien symbolique, non suivi pour ce fichier";
     using fichier_sur::Liens;
     const struct {
         const char *nom;
@@ -1212,13 +1212,16 @@ TEST(PointsGardes, UnTubeOuUnLienALaPlaceDuFichierNEstNiLuNiRemplaceEtLesPointsR
         Banc b("essai");
         Courbe *c = b.ouvrir();
         EXPECT_FALSE(visible(c, "reprendre_points"));
-        EXPECT_TRUE(texte(c, "avis_points").startsWith("Les points précédents ne sont pas repris : le fichier "))
+        EXPECT_TRUE(texte(c, "avis_points")
+                        .startsWith("Les points précédents ne sont pas repris : points_enregistres.txt : "))
             << texte(c, "avis_points").toStdString();
+        EXPECT_TRUE(essai::controle(c, "avis_points")->toolTip().contains(fichier)); // où il est
         c = enregistreur_pret(b);
         placer(b, c, "1", "2");
         placer(b, c, "3", "4");
         EXPECT_EQ(b.etat.nb_points, 2); // dans la fenêtre
-        EXPECT_TRUE(texte(c, "avis_points").startsWith("Les points ne sont pas gardés sur le disque : le fichier "))
+        EXPECT_TRUE(texte(c, "avis_points")
+                        .startsWith("Les points ne sont pas gardés sur le disque : points_enregistres.txt : "))
             << texte(c, "avis_points").toStdString();
         essai::cliquer(c, "annulle"); // plus qu'un point : ni écrit, ni supprimé
         EXPECT_TRUE(k.intact());
