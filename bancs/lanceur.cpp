@@ -4,6 +4,7 @@
 #include "accessibilite.h"
 #include "ligne_commande.h"
 #include "polices.h"
+#include "texte_court.h"
 #include "traductions.h"
 #include "tuile.h"
 #include "twips.h"
@@ -404,13 +405,10 @@ void Bancs::signaler_arret(const Demarrage &d, int statut)
                     .arg(QString::fromLatin1(sigabbrev_np(WTERMSIG(statut))));
     else
         cause = tr("il s'est arrêté aussitôt en erreur (code %1).").arg(WEXITSTATUS(statut));
-    // La première ligne de sa sortie d'erreur, sans caractère de commande.
+    // La première ligne de sa sortie d'erreur, propre et courte.
     QString premiere_ligne;
-    if (d.erreurs && d.erreurs->isOpen() && d.erreurs->seek(0)) {
-        for (const QChar c : QString::fromLocal8Bit(d.erreurs->readLine(1000)).trimmed())
-            if (c.category() != QChar::Other_Control)
-                premiere_ligne += c;
-    }
+    if (d.erreurs && d.erreurs->isOpen() && d.erreurs->seek(0))
+        premiere_ligne = texte_court::citation(d.erreurs->read(4096));
     if (!premiere_ligne.isEmpty())
         cause = tr("%1 Il a écrit :\n\n%2").arg(cause, premiere_ligne);
     const QString titre = texte_catalogue(prog.titre);

@@ -219,26 +219,19 @@ void ApercuImpression::impression_Click()
         return;
     }
     // Pas d'imprimante (courant sur un ordinateur portable) : la page en PDF.
-    if (demander_fichier_pdf)
-        enregistrer_page(demander_fichier_pdf());
-    else
-        ouvrir_choix_fichier();
+    ouvrir_choix_fichier();
 }
 
 void ApercuImpression::ouvrir_choix_fichier()
 {
     // Fermer l'aperçu pendant le choix emporte la boîte, et l'enregistrement
-    // n'est plus appelé.
+    // n'est plus appelé. « .pdf » est ajouté à un nom sans extension avant
+    // que l'élève confirme le remplacement d'un fichier existant.
     choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_pdf"),
                                 tr("Aucune imprimante : enregistrer la page en PDF"),
-                                QDir::home().filePath(QStringLiteral("courbe.pdf")),
-                                tr("Document PDF (*.pdf)"), [this](const QString &choisi) {
-                                    QString chemin = choisi;
-                                    if (!chemin.isEmpty() &&
-                                        !chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-                                        chemin += QStringLiteral(".pdf");
-                                    enregistrer_page(chemin);
-                                });
+                                QDir::home().filePath(QStringLiteral("courbe.pdf")), tr("Document PDF (*.pdf)"),
+                                QStringLiteral("pdf"), demander_fichier_pdf,
+                                [this](const QString &chemin) { enregistrer_page(chemin); });
 }
 
 void ApercuImpression::enregistrer_page(const QString &chemin)

@@ -305,6 +305,12 @@ void Courbe::offrir_reprise()
                                  "est ignoré."));
         return;
     }
+    if (p.etat == garde_points::Precedents::Etat::inutilisable) {
+        const QString avis = tr("Les points précédents ne sont pas repris : %1.");
+        avis_points_->setText(avis.arg(p.raison.court));
+        avis_points_->setToolTip(avis.arg(p.raison.complet));
+        return;
+    }
     if (p.etat != garde_points::Precedents::Etat::lus)
         return;
     const int n = static_cast<int>(p.points.points.size());
@@ -326,6 +332,7 @@ void Courbe::reprendre_points_Click()
     }
     courbe::reprendre_points(etat_, p.points, variante_);
     avis_points_->clear();
+    avis_points_->setToolTip(QString());
     // Les points retournent sur leurs axes : l'enregistrement continue.
     const auto legende = [this](int k) {
         const bool connue = k >= 1 && k <= static_cast<int>(variante_.grandeurs.size());
@@ -342,9 +349,12 @@ void Courbe::reprendre_points_Click()
 void Courbe::garder_points()
 {
     reprendre_points_->hide(); // l'enregistrement du fichier est désormais celui-ci
-    const QString raison = garde_points::garder(etat_, variante_);
-    avis_points_->setText(raison.isEmpty() ? QString()
-                                           : tr("Les points ne sont pas gardés sur le disque : %1.").arg(raison));
+    const garde_points::Avis raison = garde_points::garder(etat_, variante_);
+    // Les points restent dans la fenêtre ; l'avis tient sur sa ligne, le
+    // chemin entier est dans la bulle d'aide.
+    const QString avis = tr("Les points ne sont pas gardés sur le disque : %1.");
+    avis_points_->setText(raison.vide() ? QString() : avis.arg(raison.court));
+    avis_points_->setToolTip(raison.vide() ? QString() : avis.arg(raison.complet));
 }
 
 void Courbe::Timer1_Timer()

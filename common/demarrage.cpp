@@ -2,6 +2,7 @@
 #include "demarrage.h"
 
 #include "ligne_commande.h"
+#include "reglages.h"
 #include "polices.h"
 #include "traductions.h"
 #include "twips.h"
@@ -20,10 +21,9 @@
 namespace reglage_taille {
 
 namespace {
-// Pas de QApplication nécessaire : main le lit avant de la construire.
 QSettings reglages()
 {
-    return QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"));
+    return reglages::ouvrir();
 }
 } // namespace
 

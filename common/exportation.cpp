@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 
 namespace exportation {
@@ -17,19 +16,9 @@ char decimale_locale()
     return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
 }
 
-QString avec_extension(const QString &chemin)
-{
-    if (chemin.isEmpty() || !QFileInfo(chemin).suffix().isEmpty())
-        return chemin;
-    return chemin + QStringLiteral(".csv");
-}
-
-void enregistrer_et_dire(const Demande &demande, const QString &choisi,
+void enregistrer_et_dire(const Demande &demande, const QString &chemin,
                          const std::function<tableur::Tableau()> &tableau)
 {
-    if (choisi.isEmpty())
-        return; // l'élève a renoncé
-    const QString chemin = avec_extension(choisi);
     const std::string texte = tableur::ecrire(tableau(), format_csv());
     const fichier_sur::Ecriture e = enregistrer_csv(chemin, texte);
     if (e.reussie)
@@ -58,16 +47,13 @@ fichier_sur::Ecriture enregistrer_csv(const QString &chemin, const std::string &
 
 void exporter_csv(Feuille *fenetre, const Demande &demande, std::function<tableur::Tableau()> tableau)
 {
-    if (demande.demander) {
-        enregistrer_et_dire(demande, demande.demander(), tableau);
-        return;
-    }
     // Fermer la fenêtre pendant le choix emporte la boîte, et rien n'est écrit.
     fenetre->choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_csv"), demande.titre_boite,
                                          QDir::home().filePath(demande.nom_propose),
                                          QCoreApplication::translate("exportation", "Tableau CSV (*.csv)"),
-                                         [demande, tableau = std::move(tableau)](const QString &choisi) {
-                                             enregistrer_et_dire(demande, choisi, tableau);
+                                         QStringLiteral("csv"), demande.demander,
+                                         [demande, tableau = std::move(tableau)](const QString &chemin) {
+                                             enregistrer_et_dire(demande, chemin, tableau);
                                          });
 }
 

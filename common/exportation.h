@@ -53,9 +53,11 @@ struct Demande {
 // Demande le fichier (par demande.demander, ou par la boîte nommée
 // « choix_fichier_csv », enfant de « fenetre », ouverte sans bloquer et
 // détruite à sa fermeture), ajoute « .csv » à un nom qui n'a pas
-// d'extension, écrit le tableau que donne « tableau » au moment de
-// l'enregistrement et dit le résultat. Si la fenêtre disparaît pendant que
-// la boîte est ouverte, rien n'est écrit ni montré.
+// d'extension, fait confirmer le remplacement d'un fichier existant de ce
+// nom final (Feuille::choix_fichier_a_enregistrer), écrit le tableau que
+// donne « tableau » au moment de l'enregistrement et dit le résultat. Si la
+// fenêtre disparaît pendant que la boîte est ouverte, rien n'est écrit ni
+// montré.
 void exporter_csv(Feuille *fenetre, const Demande &demande, std::function<tableur::Tableau()> tableau);
 
 } // namespace exportation

@@ -2,12 +2,14 @@
 #include "feuille.h"
 
 #include "accessibilite.h"
+#include "fichier_sur.h"
 #include "polices.h"
 #include "twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -401,13 +403,49 @@ QMessageBox *Feuille::message_information(const QString &titre, const QString &t
 }
 
 QFileDialog *Feuille::choix_fichier_a_enregistrer(const QString &nom, const QString &titre, const QString &propose,
-                                                  const QString &filtre, std::function<void(const QString &)> suite)
+                                                  const QString &filtre, const QString &suffixe,
+                                                  const std::function<QString()> &demander,
+                                                  std::function<void(const QString &)> suite)
 {
+    // Le nom tapé devient le nom final, puis l'élève confirme le remplacement
+    // de ce fichier-là, et de nul autre.
+    // « nom_confirme » : celui qui a choisi a déjà fait confirmer le
+    // remplacement du nom tapé (comme le fait une boîte du système).
+    auto confirmer = [this, titre, suffixe, suite = std::move(suite)](const QString &choisi, bool nom_confirme) {
+        if (choisi.isEmpty())
+            return; // l'élève a renoncé
+        const QString final = fichier_sur::avec_suffixe(choisi, suffixe);
+        // Un dossier, un tube… ne se remplace pas : l'écriture le refusera et le dira.
+        if (!QFileInfo(final).isFile() || (nom_confirme && final == choisi)) {
+            suite(final);
+            return;
+        }
+        auto *question = new QMessageBox(
+            QMessageBox::Warning, titre,
+            tr("Le fichier %1 existe déjà.\nVoulez-vous l'écraser ?").arg(QFileInfo(final).fileName()),
+            QMessageBox::Yes | QMessageBox::No, this);
+        question->setObjectName(QStringLiteral("confirmer_remplacement"));
+        question->setDefaultButton(QMessageBox::No);
+        question->setEscapeButton(QMessageBox::No);
+        question->setAttribute(Qt::WA_DeleteOnClose);
+        connect(question, &QMessageBox::buttonClicked, this, [question, final, suite](QAbstractButton *bouton) {
+            if (question->standardButton(bouton) == QMessageBox::Yes)
+                suite(final);
+        });
+        question->open();
+    };
+    if (demander) {
+        confirmer(demander(), true);
+        return nullptr;
+    }
     auto *boite = new QFileDialog(this, titre, propose, filtre);
     boite->setObjectName(nom);
     boite->setAcceptMode(QFileDialog::AcceptSave);
+    boite->setDefaultSuffix(suffixe);
+    boite->setOption(QFileDialog::DontConfirmOverwrite);
     boite->setAttribute(Qt::WA_DeleteOnClose);
-    connect(boite, &QFileDialog::fileSelected, this, std::move(suite));
+    connect(boite, &QFileDialog::fileSelected, this,
+            [confirmer = std::move(confirmer)](const QString &choisi) { confirmer(choisi, false); });
     boite->open();
     return boite;
 }

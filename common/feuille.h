@@ -178,12 +178,24 @@ public:
     // fois.
     QMessageBox *message_information(const QString &titre, const QString &texte);
 
-    // Boîte d'enregistrement de fichier, sur le tas comme la précédente,
-    // nommée « nom », ouverte sans boucle d'attente et détruite à sa
-    // fermeture ; « suite » reçoit le chemin choisi. Si la fenêtre disparaît
-    // pendant le choix, la boîte part avec elle et « suite » n'est pas appelée.
+    // Choix du fichier à écrire : par « demander » s'il est donné (les
+    // essais ; il rend le nom tapé, vide si l'élève renonce, et tient lieu
+    // d'une boîte du système qui a déjà fait confirmer le remplacement de ce
+    // nom-là : la question ne vient que si l'extension ajoutée mène à un
+    // fichier existant), sinon par une
+    // boîte d'enregistrement sur le tas comme la précédente, nommée « nom »,
+    // ouverte sans boucle d'attente et détruite à sa fermeture. L'extension
+    // « suffixe » est ajoutée à un nom sans point avant toute question ; si le
+    // fichier de ce nom final existe, la boîte « confirmer_remplacement »
+    // demande, sans bloquer, s'il faut le remplacer (la boîte d'enregistrement
+    // ne demande rien : elle demanderait pour le nom tapé, sans l'extension).
+    // « suite » reçoit le nom final confirmé. Si la fenêtre disparaît pendant
+    // le choix ou la question, la boîte part avec elle et « suite » n'est pas
+    // appelée. Rend la boîte d'enregistrement (nulle avec « demander »).
     QFileDialog *choix_fichier_a_enregistrer(const QString &nom, const QString &titre, const QString &propose,
-                                             const QString &filtre, std::function<void(const QString &)> suite);
+                                             const QString &filtre, const QString &suffixe,
+                                             const std::function<QString()> &demander,
+                                             std::function<void(const QString &)> suite);
 
     Ligne *ligne(const QString &nom, double x1, double y1, double x2, double y2, QColor couleur = Qt::black,
                  int largeur = 1);

@@ -3,11 +3,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <csignal>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace fichier_sur {
 
@@ -30,6 +37,10 @@ QString raison_echec(int erreur, const QString &chemin, const QSaveFile &fichier
         return QCoreApplication::translate("fichier_sur", "le disque n'accepte que la lecture");
     case ENOENT:
     case ENOTDIR:
+        // Un dossier spécial (/proc) répond « absent » à la création d'un
+        // fichier : s'il existe, c'est qu'il refuse les fichiers.
+        if (QFileInfo(QFileInfo(chemin).absolutePath()).isDir())
+            return QCoreApplication::translate("fichier_sur", "le dossier existe mais n'accepte pas de fichiers");
         return QCoreApplication::translate("fichier_sur", "le dossier n'existe pas");
     case ENAMETOOLONG:
         return QCoreApplication::translate("fichier_sur", "le nom est trop long");
@@ -60,9 +71,87 @@ void ne_pas_mourir_d_un_fichier_trop_grand()
     (void)fait;
 }
 
+// Ouvre en lecture un fichier ordinaire sans attendre. Le seul appel propre
+// au système : sous Unix, l'ouverture sans attente (O_NONBLOCK) d'un tube
+// rend la main aussitôt, et le type relevé sur le fichier ouvert (fstat)
+// écarte tout ce qui n'est pas un fichier ordinaire ; ailleurs, la
+// vérification du type qui précède l'ouverture.
+bool ouvrir_sans_attendre(QFile &fichier, const QString &chemin, Liens liens)
+{
+#ifdef Q_OS_UNIX
+    int drapeaux = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (liens == Liens::refuses)
+        drapeaux |= O_NOFOLLOW;
+    const int fd = ::open(QFile::encodeName(chemin).constData(), drapeaux);
+    if (fd < 0)
+        return false;
+    struct stat etat {};
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+        !fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    (void)liens;
+    fichier.setFileName(chemin);
+    return fichier.open(QIODevice::ReadOnly);
+#endif
+}
+
 } // namespace
 
-Ecriture ecrire(const QString &chemin, const QByteArray &octets)
+QString refus_cible(const QString &chemin, Liens liens)
+{
+    const QFileInfo info(chemin);
+    if (info.isSymLink()) {
+        if (liens == Liens::refuses)
+            return QCoreApplication::translate("fichier_sur", "c'est un lien symbolique, non suivi pour ce fichier");
+        if (!info.exists())
+            return QCoreApplication::translate("fichier_sur", "c'est un lien symbolique qui ne mène à aucun fichier");
+    }
+    if (!info.exists())
+        return {};
+    if (info.isDir())
+        return QCoreApplication::translate("fichier_sur", "ce nom est celui d'un dossier");
+    if (!info.isFile())
+        return QCoreApplication::translate("fichier_sur", "ce n'est pas un fichier ordinaire (tube, "
+                                                          "périphérique…)");
+    return {};
+}
+
+QString avec_suffixe(const QString &chemin, const QString &suffixe)
+{
+    if (chemin.isEmpty() || suffixe.isEmpty() || QFileInfo(chemin).fileName().contains(QLatin1Char('.')))
+        return chemin;
+    return chemin + QLatin1Char('.') + suffixe;
+}
+
+Lecture lire(const QString &chemin, qint64 maximum, Liens liens)
+{
+    Lecture l;
+    const QFileInfo info(chemin);
+    if (chemin.isEmpty() || (!info.exists() && !info.isSymLink()))
+        return l;
+    l.etat = Lecture::Etat::refuse;
+    l.raison = refus_cible(chemin, liens);
+    if (!l.raison.isEmpty())
+        return l;
+    QFile fichier;
+    if (!ouvrir_sans_attendre(fichier, chemin, liens)) {
+        // Devenu autre depuis la vérification, ou illisible.
+        l.raison = refus_cible(chemin, liens);
+        if (l.raison.isEmpty())
+            l.raison = QCoreApplication::translate("fichier_sur", "le fichier ne peut pas être lu");
+        return l;
+    }
+    l.octets = fichier.read(maximum);
+    l.etat = Lecture::Etat::lu;
+    return l;
+}
+
+Ecriture ecrire(const QString &chemin, const QByteArray &octets, Liens liens)
 {
     Ecriture e;
     if (chemin.isEmpty()) {
@@ -70,7 +159,12 @@ Ecriture ecrire(const QString &chemin, const QByteArray &octets)
         return e;
     }
     ne_pas_mourir_d_un_fichier_trop_grand();
-    e.existait = QFileInfo::exists(chemin);
+    e.existait = QFileInfo::exists(chemin) || QFileInfo(chemin).isSymLink();
+    // Rien n'est remplacé qui ne soit un fichier ordinaire : ni un tube, ni un
+    // périphérique au bout d'un lien.
+    e.raison = refus_cible(chemin, liens);
+    if (!e.raison.isEmpty())
+        return e;
     QSaveFile fichier(chemin);
     // Chaque étape relève l'erreur du système aussitôt : la suivante
     // (suppression du temporaire) pourrait la remplacer.

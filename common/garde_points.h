@@ -18,18 +18,32 @@ namespace garde_points {
 // (variante sans nom de programme) ou sans dossier de données.
 QString chemin(const courbe::Variante &v);
 
+// Ce que l'élève lit d'un fichier refusé ou d'un échec : dans l'avis d'une
+// ligne, le chemin coupé en son milieu ; dans les détails, le chemin entier.
+struct Avis {
+    QString court;
+    QString complet;
+    bool vide() const { return court.isEmpty(); }
+};
+
 struct Precedents {
-    enum class Etat { aucun, abime, lus } etat = Etat::aucun;
+    // « inutilisable » : à ce nom se trouve autre chose qu'un fichier
+    // ordinaire (tube, périphérique, dossier, lien symbolique) ; il n'est ni
+    // lu, ni remplacé, ni supprimé.
+    enum class Etat { aucun, abime, inutilisable, lus } etat = Etat::aucun;
     courbe::PointsGardes points;
     QDateTime date; // dernière écriture du fichier
+    Avis raison;    // pour « inutilisable »
 };
 
 // Les points du fichier ; « abime » pour un fichier illisible, trop grand,
-// abîmé ou d'un autre programme.
+// abîmé ou d'un autre programme. Ne bloque jamais (un tube n'est pas ouvert).
 Precedents lire(const courbe::Variante &v);
 
 // Réécrit le fichier avec les points de c (supprimé quand il n'en reste
-// aucun). Rend la raison d'un échec, vide si tout est gardé.
-QString garder(const courbe::CourbeEnregistree &c, const courbe::Variante &v);
+// aucun). Rend la raison d'un échec, vide si tout est gardé. Un fichier
+// inutilisable n'est pas touché : les points restent dans la fenêtre, et la
+// prochaine écriture réussie les garde tous.
+Avis garder(const courbe::CourbeEnregistree &c, const courbe::Variante &v);
 
 } // namespace garde_points

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "traductions.h"
 
+#include "reglages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -38,7 +40,7 @@ QPointer<QTranslator> &traduction_qt()
 
 QSettings reglages()
 {
-    return QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"));
+    return reglages::ouvrir();
 }
 
 } // namespace

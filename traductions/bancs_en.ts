@@ -399,6 +399,19 @@ Looked for here:
         <source>y max</source>
         <translation>y max</translation>
     </message>
+    <message>
+        <source>Les points précédents ne sont pas repris : %1.</source>
+        <translation>The previous points are not restored: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Feuille</name>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Voulez-vous l&apos;écraser ?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
 </context>
 <context>
     <name>FeuilleMauvaiseManip</name>
@@ -1564,6 +1577,26 @@ Looked for here:
         <source>Le fichier %1 n&apos;a pas pu être écrit : %2. Rien n&apos;a été enregistré.</source>
         <translation>The file %1 could not be written: %2. Nothing has been saved.</translation>
     </message>
+    <message>
+        <source>le dossier existe mais n&apos;accepte pas de fichiers</source>
+        <translation>the folder exists but does not accept files</translation>
+    </message>
+    <message>
+        <source>c&apos;est un lien symbolique qui ne mène à aucun fichier</source>
+        <translation>it is a symbolic link that leads to no file</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>c&apos;est un lien symbolique, non suivi pour ce fichier</source>
+        <translation>it is a symbolic link, not followed for this file</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (tube, périphérique…)</source>
+        <translation>it is not a regular file (pipe, device…)</translation>
+    </message>
 </context>
 <context>
     <name>garde_points</name>
@@ -1578,6 +1611,10 @@ Looked for here:
     <message>
         <source>le dossier %1 n&apos;a pas pu être créé</source>
         <translation>the folder %1 could not be created</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2106,6 +2143,13 @@ Without --size, the windows open at the size remembered by the launcher (or 100%
     <message>
         <source>Flèches : déplacer le point lu ; Maj + flèche, Page précédente ou suivante : grand pas ; Début, Fin : bords</source>
         <translation>Arrows: move the point read; Shift + arrow, Page Up or Page Down: large step; Home, End: edges</translation>
+    </message>
+</context>
+<context>
+    <name>reglages</name>
+    <message>
+        <source>Le fichier des réglages %1 n&apos;est pas utilisé : %2. La taille et la langue retenues ne sont ni lues ni enregistrées.</source>
+        <translation>The settings file %1 is not used: %2. The remembered size and language are neither read nor saved.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
@@ -20,6 +22,8 @@
 #include <optional>
 
 #include <csignal>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -174,6 +178,34 @@ TEST(Lanceur, TailleChoisieRetenueEtDonneeAuxProgrammes)
     }
 }
 
+TEST(Lanceur, UnTubeAuNomDuFichierDesReglagesNeBloquePasEtResteUnTube)
+{
+    QTemporaryDir dossier;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier.path());
+    ASSERT_TRUE(QDir(dossier.path()).mkdir(QStringLiteral("bancs-electrotechnique")));
+    const QString tube = dossier.filePath(QStringLiteral("tube"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    const QString fichier = dossier.filePath(QStringLiteral("bancs-electrotechnique/bancs.conf"));
+    // Le tube lui-même, puis un lien vers lui.
+    for (bool lien : {false, true}) {
+        SCOPED_TRACE(lien ? "lien vers un tube" : "tube");
+        QFile::remove(fichier);
+        ASSERT_TRUE(lien ? QFile::link(tube, fichier)
+                         : ::mkfifo(QFile::encodeName(fichier).constData(), 0600) == 0);
+        EXPECT_EQ(reglage_taille::lire(), 100);
+        EXPECT_FALSE(traductions::retenue().has_value());
+        reglage_taille::ecrire(150);
+        traductions::retenir(traductions::Langue{"en"});
+        {
+            Fenetre f; // le lanceur s'ouvre
+            EXPECT_EQ(essai::texte(f.bancs.get(), QStringLiteral("taille")), QStringLiteral("100 %"));
+        }
+        EXPECT_EQ(QFileInfo(fichier).isSymLink(), lien);
+        EXPECT_FALSE(QFileInfo(fichier).isFile());
+        EXPECT_FALSE(QFileInfo(tube).isFile());
+    }
+}
+
 TEST(Lanceur, LangueChoisieRetenueDonneeAuxProgrammesEtLanceurRetraduit)
 {
     using traductions::Langue;
@@ -231,6 +263,13 @@ TEST(Lanceur, UnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)
          "Le programme « Pont mixte » (gresil) n'a pas pu démarrer : il s'est arrêté aussitôt en erreur "
          "(code 1). "
          "Il a écrit :\n\ngresil: could not connect to display :99"},
+        // Commandes de terminal, octets invalides, ligne de mille caractères :
+        // remplacés, et la citation coupée à 200 caractères.
+        {"printf '\\n  a\\033[31mb\\377c%01000d\\nsuite\\n' 0 >&2\nexit 3",
+         "« Pont mixte » (gresil) n'a pas pu démarrer.",
+         "Le programme « Pont mixte » (gresil) n'a pas pu démarrer : il s'est arrêté aussitôt en erreur "
+         "(code 3). Il a écrit :\n\na\uFFFD[31mb\uFFFDc" +
+             QString(190, QLatin1Char('0')) + QChar(0x2026)},
         {"kill -ABRT $$", "« Pont mixte » (gresil) n'a pas pu démarrer.",
          "Le programme « Pont mixte » (gresil) n'a pas pu démarrer : il a été arrêté aussitôt par le signal "
          "SIGABRT."},
@@ -262,6 +301,7 @@ TEST(Lanceur, UnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)
         } else {
             ASSERT_NE(message, nullptr);
             EXPECT_TRUE(message->text().startsWith(c.message)) << message->text().toStdString();
+            EXPECT_LT(message->text().size(), c.message.size() + 5) << message->text().toStdString();
             EXPECT_FALSE(message->text().contains(QStringLiteral("suite")));
             message->accept();
         }

@@ -34,6 +34,9 @@
 #include <map>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using essai::texte;
 
@@ -1063,4 +1066,249 @@ TEST(PointsGardes, RepriseApresFermetureEffacementEtFichierAbimeIgnore)
         EXPECT_TRUE(texte(d, "avis_points").isEmpty());
         EXPECT_TRUE(garde_points::lire(autre.variante).etat == garde_points::Precedents::Etat::lus);
     }
+}
+
+// --- Fichiers qui ne sont pas des fichiers ordinaires ----------------------------------
+
+namespace {
+
+// Un tube nommé, et si le système le permet (droits d'administrateur), un
+// périphérique caractère comme /dev/zero, faits dans le dossier d'essai.
+bool faire_tube(const QString &chemin)
+{
+    return ::mkfifo(QFile::encodeName(chemin).constData(), 0600) == 0;
+}
+
+bool faire_peripherique(const QString &chemin)
+{
+    return ::mknod(QFile::encodeName(chemin).constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
+}
+
+// Ni fichier ordinaire, ni dossier, ni lien : un tube ou un périphérique.
+bool special(const QString &chemin)
+{
+    const QFileInfo i(chemin);
+    return i.exists() && !i.isFile() && !i.isDir() && !i.isSymLink();
+}
+
+} // namespace
+
+TEST(FichierSur, LeRemplacementEstConfirmePourLeNomFinalAvecSonExtension)
+{
+    enum class Reponse { aucune_question, non, oui };
+    const struct {
+        const char *format;   // « csv » : points de l'enregistreur ; « pdf » : page de l'aperçu
+        bool par_la_boite;    // la boîte d'enregistrement, sinon demander_fichier_* (une boîte du
+                              // système qui a déjà fait confirmer le nom tapé)
+        const char *tape;     // nom tapé par l'élève
+        const char *existant; // fichier déjà là
+        Reponse reponse;
+        const char *ecrit; // fichier écrit, nullptr : aucun
+    } cas[] = {
+        {"csv", true, "mesures", "mesures.csv", Reponse::non, nullptr},
+        {"csv", true, "mesures", "mesures.csv", Reponse::oui, "mesures.csv"},
+        {"csv", true, "mesures.csv", "mesures.csv", Reponse::non, nullptr},
+        {"csv", false, "mesures", "mesures.csv", Reponse::non, nullptr},
+        {"csv", false, "mesures.csv", "mesures.csv", Reponse::aucune_question, "mesures.csv"},
+        {"csv", true, "nul", "nul", Reponse::aucune_question, "nul.csv"},
+        {"pdf", true, "courbe", "courbe.pdf", Reponse::oui, "courbe.pdf"},
+    };
+    for (const auto &k : cas) {
+        SCOPED_TRACE(std::string(k.format) + (k.par_la_boite ? " boîte " : " demande ") + k.tape + " " +
+                     std::to_string(static_cast<int>(k.reponse)));
+        QTemporaryDir dossier;
+        const QString existant = dossier.filePath(QString::fromUtf8(k.existant));
+        const QByteArray ancien = "ancien fichier, à garder sans l'accord de l'élève";
+        ASSERT_TRUE(fichier_sur::ecrire(existant, ancien).reussie);
+        const QString tape = dossier.filePath(QString::fromUtf8(k.tape));
+        Banc b;
+        QWidget *fenetre = nullptr;
+        if (QByteArray(k.format) == "csv") {
+            Courbe *c = trois_points(b);
+            if (!k.par_la_boite)
+                c->demander_fichier_csv = [tape] { return tape; };
+            essai::cliquer(c, "exporter_points");
+            fenetre = c;
+        } else {
+            ApercuImpression *a = apercu_avec(b, {{"100", "100"}, {"50", "40"}});
+            a->imprimante_disponible = [] { return false; };
+            essai::cliquer(a, "impression");
+            fenetre = a;
+        }
+        if (k.par_la_boite) {
+            auto *boite = fenetre->findChild<QFileDialog *>("choix_fichier_" + QString::fromUtf8(k.format));
+            ASSERT_NE(boite, nullptr);
+            boite->selectFile(tape);
+            QMetaObject::invokeMethod(boite, "accept"); // le bouton « Enregistrer »
+        }
+        auto *question = fenetre->findChild<QMessageBox *>("confirmer_remplacement");
+        if (k.reponse == Reponse::aucune_question) {
+            EXPECT_EQ(question, nullptr);
+        } else {
+            ASSERT_NE(question, nullptr);
+            EXPECT_EQ(question->text(),
+                      QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous l'écraser ?").arg(k.existant));
+            EXPECT_TRUE(b.messages.empty()) << "rien d'écrit avant la réponse";
+            question->button(k.reponse == Reponse::oui ? QMessageBox::Yes : QMessageBox::No)->click();
+        }
+        QStringList attendus{QString::fromUtf8(k.existant)};
+        if (k.ecrit) {
+            ASSERT_EQ(b.messages.size(), 1u);
+            EXPECT_TRUE(b.messages[0].endsWith(":\n" + dossier.filePath(QString::fromUtf8(k.ecrit))))
+                << b.messages[0].toStdString();
+            attendus << QString::fromUtf8(k.ecrit);
+        } else {
+            EXPECT_TRUE(b.messages.empty());
+        }
+        attendus.removeDuplicates();
+        attendus.sort();
+        EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), attendus);
+        EXPECT_EQ(contenu(existant) == ancien, !k.ecrit || existant != dossier.filePath(QString::fromUtf8(k.ecrit)));
+    }
+}
+
+TEST(FichierSur, SeulUnFichierOrdinaireEstLuOuEcritSansJamaisAttendre)
+{
+    QTemporaryDir d;
+    const auto ici = [&](const char *nom) { return d.filePath(QString::fromUtf8(nom)); };
+    ASSERT_TRUE(faire_tube(ici("tube")));
+    const bool peripherique = faire_peripherique(ici("zero"));
+    ASSERT_TRUE(QFile::link(ici("tube"), ici("vers_tube")));
+    ASSERT_TRUE(QFile::link(ici("zero"), ici("vers_zero")));
+    ASSERT_TRUE(QFile::link(ici("nulle_part"), ici("perdu")));
+    ASSERT_TRUE(QDir(d.path()).mkdir("dossier"));
+    ASSERT_TRUE(fichier_sur::ecrire(ici("fichier"), "ancien").reussie);
+    ASSERT_TRUE(QFile::link(ici("fichier"), ici("vers_fichier")));
+
+    const QString pas_ordinaire = "ce n'est pas un fichier ordinaire (tube, périphérique…)";
+    const QString lien_refuse = "c'est un lien symbolique, non suivi pour ce fichier";
+    using fichier_sur::Liens;
+    const struct {
+        const char *nom;
+        Liens liens;
+        QString raison; // vide : lu et écrit
+        bool seulement_avec_peripherique = false;
+    } cas[] = {
+        {"tube", Liens::suivis, pas_ordinaire},
+        {"vers_tube", Liens::suivis, pas_ordinaire},
+        {"zero", Liens::suivis, pas_ordinaire, true},
+        {"vers_zero", Liens::suivis, pas_ordinaire, true},
+        {"vers_zero", Liens::refuses, lien_refuse, true},
+        {"perdu", Liens::suivis, "c'est un lien symbolique qui ne mène à aucun fichier"},
+        {"dossier", Liens::suivis, "ce nom est celui d'un dossier"},
+        {"vers_fichier", Liens::refuses, lien_refuse},
+        {"vers_fichier", Liens::suivis, QString()}, // le fichier au bout du lien est remplacé
+    };
+    for (const auto &k : cas) {
+        SCOPED_TRACE(std::string(k.nom) + (k.liens == Liens::refuses ? " liens refusés" : " liens suivis"));
+        if (k.seulement_avec_peripherique && !peripherique)
+            continue; // mknod demande les droits d'administrateur
+        const fichier_sur::Lecture l = fichier_sur::lire(ici(k.nom), 100, k.liens);
+        const fichier_sur::Ecriture e = fichier_sur::ecrire(ici(k.nom), "nouveau", k.liens);
+        EXPECT_EQ(e.reussie, k.raison.isEmpty());
+        EXPECT_EQ(e.raison, k.raison);
+        EXPECT_TRUE(e.existait);
+        EXPECT_EQ(l.etat, k.raison.isEmpty() ? fichier_sur::Lecture::Etat::lu : fichier_sur::Lecture::Etat::refuse);
+        EXPECT_EQ(l.raison, k.raison);
+        // Rien n'a changé de nature, et un lien reste un lien.
+        EXPECT_TRUE(special(ici("tube")));
+        EXPECT_TRUE(!peripherique || special(ici("zero")));
+        for (const char *lien : {"vers_tube", "vers_zero", "perdu", "vers_fichier"})
+            EXPECT_TRUE(QFileInfo(ici(lien)).isSymLink()) << lien;
+        EXPECT_EQ(contenu(ici("fichier")), k.raison.isEmpty() ? "nouveau" : "ancien");
+        if (k.raison.isEmpty()) {
+            EXPECT_EQ(l.octets, "ancien");
+        }
+    }
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), peripherique ? 7 : 6)
+        << "aucun temporaire laissé";
+
+    // La cause d'un échec est celle du dossier : absent, ou présent mais qui refuse les fichiers.
+    EXPECT_EQ(fichier_sur::ecrire("/dossier/qui/n/existe/pas/x.csv", "a").raison, "le dossier n'existe pas");
+    if (QFileInfo("/proc/self").isDir()) {
+        EXPECT_EQ(fichier_sur::ecrire("/proc/points.csv", "a").raison,
+                  "le dossier existe mais n'accepte pas de fichiers");
+    }
+}
+
+TEST(PointsGardes, UnTubeOuUnLienALaPlaceDuFichierNEstNiLuNiRemplaceEtLesPointsRestent)
+{
+    const QString fichier = garde_points::chemin(Banc("essai").variante);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(fichier).path()));
+    QTemporaryDir ailleurs;
+    const QString tube = ailleurs.filePath("tube"), zero = ailleurs.filePath("zero"),
+                  points = ailleurs.filePath("points.txt");
+    ASSERT_TRUE(faire_tube(tube));
+    const bool peripherique = faire_peripherique(zero);
+    // Des points valides de ce programme, au bout d'un lien : ni lus ni remplacés.
+    const QByteArray valides = "enregistreur de courbes, points gardés, version 1\nprogramme essai\naxes 1 3\n220 1249\n";
+    ASSERT_TRUE(fichier_sur::ecrire(points, valides).reussie);
+    const struct {
+        const char *nom;
+        std::function<bool()> poser;
+        std::function<bool()> intact;
+    } cas[] = {
+        {"tube", [&] { return faire_tube(fichier); }, [&] { return special(fichier); }},
+        {"lien vers un tube", [&] { return QFile::link(tube, fichier); },
+         [&] { return QFileInfo(fichier).isSymLink() && special(tube); }},
+        {"lien vers un périphérique", [&] { return peripherique && QFile::link(zero, fichier); },
+         [&] { return QFileInfo(fichier).isSymLink() && special(zero); }},
+        {"lien vers des points valides", [&] { return QFile::link(points, fichier); },
+         [&] { return QFileInfo(fichier).isSymLink() && contenu(points) == valides; }},
+        {"dossier", [&] { return QDir().mkdir(fichier); }, [&] { return QFileInfo(fichier).isDir(); }},
+    };
+    for (const auto &k : cas) {
+        SCOPED_TRACE(k.nom);
+        QFile::remove(fichier);
+        if (!k.poser())
+            continue; // périphérique : mknod demande les droits d'administrateur
+        Banc b("essai");
+        Courbe *c = b.ouvrir();
+        EXPECT_FALSE(visible(c, "reprendre_points"));
+        EXPECT_TRUE(texte(c, "avis_points")
+                        .startsWith("Les points précédents ne sont pas repris : points_enregistres.txt : "))
+            << texte(c, "avis_points").toStdString();
+        EXPECT_TRUE(essai::controle(c, "avis_points")->toolTip().contains(fichier)); // où il est
+        c = enregistreur_pret(b);
+        placer(b, c, "1", "2");
+        placer(b, c, "3", "4");
+        EXPECT_EQ(b.etat.nb_points, 2); // dans la fenêtre
+        EXPECT_TRUE(texte(c, "avis_points")
+                        .startsWith("Les points ne sont pas gardés sur le disque : points_enregistres.txt : "))
+            << texte(c, "avis_points").toStdString();
+        essai::cliquer(c, "annulle"); // plus qu'un point : ni écrit, ni supprimé
+        EXPECT_TRUE(k.intact());
+        // L'intrus parti, l'écriture suivante garde tous les points de la fenêtre.
+        if (QFileInfo(fichier).isDir())
+            QDir().rmdir(fichier);
+        else
+            QFile::remove(fichier);
+        placer(b, c, "5", "6");
+        EXPECT_TRUE(texte(c, "avis_points").isEmpty());
+        const garde_points::Precedents p = garde_points::lire(b.variante);
+        EXPECT_EQ(p.etat, garde_points::Precedents::Etat::lus);
+        EXPECT_EQ(p.points.points.size(), 2u);
+    }
+    QFile::remove(fichier);
+}
+
+TEST(PointsGardes, UnCheminTresLongEstCoupeDansLAvisEntierDansLaBulle)
+{
+    QTemporaryDir d;
+    // Un fichier à la place d'un dossier du chemin : le dossier ne peut pas être créé.
+    ASSERT_TRUE(fichier_sur::ecrire(d.filePath("bouchon"), "").reussie);
+    QString long_chemin = d.filePath("bouchon");
+    while (long_chemin.size() < 3800)
+        long_chemin += '/' + QString(200, 'd');
+    const QByteArray avant = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(long_chemin));
+    Banc b("essai");
+    Courbe *c = enregistreur_pret(b);
+    placer(b, c, "1", "2");
+    qputenv("XDG_DATA_HOME", avant);
+    const QString avis = texte(c, "avis_points");
+    EXPECT_TRUE(avis.startsWith("Les points ne sont pas gardés sur le disque : le dossier ")) << avis.toStdString();
+    EXPECT_LT(avis.size(), 160) << avis.toStdString();
+    EXPECT_TRUE(avis.contains(QChar(0x2026)));
+    EXPECT_TRUE(essai::controle(c, "avis_points")->toolTip().contains(long_chemin));
 }

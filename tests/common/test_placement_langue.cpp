@@ -42,7 +42,7 @@ TEST(Langue, BoiteDeFichierEtMenuDesSaisiesEnFrancais)
     f.show();
     QFileDialog *boite = f.choix_fichier_a_enregistrer(
         QStringLiteral("choix"), QStringLiteral("Exporter"), QStringLiteral("periode.csv"),
-        QStringLiteral("Tableur (*.csv)"), [](const QString &) {});
+        QStringLiteral("Tableur (*.csv)"), QStringLiteral("csv"), {}, [](const QString &) {});
     ASSERT_NE(boite, nullptr);
     auto *nom = boite->findChild<QLabel *>(QStringLiteral("fileNameLabel"));
     ASSERT_NE(nom, nullptr);

@@ -5,16 +5,22 @@
 #include "courbe.h"
 #include "exportation.h"
 #include "feuille.h"
+#include "fichier_sur.h"
+#include "garde_points.h"
 #include "twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
@@ -28,6 +34,8 @@
 #include <cmath>
 #include <random>
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace campagne {
 
@@ -199,6 +207,97 @@ QList<QPointer<QLineEdit>> saisies()
     return liste;
 }
 
+// Fichiers pièges : les exportations vont tour à tour vers un fichier
+// ordinaire, un tube, un lien vers ce tube, un lien qui ne mène nulle part, un
+// dossier, et un nom tapé sans extension quand le fichier avec l'extension
+// existe (la question du remplacement vient, l'élève répond non) ; les points
+// gardés de l'enregistreur trouvent à leur place un tube, un lien vers un tube
+// ou un lien vers un fichier de l'élève. Rien n'y bloque, et après chaque
+// action chaque piège est encore tel qu'il a été posé.
+struct Pieges {
+    QTemporaryDir dossier;
+    QStringList cibles;
+    int prochaine = 0;
+    int questions = 0; // remplacements demandés à l'élève (il répond non)
+    QString points;    // fichier des points gardés
+    std::function<bool()> points_intacts = [] { return true; };
+    int pose = 0;
+
+    QString ici(const char *nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
+    static bool tube(const QString &chemin) { return ::mkfifo(QFile::encodeName(chemin).constData(), 0600) == 0; }
+    static bool special(const QString &chemin)
+    {
+        const QFileInfo i(chemin);
+        return i.exists() && !i.isFile() && !i.isDir() && !i.isSymLink();
+    }
+
+    Pieges()
+    {
+        const bool poses = tube(ici("tube.csv")) && QFile::link(ici("tube.csv"), ici("vers_tube.csv")) &&
+                           QFile::link(ici("nulle_part.csv"), ici("perdu.csv")) &&
+                           QDir(dossier.path()).mkdir(QStringLiteral("dossier.csv")) &&
+                           fichier_sur::ecrire(ici("mesures.csv"), "témoin").reussie &&
+                           fichier_sur::ecrire(ici("eleve.txt"), "témoin").reussie;
+        EXPECT_TRUE(poses) << "pièges de la campagne";
+        for (const char *nom : {"export.csv", "tube.csv", "vers_tube.csv", "perdu.csv", "dossier.csv", "mesures"})
+            cibles << ici(nom);
+        courbe::Variante v;
+        v.programme = "campagne";
+        points = garde_points::chemin(v);
+    }
+
+    QString cible_suivante() { return cibles[prochaine++ % cibles.size()]; }
+
+    // Le piège suivant à la place du fichier des points gardés.
+    void poser_points()
+    {
+        QDir().mkpath(QFileInfo(points).path());
+        QFile::remove(points);
+        switch (pose++ % 3) {
+        case 0:
+            tube(points);
+            points_intacts = [this] { return special(points); };
+            break;
+        case 1:
+            QFile::link(ici("tube.csv"), points);
+            points_intacts = [this] { return QFileInfo(points).isSymLink(); };
+            break;
+        default:
+            QFile::link(ici("eleve.txt"), points);
+            points_intacts = [this] {
+                QFile f(ici("eleve.txt"));
+                return QFileInfo(points).isSymLink() && f.open(QIODevice::ReadOnly) && f.readAll() == "témoin";
+            };
+        }
+    }
+
+    // Le nom du piège qui a changé, vide si tous sont intacts.
+    QString abime() const
+    {
+        if (!special(ici("tube.csv")))
+            return QStringLiteral("le tube");
+        for (const char *lien : {"vers_tube.csv", "perdu.csv"})
+            if (!QFileInfo(ici(lien)).isSymLink())
+                return QString::fromUtf8(lien);
+        if (!QFileInfo(ici("dossier.csv")).isDir())
+            return QStringLiteral("le dossier");
+        QFile f(ici("mesures.csv"));
+        if (!f.open(QIODevice::ReadOnly) || f.readAll() != "témoin")
+            return QStringLiteral("mesures.csv, remplacé sans l'accord de l'élève");
+        if (QFileInfo::exists(ici("mesures")))
+            return QStringLiteral("« mesures » écrit sans son extension");
+        if (!points_intacts())
+            return QStringLiteral("le piège à la place des points gardés");
+        return {};
+    }
+};
+
+Pieges &pieges()
+{
+    static Pieges p;
+    return p;
+}
+
 // Les messages de l'enregistreur et de l'aperçu sont recueillis et vérifiés au
 // lieu d'ouvrir une boîte modale ; l'aperçu n'a pas d'imprimante et l'élève
 // renonce au PDF (l'écriture d'une page prend des secondes ; les tests de
@@ -210,14 +309,19 @@ void apprivoiser()
             signaler(QStringLiteral("message « %1 » : %2").arg(message.left(60), d));
     };
     // Les exportations vers un tableur s'écrivent dans un dossier temporaire,
-    // jamais dans le dossier de l'utilisateur ; leurs messages sont jugés.
-    static QTemporaryDir dossier_exports;
-    const QString fichier_export = dossier_exports.filePath(QStringLiteral("export.csv"));
+    // jamais dans le dossier de l'utilisateur, sur les pièges tour à tour ;
+    // leurs messages sont jugés.
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (auto *e = dynamic_cast<exportation::Exportateur *>(w)) {
             e->montrer_message = recueillir;
-            e->demander_fichier_csv = [fichier_export] { return fichier_export; };
+            e->demander_fichier_csv = [] { return pieges().cible_suivante(); };
         }
+        // L'élève ne remplace pas le fichier existant.
+        for (QMessageBox *question : w->findChildren<QMessageBox *>(QStringLiteral("confirmer_remplacement")))
+            if (question->isVisible()) {
+                ++pieges().questions;
+                question->button(QMessageBox::No)->click();
+            }
         // Une boîte de choix de fichier qui aurait échappé ne reste jamais
         // ouverte : des frappes au hasard y créeraient dossiers et fichiers.
         for (QFileDialog *boite : w->findChildren<QFileDialog *>())
@@ -269,6 +373,8 @@ void verifier()
     }
     if (alertes > 1)
         signaler(QStringLiteral("%1 fenêtres d'avertissement ou de fusible ouvertes").arg(alertes));
+    if (const QString piege = pieges().abime(); !piege.isEmpty())
+        signaler(QStringLiteral("fichier piège changé : %1").arg(piege));
 }
 
 // Après chaque action : suppressions différées, repeintures, contrôles.
@@ -362,6 +468,7 @@ namespace {
 void demarrer(const Programme &p, const Etat &e)
 {
     fermer_tout();
+    pieges().poser_points();
     ctx.etat = e.nom;
     p.demarrer();
     apres(QStringLiteral("démarrage"));
@@ -390,6 +497,31 @@ void saisies_hostiles(const Programme &p, const Etat &e)
             ++ctx.saisies;
             apres(QStringLiteral("%1/%2 ← « %3 »").arg(fenetre, nom, entree.left(40)));
         }
+    }
+}
+
+// Chaque bouton d'exportation visible, une fois vers chaque piège ; dans
+// l'enregistreur, un point placé d'abord pour qu'il y ait à exporter.
+void exporter_sur_les_pieges()
+{
+    const auto cliquer = [](QWidget *f, const QString &nom) {
+        auto *b = f->findChild<QAbstractButton *>(nom);
+        if (!b || !b->isVisible() || !b->isEnabled())
+            return false;
+        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+        apres(QStringLiteral("clic sur %1/%2").arg(f->objectName(), nom));
+        return true;
+    };
+    for (const QPointer<QWidget> &f : fenetres()) {
+        if (f && qobject_cast<Courbe *>(f.data())) {
+            cliquer(f, QStringLiteral("valid"));
+            if (f)
+                cliquer(f, QStringLiteral("place_point"));
+        }
+        for (int k = 0; f && k < pieges().cibles.size(); ++k)
+            for (const char *nom : {"exporter_points", "exporter_periode", "exporter_spectre"})
+                if (f)
+                    cliquer(f, QString::fromUtf8(nom));
     }
 }
 
@@ -513,14 +645,19 @@ void exercer(const Programme &p)
     std::mt19937 alea(graine);
     for (const Etat &e : p.etats) {
         demarrer(p, e);
+        ctx.etat = e.nom + QStringLiteral(" puis exportations sur les pièges");
+        exporter_sur_les_pieges();
         ctx.etat = e.nom + QStringLiteral(" puis au hasard");
         for (int k = 0; k < actions / static_cast<int>(p.etats.size()); ++k)
             action_au_hasard(p, alea);
     }
     fermer_tout();
+    QFile::remove(pieges().points);
     Feuille::temoin_texte = nullptr;
-    qInfo("%s : %d saisies hostiles, %d actions au hasard (graine %u), %d redémarrages, %d défauts",
-          qPrintable(p.nom), ctx.saisies, ctx.actions, graine, ctx.redemarrages, ctx.defauts);
+    qInfo("%s : %d saisies hostiles, %d actions au hasard (graine %u), %d redémarrages, %d exportations, "
+          "%d remplacements refusés, %d défauts",
+          qPrintable(p.nom), ctx.saisies, ctx.actions, graine, ctx.redemarrages, pieges().prochaine,
+          pieges().questions, ctx.defauts);
     EXPECT_EQ(ctx.defauts, 0) << "défauts trouvés dans " << p.nom.toStdString();
 }
 

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reglages.h"
+
+#include "fichier_sur.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace reglages {
+
+namespace {
+
+const QString organisation = QStringLiteral("bancs-electrotechnique");
+const QString application = QStringLiteral("bancs");
+
+// Le chemin du fichier sans l'ouvrir : les réglages de l'organisation seule
+// (que les réglages de la suite lisent de toute façon) donnent le dossier.
+QString chemin_fichier()
+{
+    const QSettings organisation_seule(QSettings::UserScope, organisation, QString());
+    return QDir(QFileInfo(organisation_seule.fileName()).path())
+        .filePath(organisation + QLatin1Char('/') + application + QStringLiteral(".conf"));
+}
+
+} // namespace
+
+QSettings ouvrir()
+{
+    const QString chemin = chemin_fichier();
+    const QString refus = fichier_sur::refus_cible(chemin, fichier_sur::Liens::suivis);
+    if (refus.isEmpty())
+        return QSettings(QSettings::UserScope, organisation, application);
+    static bool dit = false;
+    if (!dit) {
+        dit = true;
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("reglages", "Le fichier des réglages %1 n'est pas utilisé "
+                                                                        ": %2. La taille et la langue retenues ne sont "
+                                                                        "ni lues ni enregistrées.")
+                                    .arg(QDir::toNativeSeparators(chemin), refus)));
+    }
+    // Sans nom de fichier, les réglages ne lisent rien et n'écrivent nulle part.
+    return QSettings(QString(), QSettings::IniFormat);
+}
+
+} // namespace reglages
