@@ -720,18 +720,12 @@ void FenetreSpectre::imprimer_spectre_Click()
         p.end();
         return;
     }
-    if (demander_fichier_pdf) {
-        enregistrer_page(demander_fichier_pdf());
-        return;
-    }
+    // Comme la page de l'aperçu : « .pdf » ajouté à un nom sans extension
+    // avant que l'élève confirme le remplacement d'un fichier existant.
     choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_pdf"), tr("Aucune imprimante : enregistrer le spectre en PDF"),
                                 QDir::home().filePath(QStringLiteral("spectre.pdf")), tr("Document PDF (*.pdf)"),
-                                [this](const QString &choisi) {
-                                    QString chemin = choisi;
-                                    if (!chemin.isEmpty() && QFileInfo(chemin).suffix().isEmpty())
-                                        chemin += QStringLiteral(".pdf");
-                                    enregistrer_page(chemin);
-                                });
+                                QStringLiteral("pdf"), demander_fichier_pdf,
+                                [this](const QString &chemin) { enregistrer_page(chemin); });
 }
 
 } // namespace oscillo
