@@ -50,7 +50,7 @@ set(BANCS_DOSSIER_NOYAU ${CMAKE_CURRENT_LIST_DIR})
 add_library(noyau STATIC
   ${BANCS_DOSSIER_NOYAU}/arrondi.cpp ${BANCS_DOSSIER_NOYAU}/arrondi.h
   ${BANCS_DOSSIER_NOYAU}/nombre.cpp ${BANCS_DOSSIER_NOYAU}/nombre.h
-  ${BANCS_DOSSIER_NOYAU}/a_traduire.h
+  ${BANCS_DOSSIER_NOYAU}/a_traduire.h ${BANCS_DOSSIER_NOYAU}/pi_arrondi.h
   ${BANCS_DOSSIER_NOYAU}/tableur.cpp ${BANCS_DOSSIER_NOYAU}/tableur.h
   ${BANCS_DOSSIER_NOYAU}/courbe_enregistree.cpp ${BANCS_DOSSIER_NOYAU}/courbe_enregistree.h
   ${BANCS_DOSSIER_NOYAU}/points_gardes.cpp ${BANCS_DOSSIER_NOYAU}/points_gardes.h
