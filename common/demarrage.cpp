@@ -3,7 +3,6 @@
 
 #include "ligne_commande.h"
 #include "polices.h"
-#include "reglages.h"
 #include "traductions.h"
 #include "twips.h"
 
@@ -20,16 +19,24 @@
 
 namespace reglage_taille {
 
+namespace {
+// Pas de QApplication nécessaire : main le lit avant de la construire.
+QSettings reglages()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"));
+}
+} // namespace
+
 int lire()
 {
     const int t =
-        ligne_commande::lire_taille(reglages::suite().value(QStringLiteral("taille")).toString().toStdString());
+        ligne_commande::lire_taille(reglages().value(QStringLiteral("taille")).toString().toStdString());
     return t == 0 ? 100 : t;
 }
 
 void ecrire(int taille)
 {
-    reglages::suite().setValue(QStringLiteral("taille"),
+    reglages().setValue(QStringLiteral("taille"),
                         QString::fromStdString(ligne_commande::texte_taille(taille)));
 }
 

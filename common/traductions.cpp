@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "traductions.h"
 
-#include "reglages.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +34,11 @@ QPointer<QTranslator> &traduction_qt()
 {
     static QPointer<QTranslator> t;
     return t;
+}
+
+QSettings reglages()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"));
 }
 
 } // namespace
@@ -127,15 +130,15 @@ Langue langue_du_poste()
 
 std::optional<Langue> retenue()
 {
-    return lire_code(reglages::suite().value(QStringLiteral("langue")).toString().toStdString());
+    return lire_code(reglages().value(QStringLiteral("langue")).toString().toStdString());
 }
 
 void retenir(const std::optional<Langue> &langue)
 {
     if (langue)
-        reglages::suite().setValue(QStringLiteral("langue"), QString::fromStdString(code(*langue)));
+        reglages().setValue(QStringLiteral("langue"), QString::fromStdString(code(*langue)));
     else
-        reglages::suite().remove(QStringLiteral("langue"));
+        reglages().remove(QStringLiteral("langue"));
 }
 
 Langue choisir(const std::optional<Langue> &demandee)

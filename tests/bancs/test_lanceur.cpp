@@ -4,7 +4,6 @@
 // est dans test_installation.
 #include "lanceur.h"
 #include "outils_fenetres.h"
-#include "reglages.h"
 #include "traductions.h"
 #include "tuile.h"
 
@@ -172,7 +171,8 @@ TEST(Lanceur, TailleChoisieRetenueEtDonneeAuxProgrammes)
     // Un réglage abîmé à la main redonne 100 %.
     for (const char *abime : {"abc", "130", "", "1e9", "Ajuster"}) {
         SCOPED_TRACE(abime);
-        reglages::suite().setValue(QStringLiteral("taille"), QString::fromUtf8(abime));
+        QSettings(QSettings::UserScope, QStringLiteral("bancs-electrotechnique"), QStringLiteral("bancs"))
+            .setValue(QStringLiteral("taille"), QString::fromUtf8(abime));
         EXPECT_EQ(reglage_taille::lire(), 100);
     }
 }
