@@ -142,7 +142,8 @@ QIcon icone_tuile(const QString &nom)
 
 QString texte_choix(int taille)
 {
-    return taille == ligne_commande::ajuster ? Bancs::tr("Ajuster à l'écran") : QStringLiteral("%1 %").arg(taille);
+    // « 150 % » en français, « 150% » en anglais.
+    return taille == ligne_commande::ajuster ? Bancs::tr("Ajuster à l'écran") : Bancs::tr("%1 %").arg(taille);
 }
 
 } // namespace
@@ -443,7 +444,7 @@ QString Bancs::taille_utilisee(int choix) const
     const auto tailles = tailles_programmes(choix);
     const auto [petite, grande] = std::minmax_element(tailles.begin(), tailles.end());
     if (*petite == *grande)
-        return QStringLiteral("%1 %").arg(*petite);
+        return tr("%1 %").arg(*petite);
     if (plage_de_tailles(choix))
         return tr("de %1 à %2 % selon le programme").arg(*petite).arg(*grande);
     // La taille choisie, sauf pour les programmes trop grands pour l'écran.

@@ -64,7 +64,7 @@ bancs_groupe(champ "Champ tournant")
 bancs_programme(vek machines "Machines à courant continu" machine1 11880 8100
   "deux machines à courant continu identiques sur un même arbre : la machine 1 en moteur, la machine 2 en frein sur un rhéostat ou en entraînement")
 bancs_anglais(vek "DC machines"
-  "two identical DC machines on one shaft: machine 1 as a motor, machine 2 as a brake on a rheostat or as a drive")
+  "two identical DC machines on one shaft: machine 1 as a motor, machine 2 as a brake on a rheostat or as a second motor")
 bancs_programme(sodel machines "Moteur asynchrone" Form1 12300 8100
   "moteur asynchrone triphasé alimenté par un onduleur à fréquence variable, entraînant une charge au choix, avec les courbes couple-vitesse")
 bancs_anglais(sodel "Induction motor"
@@ -72,7 +72,7 @@ bancs_anglais(sodel "Induction motor"
 bancs_programme(trivon machines "Alternateur" Form1 14400 8280
   "machine synchrone triphasée entraînée en alternateur par un moteur à courant continu, avec excitation, couplage et charge R-L")
 bancs_anglais(trivon "Alternator"
-  "three-phase synchronous machine driven as an alternator by a DC motor, with excitation, connection and R-L load")
+  "three-phase synchronous machine driven as an alternator by a DC motor, with field supply, connection and R-L load")
 bancs_programme(orvalt electronique "Pont tout thyristors" redressement 13500 8715
   "oscillogrammes d'un pont monophasé tout thyristors")
 bancs_anglais(orvalt "Fully controlled bridge" "waveforms of a single-phase fully controlled thyristor bridge")

@@ -249,7 +249,8 @@ void ApercuImpression::mouseMoveEvent(QMouseEvent *event)
 void ApercuImpression::Form_MouseMove(double x, double y)
 {
     const courbe::Repere r = repere();
-    const std::optional<std::string> texte = courbe::lecture_coordonnees(r, etat_.xmax, etat_.ymax, x, y);
+    const std::optional<std::string> texte =
+        courbe::lecture_coordonnees(r, etat_.xmax, etat_.ymax, x, y, tr(courbe::format_lecture).toStdString());
     if (!texte) {
         aff_coord_->hide();
         return;

@@ -139,7 +139,7 @@ void Courbe::creer_controles()
     ligne(QStringLiteral("fleche_y1"), r.X0 - 60, r.Ytop + 120, r.X0, r.Ytop);
     ligne(QStringLiteral("fleche_y2"), r.X0 + 60, r.Ytop + 120, r.X0, r.Ytop);
 
-    label(QStringLiteral("titre_apercu"), tr("Apercu de la courbe"), 6600, 30, 2400, 255)
+    label(QStringLiteral("titre_apercu"), tr("Aperçu de la courbe"), 6600, 30, 2400, 255)
         ->setFont(polices::police(8, true));
     // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
     Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 120, r.Yx - 330,

@@ -294,13 +294,24 @@ std::vector<Segment> tracer_polynome(const std::vector<double> &c, double r, dou
     return segments;
 }
 
-std::optional<std::string> lecture_coordonnees(const Repere &r, double xmax, double ymax, double x, double y)
+std::optional<std::string> lecture_coordonnees(const Repere &r, double xmax, double ymax, double x, double y,
+                                               const std::string &format)
 {
     if (!(r.X0 < x && x < r.Xend && r.Ytop < y && y < r.Y0))
         return std::nullopt;
     const double X = arrondi::quatre_chif_sign(xmax * (x - r.X0) / (r.Xend - r.X0));
     const double Y = arrondi::quatre_chif_sign(ymax * (r.Y0 - y) / (r.Y0 - r.Ytop));
-    return "X =" + nombre::texte_nombre(X) + " ;   Y =  " + nombre::texte_nombre(Y);
+    // En une passe, chaque trou une fois.
+    std::string texte;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && (format[i + 1] == '1' || format[i + 1] == '2')) {
+            texte += nombre::texte_nombre(format[i + 1] == '1' ? X : Y);
+            ++i;
+        } else {
+            texte += format[i];
+        }
+    }
+    return texte;
 }
 
 tableur::Tableau tableau_points(const CourbeEnregistree &c, const Variante &v)

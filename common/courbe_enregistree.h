@@ -162,8 +162,13 @@ struct Segment {
 std::vector<Segment> tracer_polynome(const std::vector<double> &c, double r, double Xend, double Ytop,
                                      const Segment &cadre);
 
+// Écriture de la lecture, « %1 » et « %2 » pour X et Y ; la fenêtre passe
+// sa traduction (« X = %1; Y = %2 » en anglais).
+inline constexpr const char *format_lecture = QT_TRANSLATE_NOOP("ApercuImpression", "X =%1 ;   Y =  %2");
+
 // Texte de la lecture des coordonnées sous le pointeur (x, y) en twips,
 // vide hors du rectangle strict X0 < x < Xend, Ytop < y < Y0.
-std::optional<std::string> lecture_coordonnees(const Repere &r, double xmax, double ymax, double x, double y);
+std::optional<std::string> lecture_coordonnees(const Repere &r, double xmax, double ymax, double x, double y,
+                                               const std::string &format = format_lecture);
 
 } // namespace courbe

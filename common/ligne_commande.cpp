@@ -90,7 +90,7 @@ const std::string &echelle_utilisateur()
 int lire_taille(const std::string &texte)
 {
     std::string_view t(texte);
-    if (t == "ajuster")
+    if (t == "ajuster" || t == "fit")
         return ajuster;
     while (!t.empty() && t.back() == ' ')
         t.remove_suffix(1);
@@ -116,7 +116,13 @@ Options analyser(const std::vector<std::string> &arguments)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &arg = arguments[i];
         const bool suivant = i + 1 < arguments.size();
-        if (const auto valeur = valeur_option(arguments, i, "--taille")) {
+        auto valeur = valeur_option(arguments, i, "--taille");
+        if (!valeur)
+            valeur = valeur_option(arguments, i, "--size");
+        auto langue = valeur ? std::nullopt : valeur_option(arguments, i, "--langue");
+        if (!valeur && !langue)
+            langue = valeur_option(arguments, i, "--language");
+        if (valeur) {
             if (valeur->empty()) {
                 o.erreur = lc(QT_TRANSLATE_NOOP("ligne_commande", "l'option --taille attend une taille : %1."),
                               liste_tailles());
@@ -128,7 +134,7 @@ Options analyser(const std::vector<std::string> &arguments)
                               *valeur, liste_tailles());
                 return o;
             }
-        } else if (const auto langue = valeur_option(arguments, i, "--langue")) {
+        } else if (langue) {
             if (!traductions::lire_code(*langue)) {
                 o.erreur =
                     lc(QT_TRANSLATE_NOOP("ligne_commande", "langue « %1 » refusée : choisir %2."), *langue,
@@ -152,8 +158,10 @@ Options analyser(const std::vector<std::string> &arguments)
 
 std::string aide(const std::string &programme)
 {
-    return lc(QT_TRANSLATE_NOOP("ligne_commande", "Utilisation : %1"), programme) +
-           " [--taille 100|125|150|175|200|ajuster] [--langue " + traductions::codes_offerts("|") + "]\n" +
+    return lc(QT_TRANSLATE_NOOP("ligne_commande", "Utilisation : %1"), programme) + " " +
+           lc(QT_TRANSLATE_NOOP("ligne_commande", "[--taille 100|125|150|175|200|ajuster] [--langue %1]"),
+              traductions::codes_offerts("|")) +
+           "\n" +
            lc(QT_TRANSLATE_NOOP("ligne_commande",
                                 "  --taille N        ouvre les fenêtres à N % de leur taille d'origine (pour un "
                                 "vidéoprojecteur),\n"
@@ -207,10 +215,14 @@ int lire(int argc, char **argv, Options &options)
         programme.erase(0, barre + 1);
     // La langue d'abord : l'aide et les messages d'erreur la parlent.
     std::optional<traductions::Langue> demandee;
-    for (std::size_t i = 0; i < arguments.size(); ++i)
-        if (const auto langue = valeur_option(arguments, i, "--langue"))
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        auto langue = valeur_option(arguments, i, "--langue");
+        if (!langue)
+            langue = valeur_option(arguments, i, "--language");
+        if (langue)
             if (const auto l = traductions::lire_code(*langue))
                 demandee = l;
+    }
     traductions::fixer(traductions::choisir(demandee));
     options = analyser(arguments);
     if (!options.erreur.empty()) {

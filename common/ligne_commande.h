@@ -7,7 +7,9 @@
 // les décrit, « --version » donne la version de la suite et
 // sa licence (les pages de manuel sont tirées de ces deux textes par
 // help2man) ; tout autre argument est refusé par un message clair. Les
-// options propres à Qt (-platform, -style…) passent.
+// options propres à Qt (-platform, -style…) passent. Les noms anglais
+// « --size », « --language » et la valeur « fit » valent « --taille »,
+// « --langue » et « ajuster ».
 //
 // L'échelle de Qt (QT_SCALE_FACTOR) n'est lue qu'à la construction de la
 // QApplication : demarrage.h s'en charge pour les programmes. Les fenêtres,
@@ -38,7 +40,7 @@ struct Options {
 // Analyse les arguments (sans le nom du programme).
 Options analyser(const std::vector<std::string> &arguments);
 
-// La taille lue dans un texte (« 150 », « 150 % », « ajuster »), ou 0 si
+// La taille lue dans un texte (« 150 », « 150 % », « ajuster », « fit »), ou 0 si
 // elle n'est pas offerte.
 int lire_taille(const std::string &texte);
 

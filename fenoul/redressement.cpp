@@ -22,7 +22,7 @@ const oscillo::SchemaPont schema{
 
 Redressement::Redressement()
     // Le titre écrit nommait le pont mixte : c'est ici le pont de diodes.
-    : oscillo::FenetreRedresseur(tr("Etude du pont de diodes par A. Varlon"), 12960, 8400, geometrie, pont_)
+    : oscillo::FenetreRedresseur(tr("Étude du pont de diodes par A. Varlon"), 12960, 8400, geometrie, pont_)
 {
     dessiner_schema(schema);
     // Pas de saisie sous les notes.

@@ -27,8 +27,8 @@ constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
     {QT_TRANSLATE_NOOP("grandeurs", "iT2 intensité dans T2 (A)"), Classe::courant},
     {QT_TRANSLATE_NOOP("grandeurs", "iD1 intensité dans D1 (A)"), Classe::courant},
     {QT_TRANSLATE_NOOP("grandeurs", "iD2 intensité dans D2(A)"), Classe::courant},
-    {QT_TRANSLATE_NOOP("grandeurs", "ig1 intensité dans gachette T1 (A)"), Classe::commande},
-    {QT_TRANSLATE_NOOP("grandeurs", "ig2 intensité dans gachette T2 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig1 intensité dans gâchette T1 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig2 intensité dans gâchette T2 (A)"), Classe::commande},
 };
 
 // Composants passants (T1, T2, D1, D2) et signe de uc dans chaque intervalle.

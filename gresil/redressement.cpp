@@ -22,7 +22,7 @@ const oscillo::SchemaPont schema{
 } // namespace
 
 Redressement::Redressement()
-    : oscillo::FenetreRedresseur(tr("Etude du pont mixte par A. Varlon"), 12960, 8400, geometrie, pont_)
+    : oscillo::FenetreRedresseur(tr("Étude du pont mixte par A. Varlon"), 12960, 8400, geometrie, pont_)
 {
     dessiner_schema(schema);
     const double y_saisies = ecrire_notes(

@@ -36,7 +36,7 @@ QLabel *nom_schema(QLabel *l, bool gras = false)
 } // namespace
 
 Onduleur::Onduleur()
-    : oscillo::FenetreOscillo(QStringLiteral("onduleur"), tr("Etude de l'onduleur par A. Varlon"), 12840,
+    : oscillo::FenetreOscillo(QStringLiteral("onduleur"), tr("Étude de l'onduleur par A. Varlon"), 12840,
                               8160, geometrie, pont_)
 {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -26,10 +26,10 @@ constexpr oscillo::Grandeur liste[nombre_grandeurs] = {
     {QT_TRANSLATE_NOOP("grandeurs", "iT2 intensité dans T2 (A)"), Classe::courant},
     {QT_TRANSLATE_NOOP("grandeurs", "iT3 intensité dans T3 (A)"), Classe::courant},
     {QT_TRANSLATE_NOOP("grandeurs", "iT4 intensité dans T4(A)"), Classe::courant},
-    {QT_TRANSLATE_NOOP("grandeurs", "ig1 intensité dans gachette T1 (A)"), Classe::commande},
-    {QT_TRANSLATE_NOOP("grandeurs", "ig2 intensité dans gachette T2 (A)"), Classe::commande},
-    {QT_TRANSLATE_NOOP("grandeurs", "ig3 intensité dans gachette T3 (A)"), Classe::commande},
-    {QT_TRANSLATE_NOOP("grandeurs", "ig4 intensité dans gachette T4 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig1 intensité dans gâchette T1 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig2 intensité dans gâchette T2 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig3 intensité dans gâchette T3 (A)"), Classe::commande},
+    {QT_TRANSLATE_NOOP("grandeurs", "ig4 intensité dans gâchette T4 (A)"), Classe::commande},
 };
 
 // T1 et T4 conduisent de l'amorçage à T/2 + t_alpha, T2 et T3 le reste de

@@ -25,7 +25,7 @@ const oscillo::SchemaPont schema{{Semiconducteur::thyristor, Semiconducteur::thy
 } // namespace
 
 Redressement::Redressement()
-    : oscillo::FenetreRedresseur(tr("Etude du pont tout thyristor par A. Varlon"), 13500, 8280, geometrie,
+    : oscillo::FenetreRedresseur(tr("Étude du pont tout thyristor par A. Varlon"), 13500, 8280, geometrie,
                                  pont_)
 {
     dessiner_schema(schema);

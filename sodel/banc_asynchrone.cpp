@@ -118,6 +118,44 @@ double BancAsynchrone::glissement(double T) const
     return racine_glissement(T).value_or(1.0);
 }
 
+double BancAsynchrone::couple_moteur(double g) const
+{
+    const double K = 3 * par_.p * (par_.m * par_.m) * (V_ * V_) * par_.R2 / (deux_pi * f_);
+    return K * g / (par_.R2 * par_.R2 + X2_ * X2_ * g * g);
+}
+
+std::optional<double> BancAsynchrone::glissement_depuis_arret() const
+{
+    // Excédent du couple utile du moteur sur le couple de la charge.
+    const auto exces = [this](double g) {
+        return couple_moteur(g) - par_.Tp - static_cast<double>(couple_charge(charge_, vitesse(g)));
+    };
+    // A l'arrêt, le moteur doit vaincre la charge pour démarrer (la fraiseuse
+    // à l'arrêt demande un couple infini : elle ne démarre jamais).
+    if (!(exces(1.0) > 0))
+        return std::nullopt;
+    // Le moteur accélère tant que son couple dépasse celui de la charge : il
+    // s'arrête au premier croisement rencontré en partant de g = 1. Là,
+    // l'excédent passe du positif au négatif quand la vitesse croît : un
+    // ralentissement lui redonne du couple, une accélération lui en ôte,
+    // le point est stable. Parcours par pas de 1 %, puis dichotomie.
+    constexpr int pas = 100;
+    double haut = 1.0; // excédent positif
+    for (int k = pas - 1; k >= 0; --k) {
+        double bas = static_cast<double>(k) / pas;
+        if (exces(bas) > 0) {
+            haut = bas;
+            continue;
+        }
+        for (int i = 0; i < 60; ++i) {
+            const double milieu = (bas + haut) / 2;
+            (exces(milieu) > 0 ? haut : bas) = milieu;
+        }
+        return haut;
+    }
+    return std::nullopt;
+}
+
 bool BancAsynchrone::sans_point_defini() const
 {
     // Sans fréquence, inductance, paires de pôles, rapport de transformation,
@@ -175,6 +213,16 @@ void BancAsynchrone::recherche_equilibre()
     }
     if (!std::isfinite(T_))
         T_ = par_.Tp;
+    // Aucun essai n'a porté la charge du côté des faibles glissements : aux
+    // basses tensions, la courbe de la charge ne coupe celle du moteur qu'au
+    // delà de gmax. Le moteur qui démarre tourne là, lentement, sous un fort
+    // courant.
+    if (!charge_portee)
+        g_fort_ = glissement_depuis_arret();
+    if (g_fort_) {
+        T_ = en_simple(couple_moteur(*g_fort_));
+        return;
+    }
     // Aucune vitesse où le moteur porte la charge : pas de point de
     // fonctionnement, le moteur cale et fournit son couple maximal.
     if (!charge_portee) {
@@ -186,6 +234,7 @@ void BancAsynchrone::recherche_equilibre()
 void BancAsynchrone::cherche_couple()
 {
     cale_ = false;
+    g_fort_.reset();
     switch (charge_) {
     case frein:
         lire_couple_frein();
@@ -233,7 +282,10 @@ void BancAsynchrone::calcul_point()
     cherche_couple();
 
     // Glissement.
-    if (V_ != 0 && T_ < Tmax_ && !cale_) {
+    if (g_fort_) {
+        g_ = *g_fort_;
+        Rp_ = c.R2 / (c.m * c.m * g_);
+    } else if (V_ != 0 && T_ < Tmax_ && !cale_) {
         if (T_ == 0) {
             g_ = 0;
             Rp_ = R_infinie;

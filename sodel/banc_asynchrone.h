@@ -128,6 +128,15 @@ private:
     std::optional<double> racine_glissement(double T) const;
     // La même, 1 (rotor à l'arrêt) sans racine réelle.
     double glissement(double T) const;
+    // Couple électromagnétique au glissement g, pertes comprises : l'équation
+    // dont racine_glissement donne la plus petite racine.
+    double couple_moteur(double g) const;
+    // Point qu'atteint le moteur démarré à l'arrêt quand la recherche ne lui
+    // trouve aucune vitesse où il porte la charge : le premier glissement, en
+    // partant de 1, où son couple utile retombe sous celui de la charge (du
+    // côté des forts glissements, au-delà de gmax, aux basses tensions).
+    // Aucun s'il ne démarre pas (couple au démarrage sous celui de la charge).
+    std::optional<double> glissement_depuis_arret() const;
     // Vrai quand un paramètre nul ou démesuré ôte son sens au schéma équivalent.
     bool sans_point_defini() const;
     float vitesse(double g) const;
@@ -148,6 +157,10 @@ private:
     // Posé par la recherche d'équilibre quand le moteur ne porte la charge à
     // aucune vitesse : il cale sous son couple maximal.
     bool cale_ = false;
+    // Posé par la recherche d'équilibre quand le moteur tourne du côté des
+    // forts glissements : le glissement de ce point, que calcul_point reprend
+    // au lieu de la plus petite racine.
+    std::optional<double> g_fort_;
 };
 
 } // namespace sodel

@@ -44,7 +44,7 @@ CaractCharge::CaractCharge(Form1 &form1)
     ligne(QStringLiteral("Line8"), 1440, 1020, 1560, 1020);
 
     label(QStringLiteral("Label2"), tr("n (tr/min)"), 9000, 4980, 1400, 270);
-    label(QStringLiteral("Label1"), QStringLiteral("T (N.m)"), 1700, 600, 1200, 270);
+    label(QStringLiteral("Label1"), tr("T (N.m)"), 1700, 600, 1200, 270);
     label_xcmax_ = label(QStringLiteral("label_xcmax"), QString(), 9200, 4760, 900, 270);
     label_ycmax_ = label(QStringLiteral("label_ycmax"), QString(), 300, 900, 1080, 270);
     label_ycmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);

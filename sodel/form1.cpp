@@ -55,7 +55,7 @@ QString plaque_moteur()
 } // namespace
 
 Form1::Form1(ProgrammeSodel &programme)
-    : Feuille(QStringLiteral("Form1"), tr("Etude d'une machine asynchrone par A. Varlon"), largeur_fenetre,
+    : Feuille(QStringLiteral("Form1"), tr("Étude d'une machine asynchrone par A. Varlon"), largeur_fenetre,
               hauteur_fenetre),
       programme_(programme), banc_(*this)
 {
@@ -104,7 +104,7 @@ void Form1::creer_controles()
     label_charge_ = label(nom("label_charge"), tr("Frein"), x_charge + 60, 1180, 2030, 300);
     label_charge_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label_charge_->setFont(polices::police(10, true));
-    Label_T_ = label(nom("Label_T"), QStringLiteral("T (N.m)"), x_charge + 150, 1620, 900, 270);
+    Label_T_ = label(nom("Label_T"), tr("T (N.m)"), x_charge + 150, 1620, 900, 270);
     saisie_de(Saisie::T) = saisie(nom("choix_T"), x_charge + 150, 1890, 900, 330);
     saisie_de(Saisie::T)->setToolTip(tr("Réglage du moment du couple"));
     valid_T_ = bouton(nom("valid_T"), tr("Valid"), x_charge + 1110, 1870, 900, 360);
@@ -139,9 +139,9 @@ void Form1::creer_controles()
     label(nom("Label_V"), QStringLiteral("V"), 4340, y_fil[1] + 230, 200, 270)->setFont(gras);
     label(nom("Label_W"), QStringLiteral("W"), 5760, y_fil[1] + 60, 420, 270)->setFont(gras);
     label(nom("Label_tri"), tr("tri"), 6260, y_fil[1] + 60, 420, 270)->setFont(gras);
-    label(nom("Label_g"), QStringLiteral("g %"), 8820, 1300, 1080, 270);
+    label(nom("Label_g"), tr("g %"), 8820, 1300, 1080, 270);
     label(nom("Label_n"), tr("n (tr/min)"), 8820, 2400, 1080, 270);
-    label(nom("Label_Tu"), QStringLiteral("T (n.m)"), 8820, 3080, 1080, 270);
+    label(nom("Label_Tu"), tr("T (n.m)"), 8820, 3080, 1080, 270);
     QLabel *moteur =
         label(nom("Label_moteur"), tr("Machine asynchrone triphasée"), x_moteur + 100, 1420, 1600, 560);
     moteur->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -186,7 +186,7 @@ void Form1::creer_controles()
                {Afficheur::cosphi, QT_TRANSLATE_NOOP("Form1", "cosphi")}};
     for (int i = 0; i < 3; ++i) {
         const double h = 4330 + i * 450;
-        label(nom("Label_") + nom(bas[i].legende), tr(bas[i].legende), 8560, h + 30, 720, 270);
+        label(nom("Label_") + nom(bas[i].legende), tr(bas[i].legende), 8410, h + 30, 870, 270);
         QLineEdit *e = saisie(nom(noms_afficheurs[static_cast<std::size_t>(bas[i].a)]), 9300, h, 950, 330);
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);

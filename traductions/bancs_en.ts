@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Lecture des coordonnées sur le graphe</source>
-        <translation>Reading the coordinates on the graph</translation>
+        <translation>Read coordinates on the graph</translation>
     </message>
     <message>
         <source>L&apos;impression n&apos;a pas pu commencer sur l&apos;imprimante %1.</source>
@@ -55,11 +55,15 @@
     </message>
     <message>
         <source>xmax</source>
-        <translation>xmax</translation>
+        <translation>x max</translation>
     </message>
     <message>
         <source>ymax</source>
-        <translation>ymax</translation>
+        <translation>y max</translation>
+    </message>
+    <message>
+        <source>X =%1 ;   Y =  %2</source>
+        <translation>X = %1; Y = %2</translation>
     </message>
 </context>
 <context>
@@ -82,7 +86,7 @@
     </message>
     <message>
         <source>Taille des fenêtres des programmes lancés (vidéoprojecteur)</source>
-        <translation>Size of the windows of the programs started (video projector)</translation>
+        <translation>Window size of programs started from here (video projector)</translation>
     </message>
     <message>
         <source>Ajuster à l&apos;écran (%1)</source>
@@ -98,7 +102,7 @@
     </message>
     <message>
         <source>Langue du lanceur et des programmes lancés</source>
-        <translation>Language of the launcher and of the programs started</translation>
+        <translation>Language of the launcher and of programs started from here</translation>
     </message>
     <message>
         <source>Langue du poste</source>
@@ -132,21 +136,21 @@ Looked for here:
     </message>
     <message>
         <source>il s&apos;est arrêté aussitôt.</source>
-        <translation>it stopped at once.</translation>
+        <translation>it exited immediately.</translation>
     </message>
     <message>
         <source>il a été arrêté aussitôt par le signal SIG%1.</source>
-        <translation>it was stopped at once by the signal SIG%1.</translation>
+        <translation>it was stopped immediately by the signal SIG%1.</translation>
     </message>
     <message>
         <source>il s&apos;est arrêté aussitôt en erreur (code %1).</source>
-        <translation>it stopped at once with an error (code %1).</translation>
+        <translation>it exited immediately with an error (code %1).</translation>
     </message>
     <message>
         <source>%1 Il a écrit :
 
 %2</source>
-        <translation>%1 It wrote:
+        <translation>%1 Its output:
 
 %2</translation>
     </message>
@@ -160,19 +164,19 @@ Looked for here:
     </message>
     <message>
         <source>de %1 à %2 % selon le programme</source>
-        <translation>from %1 to %2 % depending on the program</translation>
+        <translation>from %1 to %2% depending on the program</translation>
     </message>
     <message>
         <source>%1 à %2 %</source>
-        <translation>%1 at %2 %</translation>
+        <translation>%1 at %2%</translation>
     </message>
     <message>
         <source>%1 % (%2, pour tenir sur l&apos;écran)</source>
-        <translation>%1 % (%2, to fit on the screen)</translation>
+        <translation>%1% (%2, to fit on the screen)</translation>
     </message>
     <message>
         <source>Les programmes lancés s&apos;ouvriront à la plus grande taille qui tient sur cet écran : %1.</source>
-        <translation>The programs started will open at the largest size that fits on this screen: %1.</translation>
+        <translation>Programs started from here will open at the largest size that fits on this screen: %1.</translation>
     </message>
     <message>
         <source>Le programme « %1 » (%2) ne peut pas être lancé : %3</source>
@@ -188,11 +192,15 @@ Looked for here:
     </message>
     <message>
         <source>%1 ne tient pas sur cet écran : les programmes lancés s&apos;ouvriront %2.</source>
-        <translation>%1 does not fit on this screen: the programs started will open %2.</translation>
+        <translation>%1 does not fit on this screen: programs started from here will open %2.</translation>
     </message>
     <message>
         <source>Les programmes lancés s&apos;ouvriront %1.</source>
-        <translation>The programs started will open %1.</translation>
+        <translation>Programs started from here will open %1.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -211,11 +219,15 @@ Looked for here:
     </message>
     <message>
         <source>Lecture des coordonnées sur le graphe</source>
-        <translation>Reading of coordinates on the graph</translation>
+        <translation>Read coordinates on the graph</translation>
     </message>
     <message>
         <source>X = %1  ;  Y = %2</source>
-        <translation>X = %1  ;  Y = %2</translation>
+        <translation>X = %1; Y = %2</translation>
+    </message>
+    <message>
+        <source>T (N.m)</source>
+        <translation>T (N·m)</translation>
     </message>
 </context>
 <context>
@@ -230,7 +242,7 @@ Looked for here:
     </message>
     <message>
         <source>Résistance de l&apos;induit (Ohm) :</source>
-        <translation>Armature resistance (Ohm):</translation>
+        <translation>Armature resistance (Ω):</translation>
     </message>
     <message>
         <source>Tension nominale de l&apos;inducteur (V) :</source>
@@ -241,7 +253,7 @@ Looked for here:
         <translation>Rated field current (A):</translation>
     </message>
     <message>
-        <source>Fréquence de rotation nominale (tours par secondes) :</source>
+        <source>Fréquence de rotation nominale (tr/min) :</source>
         <translation>Rated rotational speed (rpm):</translation>
     </message>
     <message>
@@ -328,7 +340,7 @@ Looked for here:
         <translation>Another curve</translation>
     </message>
     <message>
-        <source>Apercu de la courbe</source>
+        <source>Aperçu de la courbe</source>
         <translation>Curve preview</translation>
     </message>
     <message>
@@ -367,13 +379,13 @@ Looked for here:
         <source>Reprendre les points précédents
 (%1 points du %2)</source>
         <translation>Restore the previous points
-(%1 points of %2)</translation>
+(%1 points from %2)</translation>
     </message>
     <message>
         <source>Reprendre les points précédents
 (%1 point du %2)</source>
         <translation>Restore the previous points
-(%1 point of %2)</translation>
+(%1 point from %2)</translation>
     </message>
     <message>
         <source>Les points ne sont pas gardés sur le disque : %1.</source>
@@ -381,7 +393,7 @@ Looked for here:
     </message>
     <message>
         <source>xmax</source>
-        <translation>xmax</translation>
+        <translation>x max</translation>
     </message>
     <message>
         <source>y max</source>
@@ -392,21 +404,21 @@ Looked for here:
     <name>FeuilleMauvaiseManip</name>
     <message>
         <source>Mauvaise manipulation</source>
-        <translation>Wrong operation</translation>
+        <translation>Unsafe operation</translation>
     </message>
     <message>
         <source>Oui, bien sûr</source>
-        <translation>Yes, of course</translation>
+        <translation>Understood</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>%1 V / %2 V ;     %3 A / %4 A ;        %5 Hz ; %6 tr/min ; cos phi = %7</source>
-        <translation>%1 V / %2 V;     %3 A / %4 A;        %5 Hz; %6 rpm; cos phi = %7</translation>
+        <translation>%1 V / %2 V;     %3 A / %4 A;        %5 Hz; %6 rpm; cos φ = %7</translation>
     </message>
     <message>
-        <source>Etude d&apos;une machine asynchrone par A. Varlon</source>
+        <source>Étude d&apos;une machine asynchrone par A. Varlon</source>
         <translation>Study of an induction machine by A. Varlon</translation>
     </message>
     <message>
@@ -431,7 +443,7 @@ Looked for here:
     </message>
     <message>
         <source>ARRET</source>
-        <translation>OFF</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Bouton de mise en marche de l&apos;onduleur</source>
@@ -539,15 +551,15 @@ Looked for here:
     </message>
     <message>
         <source>tmax</source>
-        <translation>tmax</translation>
+        <translation>Tmax</translation>
     </message>
     <message>
         <source>gmax</source>
-        <translation>gmax</translation>
+        <translation>s at Tmax</translation>
     </message>
     <message>
         <source>cosphi</source>
-        <translation>cosphi</translation>
+        <translation>cos φ</translation>
     </message>
     <message>
         <source>Légende</source>
@@ -594,7 +606,7 @@ Looked for here:
         <translation>Off</translation>
     </message>
     <message>
-        <source>Etude d&apos;une machine synchrone</source>
+        <source>Étude d&apos;une machine synchrone</source>
         <translation>Study of a synchronous machine</translation>
     </message>
     <message>
@@ -607,7 +619,7 @@ Looked for here:
     </message>
     <message>
         <source>Tension continue d&apos;alimentation de la VEK. Pour U=%1V, n=%2tr/min.</source>
-        <translation>DC supply voltage of the VEK (DC motor). For U=%1V, n=%2 rpm.</translation>
+        <translation>DC motor supply voltage. For U = %1 V, n = %2 rpm.</translation>
     </message>
     <message>
         <source>Ue (V) =</source>
@@ -615,7 +627,7 @@ Looked for here:
     </message>
     <message>
         <source>Tension continue d&apos;excitation de la machine synchrone</source>
-        <translation>DC excitation voltage of the synchronous machine</translation>
+        <translation>DC field voltage of the synchronous machine</translation>
     </message>
     <message>
         <source>Charge inductive</source>
@@ -623,7 +635,7 @@ Looked for here:
     </message>
     <message>
         <source>R (ohm)</source>
-        <translation>R (ohm)</translation>
+        <translation>R (Ω)</translation>
     </message>
     <message>
         <source>Résistance de la charge</source>
@@ -695,7 +707,7 @@ Looked for here:
     </message>
     <message>
         <source>Caractéristique VEK</source>
-        <translation>VEK parameters</translation>
+        <translation>DC motor parameters</translation>
     </message>
     <message>
         <source>kphi</source>
@@ -719,19 +731,19 @@ Looked for here:
     </message>
     <message>
         <source>kfer</source>
-        <translation>kfer</translation>
+        <translation>kFe</translation>
     </message>
     <message>
         <source>ien</source>
-        <translation>ien</translation>
+        <translation>IfN</translation>
     </message>
     <message>
         <source>nn</source>
-        <translation>nn</translation>
+        <translation>nN</translation>
     </message>
     <message>
         <source>en</source>
-        <translation>en</translation>
+        <translation>EN</translation>
     </message>
     <message>
         <source>Caractéristiques de la machine synchrone</source>
@@ -755,15 +767,15 @@ Looked for here:
     </message>
     <message>
         <source>Résistance d&apos;un enroulement statorique : %1 Ohm</source>
-        <translation>Resistance of one stator winding: %1 Ohm</translation>
+        <translation>Resistance of one stator winding: %1 Ω</translation>
     </message>
     <message>
         <source>couplage étoile</source>
-        <translation>star connection</translation>
+        <translation>Star connection</translation>
     </message>
     <message>
         <source>couplage triangle</source>
-        <translation>delta connection</translation>
+        <translation>Delta connection</translation>
     </message>
     <message>
         <source>A   AC</source>
@@ -780,6 +792,34 @@ Looked for here:
     <message>
         <source>A  DC</source>
         <translation>A  DC</translation>
+    </message>
+    <message>
+        <source>T (N.m)</source>
+        <translation>T (N·m)</translation>
+    </message>
+    <message>
+        <source>g %</source>
+        <translation>s (%)</translation>
+    </message>
+    <message>
+        <source>T (n.m)</source>
+        <translation>T (N·m)</translation>
+    </message>
+    <message>
+        <source>Coefficient des pertes fer</source>
+        <translation>Iron-loss coefficient</translation>
+    </message>
+    <message>
+        <source>Intensité nominale d&apos;excitation (A)</source>
+        <translation>Rated field current (A)</translation>
+    </message>
+    <message>
+        <source>Fréquence de rotation nominale (tr/min)</source>
+        <translation>Rated speed (rpm)</translation>
+    </message>
+    <message>
+        <source>Force électromotrice de référence (V)</source>
+        <translation>Reference EMF (V)</translation>
     </message>
 </context>
 <context>
@@ -800,7 +840,7 @@ Looked for here:
         <translation>Simulation software for a bench of two identical DC machines.</translation>
     </message>
     <message>
-        <source>Etude d&apos;une machine à courant continu.</source>
+        <source>Étude d&apos;une machine à courant continu.</source>
         <translation>Study of a DC machine.</translation>
     </message>
     <message>
@@ -812,7 +852,7 @@ Looked for here:
         <translation>Simulation software for a synchronous machine and DC machine bench</translation>
     </message>
     <message>
-        <source>Etude de la machine synchrone</source>
+        <source>Étude de la machine synchrone</source>
         <translation>Study of the synchronous machine</translation>
     </message>
     <message>
@@ -849,7 +889,7 @@ Looked for here:
     </message>
     <message>
         <source>Logiciel de simulation des virelais</source>
-        <translation>Simulation software for virelais</translation>
+        <translation>Simulation software for the rotating magnetic field</translation>
     </message>
     <message>
         <source>Logiciel de simulation d&apos;un transformateur.</source>
@@ -859,7 +899,7 @@ Looked for here:
 <context>
     <name>Machine1</name>
     <message>
-        <source>Banc de machines à courants continus par A. Varlon</source>
+        <source>Banc de machines à courant continu par A. Varlon</source>
         <translation>DC machine bench by A. Varlon</translation>
     </message>
     <message>
@@ -912,7 +952,7 @@ Looked for here:
     </message>
     <message>
         <source>Intensité d&apos;excitation</source>
-        <translation>Excitation current</translation>
+        <translation>Field current</translation>
     </message>
     <message>
         <source>Intensité d&apos;induit</source>
@@ -936,7 +976,7 @@ Looked for here:
     </message>
     <message>
         <source>Intensité d&apos;excitation de la machine2</source>
-        <translation>Excitation current of machine 2</translation>
+        <translation>Field current of machine 2</translation>
     </message>
     <message>
         <source>Tension de l&apos;inducteur de la machine2</source>
@@ -972,11 +1012,11 @@ Looked for here:
     </message>
     <message>
         <source>n en tr/min</source>
-        <translation>n in rpm</translation>
+        <translation>n (rpm)</translation>
     </message>
     <message>
         <source>T en Nm</source>
-        <translation>T in Nm</translation>
+        <translation>T (N·m)</translation>
     </message>
     <message>
         <source>Rmax</source>
@@ -1021,7 +1061,7 @@ Looked for here:
 <context>
     <name>Onduleur</name>
     <message>
-        <source>Etude de l&apos;onduleur par A. Varlon</source>
+        <source>Étude de l&apos;onduleur par A. Varlon</source>
         <translation>Study of the inverter by A. Varlon</translation>
     </message>
     <message>
@@ -1030,26 +1070,26 @@ Looked for here:
     </message>
     <message>
         <source>Pour simplifier, les tensions de seuil des diodes ont été négligées.</source>
-        <translation>For simplicity, the diode threshold voltages have been neglected.</translation>
+        <translation>For simplicity, the diode forward voltage drops have been neglected.</translation>
     </message>
 </context>
 <context>
     <name>Redressement</name>
     <message>
-        <source>Etude du pont tout thyristor par A. Varlon</source>
+        <source>Étude du pont tout thyristor par A. Varlon</source>
         <translation>Study of the fully controlled bridge by A. Varlon</translation>
     </message>
     <message>
         <source>u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz</source>
-        <translation>u: sinusoidal voltage of RMS value %1 V and frequency %2 Hz</translation>
+        <translation>u: sinusoidal voltage, %1 V RMS, %2 Hz</translation>
     </message>
     <message>
         <source>R = %1 ohms</source>
-        <translation>R = %1 ohms</translation>
+        <translation>R = %1 Ω</translation>
     </message>
     <message>
         <source>Pour simplifier, les tensions de seuil des thyristors ont été négligées.</source>
-        <translation>For simplicity, the thyristor threshold voltages have been neglected.</translation>
+        <translation>For simplicity, the thyristor forward voltage drops have been neglected.</translation>
     </message>
     <message>
         <source>choix de e (V) :</source>
@@ -1064,34 +1104,34 @@ Looked for here:
         <translation>OK</translation>
     </message>
     <message>
-        <source>Etude du pont mixte par A. Varlon</source>
+        <source>Étude du pont mixte par A. Varlon</source>
         <translation>Study of the half-controlled bridge by A. Varlon</translation>
     </message>
     <message>
         <source>u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz.</source>
-        <translation>u: sinusoidal voltage of RMS value %1 V and frequency %2 Hz.</translation>
+        <translation>u: sinusoidal voltage, %1 V RMS, %2 Hz.</translation>
     </message>
     <message>
         <source>R = %1 Ohms.</source>
-        <translation>R = %1 ohms.</translation>
+        <translation>R = %1 Ω.</translation>
     </message>
     <message>
         <source>Pour simplifier, les tensions de seuils des diodes et des thyristors ont été négligées.</source>
-        <translation>For simplicity, the diode and thyristor threshold voltages have been neglected.</translation>
+        <translation>For simplicity, the diode and thyristor forward voltage drops have been neglected.</translation>
     </message>
     <message>
-        <source>Etude du pont de diodes par A. Varlon</source>
+        <source>Étude du pont de diodes par A. Varlon</source>
         <translation>Study of the diode bridge by A. Varlon</translation>
     </message>
     <message>
         <source>Pour simplifier, les tensions de seuils des diodes ont été négligées.</source>
-        <translation>For simplicity, the diode threshold voltages have been neglected.</translation>
+        <translation>For simplicity, the diode forward voltage drops have been neglected.</translation>
     </message>
 </context>
 <context>
     <name>Transfo</name>
     <message>
-        <source>Etude du transformateur par A. Varlon</source>
+        <source>Étude du transformateur par A. Varlon</source>
         <translation>Study of the transformer by A. Varlon</translation>
     </message>
     <message>
@@ -1104,7 +1144,7 @@ Looked for here:
     </message>
     <message>
         <source>interrupteur1</source>
-        <translation>switch1</translation>
+        <translation>SWITCH 1</translation>
     </message>
     <message>
         <source>Fermer/Ouvrir l&apos;interrupteur</source>
@@ -1116,11 +1156,11 @@ Looked for here:
     </message>
     <message>
         <source>Cliquer et faire glisser le curseur pour faire varier la résistance</source>
-        <translation>Click and drag the cursor to vary the resistance</translation>
+        <translation>Click and drag the slider to vary the resistance</translation>
     </message>
     <message>
         <source>Cliquer et faire glisser le curseur pour faire varier l&apos;inductance</source>
-        <translation>Click and drag the cursor to vary the inductance</translation>
+        <translation>Click and drag the slider to vary the inductance</translation>
     </message>
     <message>
         <source>Rhéostat de charge</source>
@@ -1139,7 +1179,7 @@ Looked for here:
         <translation>Primary RMS current</translation>
     </message>
     <message>
-        <source>Puissance active absorbé par l&apos;induit</source>
+        <source>Puissance active absorbée par le primaire</source>
         <translation>Active power input to the primary</translation>
     </message>
     <message>
@@ -1151,7 +1191,7 @@ Looked for here:
         <translation>Secondary RMS current</translation>
     </message>
     <message>
-        <source>Puissance active fourni par le secondaire</source>
+        <source>Puissance active fournie par le secondaire</source>
         <translation>Active power delivered by the secondary</translation>
     </message>
     <message>
@@ -1172,11 +1212,11 @@ Looked for here:
     </message>
     <message>
         <source>Zone de réglage</source>
-        <translation>Adjustment area</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Zone de mesure</source>
-        <translation>Measurement area</translation>
+        <translation>Readings</translation>
     </message>
     <message>
         <source>R max</source>
@@ -1199,7 +1239,7 @@ Looked for here:
     </message>
     <message>
         <source>Principe des virelais par A. Varlon</source>
-        <translation>Principle of virelais by A. Varlon</translation>
+        <translation>Principle of the rotating magnetic field by A. Varlon</translation>
     </message>
     <message>
         <source> Cocher pour visualiser les     champs magnétiques</source>
@@ -1252,7 +1292,7 @@ Looked for here:
     </message>
     <message>
         <source>deux machines à courant continu identiques sur un même arbre : la machine 1 en moteur, la machine 2 en frein sur un rhéostat ou en entraînement</source>
-        <translation>two identical DC machines on one shaft: machine 1 as a motor, machine 2 as a brake on a rheostat or as a drive</translation>
+        <translation>two identical DC machines on one shaft: machine 1 as a motor, machine 2 as a brake on a rheostat or as a second motor</translation>
     </message>
     <message>
         <source>Moteur asynchrone</source>
@@ -1268,7 +1308,7 @@ Looked for here:
     </message>
     <message>
         <source>machine synchrone triphasée entraînée en alternateur par un moteur à courant continu, avec excitation, couplage et charge R-L</source>
-        <translation>three-phase synchronous machine driven as an alternator by a DC motor, with excitation, connection and R-L load</translation>
+        <translation>three-phase synchronous machine driven as an alternator by a DC motor, with field supply, connection and R-L load</translation>
     </message>
     <message>
         <source>Électronique de puissance</source>
@@ -1304,7 +1344,7 @@ Looked for here:
     </message>
     <message>
         <source>oscillogrammes d&apos;un onduleur monophasé en pont à commande pleine onde sur charge R-L</source>
-        <translation>waveforms of a single-phase full-bridge inverter with full-wave control on an R-L load</translation>
+        <translation>waveforms of a single-phase full-bridge square-wave inverter on an R-L load</translation>
     </message>
     <message>
         <source>Transformateur</source>
@@ -1367,11 +1407,11 @@ Looked for here:
     </message>
     <message>
         <source>Moment du couple utile : T</source>
-        <translation>Useful torque: T</translation>
+        <translation>Output torque: T</translation>
     </message>
     <message>
         <source>T (N.m)</source>
-        <translation>T (N.m)</translation>
+        <translation>T (N·m)</translation>
     </message>
     <message>
         <source>Tension d&apos;alimentation de la machine 2 : U2</source>
@@ -1395,11 +1435,11 @@ Looked for here:
     </message>
     <message>
         <source>couple utile Tu en N.m</source>
-        <translation>useful torque Tu in N.m</translation>
+        <translation>output torque Tu in N·m</translation>
     </message>
     <message>
         <source>Tu (N.m)</source>
-        <translation>Tu (N.m)</translation>
+        <translation>Tu (N·m)</translation>
     </message>
     <message>
         <source>intensité en ligne absorbée I en A</source>
@@ -1415,11 +1455,11 @@ Looked for here:
     </message>
     <message>
         <source>Tension d&apos;excitation Ue</source>
-        <translation>Excitation voltage Ue</translation>
+        <translation>Field voltage Ue</translation>
     </message>
     <message>
         <source>intensité d&apos;excitation Ie</source>
-        <translation>excitation current Ie</translation>
+        <translation>field current Ie</translation>
     </message>
     <message>
         <source>fréquence de rotation n</source>
@@ -1458,7 +1498,7 @@ Looked for here:
     <name>demarrage</name>
     <message>
         <source>%1 : à %2 %, les fenêtres ne tiendraient pas sur cet écran (%3 × %4 pixels disponibles) : elles s&apos;ouvrent à %5 %.</source>
-        <translation>%1: at %2 %, the windows would not fit on this screen (%3 × %4 pixels available): they open at %5 %.</translation>
+        <translation>%1: at %2%, the windows would not fit on this screen (%3 × %4 pixels available): they open at %5%.</translation>
     </message>
 </context>
 <context>
@@ -1544,155 +1584,155 @@ Looked for here:
     <name>grandeurs</name>
     <message>
         <source>Puissances côté réseau (u, is)</source>
-        <translation>Powers on the supply side (u, is)</translation>
+        <translation>Supply-side power (u, is)</translation>
     </message>
     <message>
         <source>u tension alternative (V)</source>
-        <translation>u AC voltage (V)</translation>
+        <translation>u: AC supply voltage (V)</translation>
     </message>
     <message>
         <source>uc tension redressée (V)</source>
-        <translation>uc rectified voltage (V)</translation>
+        <translation>uc: rectified voltage (V)</translation>
     </message>
     <message>
         <source>ic courant dans la charge (A)</source>
-        <translation>ic load current (A)</translation>
+        <translation>ic: load current (A)</translation>
     </message>
     <message>
         <source>is courant absorbé par le redresseur (A)</source>
-        <translation>is current drawn by the rectifier (A)</translation>
+        <translation>is: supply current drawn by the rectifier (A)</translation>
     </message>
     <message>
         <source>uT1 tension aux bornes de T1 (V)</source>
-        <translation>uT1 voltage across T1 (V)</translation>
+        <translation>uT1: voltage across T1 (V)</translation>
     </message>
     <message>
         <source>uT2 tension aux bornes de T2 (V)</source>
-        <translation>uT2 voltage across T2 (V)</translation>
+        <translation>uT2: voltage across T2 (V)</translation>
     </message>
     <message>
         <source>uT3 tension aux bornes de T3 (V)</source>
-        <translation>uT3 voltage across T3 (V)</translation>
+        <translation>uT3: voltage across T3 (V)</translation>
     </message>
     <message>
         <source>uT4 tension aux bornes de T4 (V)</source>
-        <translation>uT4 voltage across T4 (V)</translation>
+        <translation>uT4: voltage across T4 (V)</translation>
     </message>
     <message>
         <source>iT1 intensité dans T1 (A)</source>
-        <translation>iT1 current in T1 (A)</translation>
+        <translation>iT1: current in T1 (A)</translation>
     </message>
     <message>
         <source>iT2 intensité dans T2 (A)</source>
-        <translation>iT2 current in T2 (A)</translation>
+        <translation>iT2: current in T2 (A)</translation>
     </message>
     <message>
         <source>iT3 intensité dans T3 (A)</source>
-        <translation>iT3 current in T3 (A)</translation>
+        <translation>iT3: current in T3 (A)</translation>
     </message>
     <message>
         <source>iT4 intensité dans T4(A)</source>
-        <translation>iT4 current in T4 (A)</translation>
+        <translation>iT4: current in T4 (A)</translation>
     </message>
     <message>
-        <source>ig1 intensité dans gachette T1 (A)</source>
-        <translation>ig1 gate current of T1 (A)</translation>
+        <source>ig1 intensité dans gâchette T1 (A)</source>
+        <translation>ig1: gate current of T1 (A)</translation>
     </message>
     <message>
-        <source>ig2 intensité dans gachette T2 (A)</source>
-        <translation>ig2 gate current of T2 (A)</translation>
+        <source>ig2 intensité dans gâchette T2 (A)</source>
+        <translation>ig2: gate current of T2 (A)</translation>
     </message>
     <message>
-        <source>ig3 intensité dans gachette T3 (A)</source>
-        <translation>ig3 gate current of T3 (A)</translation>
+        <source>ig3 intensité dans gâchette T3 (A)</source>
+        <translation>ig3: gate current of T3 (A)</translation>
     </message>
     <message>
-        <source>ig4 intensité dans gachette T4 (A)</source>
-        <translation>ig4 gate current of T4 (A)</translation>
+        <source>ig4 intensité dans gâchette T4 (A)</source>
+        <translation>ig4: gate current of T4 (A)</translation>
     </message>
     <message>
         <source>ud1 tension aux bornes de D1 (V)</source>
-        <translation>ud1 voltage across D1 (V)</translation>
+        <translation>ud1: voltage across D1 (V)</translation>
     </message>
     <message>
         <source>ud2 tension aux bornes de D2 (V)</source>
-        <translation>ud2 voltage across D2 (V)</translation>
+        <translation>ud2: voltage across D2 (V)</translation>
     </message>
     <message>
         <source>iD1 intensité dans D1 (A)</source>
-        <translation>iD1 current in D1 (A)</translation>
+        <translation>iD1: current in D1 (A)</translation>
     </message>
     <message>
         <source>iD2 intensité dans D2(A)</source>
-        <translation>iD2 current in D2 (A)</translation>
+        <translation>iD2: current in D2 (A)</translation>
     </message>
     <message>
         <source>uD1 tension aux bornes de D1 (V)</source>
-        <translation>uD1 voltage across D1 (V)</translation>
+        <translation>uD1: voltage across D1 (V)</translation>
     </message>
     <message>
         <source>uD2 tension aux bornes de D2 (V)</source>
-        <translation>uD2 voltage across D2 (V)</translation>
+        <translation>uD2: voltage across D2 (V)</translation>
     </message>
     <message>
         <source>uD3 tension aux bornes de D3 (V)</source>
-        <translation>uD3 voltage across D3 (V)</translation>
+        <translation>uD3: voltage across D3 (V)</translation>
     </message>
     <message>
         <source>uD4 tension aux bornes de D4 (V)</source>
-        <translation>uD4 voltage across D4 (V)</translation>
+        <translation>uD4: voltage across D4 (V)</translation>
     </message>
     <message>
         <source>iD2 intensité dans D2 (A)</source>
-        <translation>iD2 current in D2 (A)</translation>
+        <translation>iD2: current in D2 (A)</translation>
     </message>
     <message>
         <source>iD3 intensité dans D3 (A)</source>
-        <translation>iD3 current in D3 (A)</translation>
+        <translation>iD3: current in D3 (A)</translation>
     </message>
     <message>
         <source>iD4 intensité dans D4 (A)</source>
-        <translation>iD4 current in D4 (A)</translation>
+        <translation>iD4: current in D4 (A)</translation>
     </message>
     <message>
         <source>E tension continue (V)</source>
-        <translation>E DC voltage (V)</translation>
+        <translation>E: DC supply voltage (V)</translation>
     </message>
     <message>
         <source>u tension aux bornes de la charge (V)</source>
-        <translation>u voltage across the load (V)</translation>
+        <translation>u: voltage across the load (V)</translation>
     </message>
     <message>
         <source>i courant dans la charge (A)</source>
-        <translation>i load current (A)</translation>
+        <translation>i: load current (A)</translation>
     </message>
     <message>
         <source>iE courant absorbé par l&apos;onduleur (A)</source>
-        <translation>iE current drawn by the inverter (A)</translation>
+        <translation>iE: supply current drawn by the inverter (A)</translation>
     </message>
     <message>
         <source>iD4 intensité dans D4(A)</source>
-        <translation>iD4 current in D4 (A)</translation>
+        <translation>iD4: current in D4 (A)</translation>
     </message>
     <message>
         <source>ib1 courant de base dans T1 (A)</source>
-        <translation>ib1 base current of T1 (A)</translation>
+        <translation>ib1: base current of T1 (A)</translation>
     </message>
     <message>
         <source>ib2 courant de base dans T2 (A)</source>
-        <translation>ib2 base current of T2 (A)</translation>
+        <translation>ib2: base current of T2 (A)</translation>
     </message>
     <message>
         <source>ib3 courant de base dans T3 (A)</source>
-        <translation>ib3 base current of T3 (A)</translation>
+        <translation>ib3: base current of T3 (A)</translation>
     </message>
     <message>
         <source>ib4 courant de base dans T4 (A)</source>
-        <translation>ib4 base current of T4 (A)</translation>
+        <translation>ib4: base current of T4 (A)</translation>
     </message>
     <message>
         <source>Puissances dans la charge (u, i)</source>
-        <translation>Load powers (u, i)</translation>
+        <translation>Load power (u, i)</translation>
     </message>
 </context>
 <context>
@@ -1706,11 +1746,11 @@ Looked for here:
     <name>ligne_commande</name>
     <message>
         <source>100, 125, 150, 175, 200 ou ajuster</source>
-        <translation>100, 125, 150, 175, 200 or ajuster</translation>
+        <translation>100, 125, 150, 175, 200 or fit</translation>
     </message>
     <message>
         <source>l&apos;option --taille attend une taille : %1.</source>
-        <translation>the --taille option expects a size: %1.</translation>
+        <translation>the --size option expects a size: %1.</translation>
     </message>
     <message>
         <source>taille « %1 » refusée : choisir %2.</source>
@@ -1753,14 +1793,18 @@ There is NO WARRANTY, to the extent permitted by law.
   --version         affiche la version et la licence
 Sans --taille, la taille retenue par le lanceur (ou 100) ; sans --langue, la langue retenue par le lanceur, ou celle du poste.
 </source>
-        <translation>  --taille N        opens the windows at N % of their original size (for a projector),
+        <translation>  --size N          opens the windows at N% of their original size (for a projector),
                     or smaller if they would not fit on the screen
-  --taille ajuster  opens them at the largest size that fits on the screen
-  --langue CODE     language of the interface: %1
-  --aide, --help    shows this help
+  --size fit        opens them at the largest size that fits on the screen
+  --language CODE   language of the interface: %1
+  --help            shows this help
   --version         shows the version and the licence
-Without --taille, the size remembered by the launcher (or 100); without --langue, the language remembered by the launcher, or that of the computer.
+Without --size, the windows open at the size remembered by the launcher (or 100%); without --language, in the language remembered by the launcher, or else in the language of the computer. The French names --taille, --langue and ajuster are accepted too.
 </translation>
+    </message>
+    <message>
+        <source>[--taille 100|125|150|175|200|ajuster] [--langue %1]</source>
+        <translation>[--size 100|125|150|175|200|fit] [--language %1]</translation>
     </message>
 </context>
 <context>
@@ -1834,7 +1878,7 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     </message>
     <message>
         <source>Exporter la période…</source>
-        <translation>Export the period…</translation>
+        <translation>Export one period…</translation>
     </message>
     <message>
         <source>Enregistrer une période des grandeurs choisies dans un fichier CSV, pour un tableur</source>
@@ -1850,7 +1894,7 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     </message>
     <message>
         <source>Aucune grandeur n&apos;est choisie : choisissez-en au moins une dans les listes au-dessus des panneaux, puis exportez la période.</source>
-        <translation>No quantity is chosen: choose at least one in the lists above the panels, then export the period.</translation>
+        <translation>No quantity is chosen: choose at least one in the lists above the panels, then export one period.</translation>
     </message>
     <message>
         <source>Exporter une période vers un tableur (CSV)</source>
@@ -1858,7 +1902,7 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     </message>
     <message>
         <source>Une période des grandeurs choisies (%1 instants) a été enregistrée</source>
-        <translation>One period of the chosen quantities (%1 instants) has been saved</translation>
+        <translation>One period of the chosen quantities (%1 samples) has been saved</translation>
     </message>
 </context>
 <context>
@@ -1990,11 +2034,11 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     </message>
     <message>
         <source>pompe</source>
-        <translation>pump</translation>
+        <translation>Pump</translation>
     </message>
     <message>
         <source>fraiseuse</source>
-        <translation>milling machine</translation>
+        <translation>Milling machine</translation>
     </message>
     <message>
         <source>Ventilateur</source>
@@ -2020,14 +2064,14 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     </message>
     <message>
         <source>Au démarrage, l&apos;intensité absorbée par l&apos;induit est très importante. La tension d&apos;induit doit être réduite quand on ferme l&apos;interrupteur d&apos;induit.</source>
-        <translation>At starting, the current drawn by the armature is very high. The armature voltage must be reduced when the armature switch is closed.</translation>
+        <translation>At start-up, the armature current is very high. Reduce the armature voltage before closing the armature switch.</translation>
     </message>
     <message>
-        <source>L&apos;intensité du courant circulant dans l&apos;induit est trop important.Vous risquez d&apos;endommager le moteur.</source>
+        <source>L&apos;intensité du courant circulant dans l&apos;induit est trop importante. Vous risquez d&apos;endommager le moteur.</source>
         <translation>The current flowing in the armature is too high. You risk damaging the motor.</translation>
     </message>
     <message>
-        <source>L&apos;intensité du courant circulant dans l&apos;inducteur est trop important.Vous risquez d&apos;endommager le moteur.</source>
+        <source>L&apos;intensité du courant circulant dans l&apos;inducteur est trop importante. Vous risquez d&apos;endommager le moteur.</source>
         <translation>The current flowing in the field winding is too high. You risk damaging the motor.</translation>
     </message>
     <message>
@@ -2052,7 +2096,7 @@ Without --taille, the size remembered by the launcher (or 100); without --langue
     </message>
     <message>
         <source>rhéostat de %1 ohms</source>
-        <translation>%1 ohm rheostat</translation>
+        <translation>%1 Ω rheostat</translation>
     </message>
 </context>
 </TS>

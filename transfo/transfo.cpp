@@ -58,7 +58,7 @@ QString ecrit_lecture(double valeur)
 } // namespace
 
 Transfo::Transfo()
-    : Feuille(QStringLiteral("Transfo"), tr("Etude du transformateur par A. Varlon"), 11940, 6720)
+    : Feuille(QStringLiteral("Transfo"), tr("Étude du transformateur par A. Varlon"), 11940, 6720)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     dessiner_schema();
@@ -262,10 +262,10 @@ void Transfo::creer_controles()
     } aff[] = {
         {"aff_u1", QT_TR_NOOP("Tension efficace au primaire"), "V  AC", 2300, 2110, 2300, 2520},
         {"aff_i1", QT_TR_NOOP("Intensité efficace primaire"), "A  AC", 1650, 1000, 2410, 1045},
-        {"aff_p1", QT_TR_NOOP("Puissance active absorbé par l'induit"), "W", 1650, 3850, 2410, 3895},
+        {"aff_p1", QT_TR_NOOP("Puissance active absorbée par le primaire"), "W", 1650, 3850, 2410, 3895},
         {"aff_u2", QT_TR_NOOP("Tension efficace au secondaire"), "V  AC", 6900, 2110, 6900, 2520},
         {"aff_i2", QT_TR_NOOP("Intensité efficace au secondaire"), "A  AC", 5900, 1000, 6660, 1045},
-        {"aff_p2", QT_TR_NOOP("Puissance active fourni par le secondaire"), "W", 6050, 4950, 6810, 4995},
+        {"aff_p2", QT_TR_NOOP("Puissance active fournie par le secondaire"), "W", 6050, 4950, 6810, 4995},
     };
     for (std::size_t i = 0; i < afficheurs_.size(); ++i) {
         const auto &a = aff[i];

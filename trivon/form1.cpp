@@ -43,7 +43,7 @@ using ecriture::ecrit;
 } // namespace
 
 Form1::Form1(ProgrammeTrivon &programme)
-    : Feuille(QStringLiteral("Form1"), tr("Etude d'une machine synchrone"), 14400, 8280),
+    : Feuille(QStringLiteral("Form1"), tr("Étude d'une machine synchrone"), 14400, 8280),
       programme_(programme), banc_(*this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -259,7 +259,7 @@ void Form1::creer_controles()
         appareil(QStringLiteral("aff_v"), tr("V  AC"), 7510, 2070);
     label(QStringLiteral("Label_n"), tr("n (tr/min)"), 2350, 3240, 1100, 255);
     afficheurs_[static_cast<int>(Afficheur::n)] = afficheur(QStringLiteral("aff_n"), 2350, 3500, 1050, 375);
-    label(QStringLiteral("Label_t"), QStringLiteral("T (N.m)"), 2350, 4440, 1100, 255);
+    label(QStringLiteral("Label_t"), tr("T (N.m)"), 2350, 4440, 1100, 255);
     afficheurs_[static_cast<int>(Afficheur::t)] = afficheur(QStringLiteral("aff_t"), 2350, 4700, 1050, 375);
     label(QStringLiteral("Label_f"), tr("Fréquence (Hz) :"), 5600, 3480, 1500, 255);
     afficheurs_[static_cast<int>(Afficheur::f)] = afficheur(QStringLiteral("aff_f"), 7150, 3420, 1000, 375);
@@ -318,26 +318,34 @@ void Form1::creer_panneaux()
 
     QGroupBox *ms =
         cadre(QStringLiteral("Frame_ms"), tr("Caractéristique Machine synchrone"), 5600, 4680, 4700, 1500);
+    // Les symboles abrégés disent en bulle ce qu'ils désignent.
     const struct {
         const char *nom, *legende;
         double valeur;
+        const char *bulle;
     } constantes[] = {
-        {"choix_re", QT_TRANSLATE_NOOP("Form1", "Re"), trivon::Re},
-        {"choix_rs", QT_TRANSLATE_NOOP("Form1", "Rs"), trivon::Rs},
-        {"choix_ls", QT_TRANSLATE_NOOP("Form1", "Ls"), trivon::Ls},
-        {"choix_p", QT_TRANSLATE_NOOP("Form1", "p"), trivon::p},
-        {"choix_kfer", QT_TRANSLATE_NOOP("Form1", "kfer"), trivon::kfer},
-        {"choix_tp", QT_TRANSLATE_NOOP("Form1", "Tp"), trivon::Tp},
-        {"choix_ien", QT_TRANSLATE_NOOP("Form1", "ien"), trivon::Ien},
-        {"choix_n", QT_TRANSLATE_NOOP("Form1", "nn"), trivon::nn},
-        {"choix_en", QT_TRANSLATE_NOOP("Form1", "en"), trivon::En},
+        {"choix_re", QT_TRANSLATE_NOOP("Form1", "Re"), trivon::Re, nullptr},
+        {"choix_rs", QT_TRANSLATE_NOOP("Form1", "Rs"), trivon::Rs, nullptr},
+        {"choix_ls", QT_TRANSLATE_NOOP("Form1", "Ls"), trivon::Ls, nullptr},
+        {"choix_p", QT_TRANSLATE_NOOP("Form1", "p"), trivon::p, nullptr},
+        {"choix_kfer", QT_TRANSLATE_NOOP("Form1", "kfer"), trivon::kfer,
+         QT_TRANSLATE_NOOP("Form1", "Coefficient des pertes fer")},
+        {"choix_tp", QT_TRANSLATE_NOOP("Form1", "Tp"), trivon::Tp, nullptr},
+        {"choix_ien", QT_TRANSLATE_NOOP("Form1", "ien"), trivon::Ien,
+         QT_TRANSLATE_NOOP("Form1", "Intensité nominale d'excitation (A)")},
+        {"choix_n", QT_TRANSLATE_NOOP("Form1", "nn"), trivon::nn,
+         QT_TRANSLATE_NOOP("Form1", "Fréquence de rotation nominale (tr/min)")},
+        {"choix_en", QT_TRANSLATE_NOOP("Form1", "en"), trivon::En,
+         QT_TRANSLATE_NOOP("Form1", "Force électromotrice de référence (V)")},
     };
     for (int i = 0; i < 9; ++i) {
         const double x = 120 + (i % 3) * 1520, y = 300 + (i / 3) * 400;
         label(QStringLiteral("Label_") + QString::fromUtf8(constantes[i].nom), tr(constantes[i].legende), x,
               y + 40, 500, 255, ms);
-        saisie(QString::fromUtf8(constantes[i].nom), x + 520, y, 900, 330, ms)
-            ->setText(ecrit(constantes[i].valeur));
+        QLineEdit *e = saisie(QString::fromUtf8(constantes[i].nom), x + 520, y, 900, 330, ms);
+        e->setText(ecrit(constantes[i].valeur));
+        if (constantes[i].bulle)
+            e->setToolTip(tr(constantes[i].bulle));
     }
 
     // Plaque signalétique.

@@ -9,7 +9,7 @@ Intro *ProgrammeTrivon::demarrer()
     const TextesIntro textes{
         QString::fromUtf8(QT_TRANSLATE_NOOP(
             "Intro", "Logiciel de simulation d'un banc machine synchrone et machine à courant continu")),
-        QString::fromUtf8(QT_TRANSLATE_NOOP("Intro", "Etude de la machine synchrone"))};
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Intro", "Étude de la machine synchrone"))};
     auto *intro = new Intro(textes, annee_version, nullptr, [this] { ouvrir_form1(); });
     intro->show();
     return intro;

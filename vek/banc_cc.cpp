@@ -33,10 +33,10 @@ const std::string texte_demarrage = QT_TRANSLATE_NOOP(
     "réduite quand on ferme l'interrupteur d'induit.");
 const std::string texte_surintensite_induit = QT_TRANSLATE_NOOP(
     "vek",
-    "L'intensité du courant circulant dans l'induit est trop important.Vous risquez d'endommager le moteur.");
+    "L'intensité du courant circulant dans l'induit est trop importante. Vous risquez d'endommager le moteur.");
 const std::string texte_surintensite_inducteur =
     QT_TRANSLATE_NOOP("vek", "L'intensité du courant circulant dans l'inducteur est trop "
-                             "important.Vous risquez d'endommager le moteur.");
+                             "importante. Vous risquez d'endommager le moteur.");
 const std::string texte_survitesse = QT_TRANSLATE_NOOP("vek", "Le moteur tourne trop vite.");
 const std::string texte_bloquer = QT_TRANSLATE_NOOP(
     "vek", "Pour être en sécurité, ouvrez le circuit de l'induit du moteur avant de bloquer le rotor");

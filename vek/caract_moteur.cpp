@@ -22,7 +22,7 @@ constexpr Ligne_caract lignes[7] = {
     {QT_TRANSLATE_NOOP("CaractMoteur", "Résistance de l'induit (Ohm) :"), "choixRi", "afficheRi"},
     {QT_TRANSLATE_NOOP("CaractMoteur", "Tension nominale de l'inducteur (V) :"), "choixUe", "afficheUe"},
     {QT_TRANSLATE_NOOP("CaractMoteur", "Intensité nominale d'inducteur (A) :"), "choixIe", "afficheIe"},
-    {QT_TRANSLATE_NOOP("CaractMoteur", "Fréquence de rotation nominale (tours par secondes) :"), "choixNn",
+    {QT_TRANSLATE_NOOP("CaractMoteur", "Fréquence de rotation nominale (tr/min) :"), "choixNn",
      "afficheNn"},
     {QT_TRANSLATE_NOOP("CaractMoteur", "Puissance nominale du moteur (W) :"), "choixPmn", "affichePmn"},
 };

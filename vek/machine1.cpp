@@ -40,7 +40,7 @@ using ecriture::ecrit_simple;
 } // namespace
 
 Machine1::Machine1(ProgrammeVek &programme)
-    : Feuille(QStringLiteral("machine1"), tr("Banc de machines à courants continus par A. Varlon"), 11880,
+    : Feuille(QStringLiteral("machine1"), tr("Banc de machines à courant continu par A. Varlon"), 11880,
               6060),
       programme_(programme), banc_(programme.caracteristiques, programme.reglages, *this)
 {

@@ -11,7 +11,7 @@ Intro *ProgrammeVek::demarrer()
     const TextesIntro textes{
         QString::fromUtf8(QT_TRANSLATE_NOOP(
             "Intro", "Logiciel de simulation d'un banc de deux machines à courant continu identiques.")),
-        QString::fromUtf8(QT_TRANSLATE_NOOP("Intro", "Etude d'une machine à courant continu."))};
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Intro", "Étude d'une machine à courant continu."))};
     auto *intro = new Intro(
         textes, annee_version, [this] { caracteristiques = vek::machine_6kW(); }, [this] { ouvrir_machine1(); });
     intro->show();

@@ -450,6 +450,9 @@ TEST(Lecture, CoordonneesAuMilieuDuGraphe)
     const auto coin = courbe::lecture_coordonnees(courbe::repere_apercu_vek, 300, 1200, 1141, 6366);
     ASSERT_TRUE(coin.has_value());
     EXPECT_EQ(*coin, "X =0.03537 ;   Y =  0.2114"); // 300/8482 et 1200/5677
+    // L'écriture de la fenêtre dans une autre langue.
+    EXPECT_EQ(courbe::lecture_coordonnees(courbe::repere_apercu_vek, 300, 1200, 5381, 3528.5, "X = %1; Y = %2"),
+              "X = 150; Y = 600");
 }
 
 TEST(Lecture, RienExactementSurUnAxeNiAuDehors)

@@ -36,11 +36,11 @@ struct Accueil {
 
 TEST(Accueil, MontreLesTextesEtLaVersion)
 {
-    Accueil a(QStringLiteral("Etude de la machine synchrone"));
+    Accueil a(QStringLiteral("Étude de la machine synchrone"));
     EXPECT_EQ(a.intro->objectName(), "Intro");
     EXPECT_EQ(a.intro->windowTitle(), "Introduction");
     EXPECT_EQ(texte(a.intro, "Label1"), "Logiciel de simulation d'un pont mixte");
-    EXPECT_EQ(texte(a.intro, "Label2"), "Etude de la machine synchrone");
+    EXPECT_EQ(texte(a.intro, "Label2"), "Étude de la machine synchrone");
     EXPECT_EQ(texte(a.intro, "aff_version"), "Version 2003 - 2004");
     EXPECT_EQ(texte(a.intro, "Label3"), "Auteur : Aurel Varlon");
     EXPECT_EQ(a.annee_version, 2003);

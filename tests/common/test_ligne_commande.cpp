@@ -35,6 +35,12 @@ TEST(LigneCommande, TaillesOffertesAccepteesLeResteRefuse)
         {"taille=175", {"--taille=175"}, 175, false, ""},
         {"ajuster à l'écran", {"--taille", "ajuster"}, ligne_commande::ajuster, false, ""},
         {"taille avec %", {"--taille", "150 %"}, 150, false, ""},
+        // Les noms anglais valent les français.
+        {"size", {"--size", "150"}, 150, false, ""},
+        {"size=fit", {"--size=fit"}, ligne_commande::ajuster, false, ""},
+        {"taille fit", {"--taille", "fit"}, ligne_commande::ajuster, false, ""},
+        {"size sans valeur", {"--size"}, 0, false, "l'option --taille attend une taille"},
+        {"size non offerte", {"--size", "Fit"}, 0, false, "taille « Fit » refusée"},
         {"la dernière l'emporte", {"--taille", "150", "--taille", "200"}, 200, false, ""},
         {"option de Qt avec valeur", {"-platform", "offscreen", "--taille", "200"}, 200, false, ""},
         {"option de Qt collée", {"-style=fusion"}, 0, false, ""},
@@ -127,10 +133,53 @@ TEST(LigneCommande, LanguesOffertesParLesFichiersDeTraduction)
     EXPECT_EQ(traductions::nom(*traductions::lire_code("zz")), QStringLiteral("English"));
     EXPECT_EQ(traductions::nom(traductions::Langue::francais), QStringLiteral("Français"));
     EXPECT_EQ(ligne_commande::analyser({"--langue", "zz"}).langue, "zz");
+    EXPECT_EQ(ligne_commande::analyser({"--language=zz", "--size", "125"}).langue, "zz");
     std::string offertes = avant + "|zz";
     for (std::size_t i = offertes.find('|'); i != std::string::npos; i = offertes.find('|', i))
         offertes.replace(i, 1, ", ");
     EXPECT_EQ(ligne_commande::analyser({"--langue", "de-DE"}).erreur,
               "langue « de-DE » refusée : choisir " + offertes + ".");
     EXPECT_NE(ligne_commande::aide("vek").find("[--langue " + avant + "|zz]"), std::string::npos);
+}
+
+// L'anglais qu'écrirait un enseignant : quelques textes repris, un par sorte
+// de reprise (consigne, légende à deux-points, mot juste, symbole, unité,
+// capitale, texte peint), et l'aide avec les noms anglais des options.
+TEST(LigneCommande, AnglaisDUnEnseignant)
+{
+    traductions::fixer(traductions::Langue{"en"});
+    const auto francais = qScopeGuard([] { traductions::fixer(traductions::Langue::francais); });
+    const struct {
+        const char *contexte, *source, *attendu;
+    } cas[] = {
+        {"vek",
+         "Au démarrage, l'intensité absorbée par l'induit est très importante. La tension d'induit doit être "
+         "réduite quand on ferme l'interrupteur d'induit.",
+         "At start-up, the armature current is very high. Reduce the armature voltage before closing the armature "
+         "switch."},
+        {"grandeurs", "is courant absorbé par le redresseur (A)", "is: supply current drawn by the rectifier (A)"},
+        {"catalogue", "oscillogrammes d'un onduleur monophasé en pont à commande pleine onde sur charge R-L",
+         "waveforms of a single-phase full-bridge square-wave inverter on an R-L load"},
+        {"Form1", "Caractéristique VEK", "DC motor parameters"},
+        {"Intro", "Logiciel de simulation des virelais", "Simulation software for the rotating magnetic field"},
+        {"Form1", "gmax", "s at Tmax"},
+        {"Form1", "cosphi", "cos φ"},
+        {"FeuilleMauvaiseManip", "Oui, bien sûr", "Understood"},
+        {"Bancs", "%1 Il a écrit :\n\n%2", "%1 Its output:\n\n%2"},
+        {"Machine1", "T en Nm", "T (N·m)"},
+        {"Form1", "T (n.m)", "T (N·m)"},
+        {"Form1", "g %", "s (%)"},
+        {"Transfo", "Zone de réglage", "Settings"},
+        {"sodel", "pompe", "Pump"},
+        {"Bancs", "%1 à %2 %", "%1 at %2%"},
+        {"CaractCharge", "X = %1  ;  Y = %2", "X = %1; Y = %2"},
+        {"Courbe", "xmax", "x max"},
+        {"Form1", "%1 V / %2 V ;     %3 A / %4 A ;        %5 Hz ; %6 tr/min ; cos phi = %7",
+         "%1 V / %2 V;     %3 A / %4 A;        %5 Hz; %6 rpm; cos φ = %7"},
+    };
+    for (const auto &c : cas)
+        EXPECT_EQ(traductions::traduire(c.contexte, c.source).toStdString(), c.attendu) << c.source;
+    const std::string aide = ligne_commande::aide("vek");
+    EXPECT_EQ(aide.rfind("Usage: vek [--size 100|125|150|175|200|fit] [--language fr|", 0), 0u) << aide;
+    EXPECT_NE(aide.find("--taille, --langue and ajuster are accepted too."), std::string::npos) << aide;
 }

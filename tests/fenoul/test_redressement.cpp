@@ -41,7 +41,7 @@ protected:
 TEST_F(FenetreFenoul, AuChargementLeTitreNommeLePontDeDiodes)
 {
     EXPECT_EQ(w->objectName(), "redressement");
-    EXPECT_EQ(w->windowTitle(), "Etude du pont de diodes par A. Varlon");
+    EXPECT_EQ(w->windowTitle(), "Étude du pont de diodes par A. Varlon");
     EXPECT_EQ(texte(w, "Label14"), "R = 20 Ohms.");
     EXPECT_EQ(texte(w, "Label18"), "Pour simplifier, les tensions de seuils des diodes ont été négligées.");
     EXPECT_EQ(w->findChild<QLineEdit *>(), nullptr); // aucune saisie

@@ -51,7 +51,7 @@ protected:
 TEST_F(FenetreGresil, AuChargement)
 {
     EXPECT_EQ(w->objectName(), "redressement");
-    EXPECT_EQ(w->windowTitle(), "Etude du pont mixte par A. Varlon");
+    EXPECT_EQ(w->windowTitle(), "Étude du pont mixte par A. Varlon");
     EXPECT_EQ(texte(w, "Label13"), "u : Tension sinusoïdale de valeur efficace 24 V et de fréquence 50 Hz.");
     EXPECT_EQ(texte(w, "Label14"), "R = 20 Ohms.");
     EXPECT_EQ(texte(w, "Label18"),

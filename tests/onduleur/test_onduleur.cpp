@@ -64,7 +64,7 @@ protected:
 TEST_F(FenetreOnduleur, AuChargement)
 {
     EXPECT_EQ(w->objectName(), "onduleur");
-    EXPECT_EQ(w->windowTitle(), "Etude de l'onduleur par A. Varlon");
+    EXPECT_EQ(w->windowTitle(), "Étude de l'onduleur par A. Varlon");
     EXPECT_EQ(texte(w, "Label21"), "Pour simplifier, les tensions de seuil des diodes ont été négligées.");
     EXPECT_FALSE(essai::controle<QTimer>(w, "Timer1")->isActive());
     const double y_axe[4] = {1260, 3240, 5220, 7200};

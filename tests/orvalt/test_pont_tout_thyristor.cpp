@@ -80,7 +80,7 @@ TEST(PontAuDemarrage, ListeDesGrandeurs)
     EXPECT_EQ(liste[0].legende, "u tension alternative (V)");
     EXPECT_EQ(liste[3].legende, "is courant absorbé par le redresseur (A)");
     EXPECT_EQ(liste[11].legende, "iT4 intensité dans T4(A)");
-    EXPECT_EQ(liste[15].legende, "ig4 intensité dans gachette T4 (A)");
+    EXPECT_EQ(liste[15].legende, "ig4 intensité dans gâchette T4 (A)");
     const struct {
         int debut, fin;
         oscillo::Classe classe;

@@ -76,7 +76,7 @@ protected:
 TEST_F(FenetreOrvalt, AuChargement)
 {
     EXPECT_EQ(w->objectName(), "redressement");
-    EXPECT_EQ(w->windowTitle(), "Etude du pont tout thyristor par A. Varlon");
+    EXPECT_EQ(w->windowTitle(), "Étude du pont tout thyristor par A. Varlon");
     EXPECT_EQ(texte(w, "arret"), "Démarrer ");
     EXPECT_EQ(texte(w, "accelere"), "Accélérer");
     EXPECT_EQ(texte(w, "Label10"), " Mouvement du curseur");

@@ -108,6 +108,38 @@ const std::set<QString> &mots_traduits()
     return mots;
 }
 
+// Les textes français que la traduction change, avec leurs traductions :
+// « T (n.m) » ou « g % » n'ont aucun mot de deux lettres, mais montrés tels
+// quels dans une autre langue, ils n'ont pas passé par la traduction.
+const std::map<QString, std::set<QString>> &textes_changes()
+{
+    static const std::map<QString, std::set<QString>> changes = [] {
+        std::map<QString, std::set<QString>> c;
+        const QString suffixe = QStringLiteral("_%1.ts").arg(QString::fromStdString(traductions::actuelle().code));
+        const QDir d(QStringLiteral(BANCS_SOURCE "/traductions"));
+        for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
+            QFile f(d.filePath(nom));
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
+            QXmlStreamReader xml(&f);
+            QString source;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == QLatin1String("source"))
+                    source = xml.readElementText();
+                else if (xml.name() == QLatin1String("translation"))
+                    c[source].insert(xml.readElementText());
+            }
+        }
+        // Un texte que la traduction garde tel quel quelque part n'est pas suspect.
+        for (auto i = c.begin(); i != c.end();)
+            i = i->second.count(i->first) ? c.erase(i) : std::next(i);
+        return c;
+    }();
+    return changes;
+}
+
 // Les mots d'un texte que l'élève lit qui ne viennent d'aucune traduction :
 // restés en français.
 QStringList mots_non_traduits(const QString &texte)
@@ -176,6 +208,8 @@ void verifier_langue(QWidget *w, const QStringList &peints)
         if (const QStringList restes = mots_non_traduits(texte); !restes.isEmpty())
             ADD_FAILURE() << "non traduit : « " << texte.toStdString() << " » (" << restes.join(QStringLiteral(", ")).toStdString()
                           << ")";
+        else if (textes_changes().count(texte))
+            ADD_FAILURE() << "non traduit : « " << texte.toStdString() << " » (texte français)";
     verifier_coupure(w);
 }
 

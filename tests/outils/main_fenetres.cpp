@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -20,10 +22,16 @@ int main(int argc, char **argv)
 #ifdef BANCS_TAILLE_ESSAI
     // Tests « en classe » : la taille passe par la ligne de commande des
     // programmes ; dans une autre langue, les mêmes fenêtres à 100 %, où un
-    // texte plus long que le français se verrait coupé.
-    char nom[] = "essai", option[] = "--taille", taille[] = BANCS_TAILLE_ESSAI, cent[] = "100";
-    char *ligne[] = {nom, option, langue ? cent : taille};
-    if (ligne_commande::preparer(3, ligne) >= 0)
+    // texte plus long que le français se verrait coupé, demandées par les
+    // noms anglais des options (« --size 100 --language en »).
+    std::string code = langue ? langue->code : std::string();
+    char nom[] = "essai", option[] = "--taille", taille[] = BANCS_TAILLE_ESSAI;
+    char size[] = "--size", cent[] = "100", language[] = "--language";
+    char *ligne_fr[] = {nom, option, taille};
+    char *ligne_autre[] = {nom, size, cent, language, code.data()};
+    if ((langue ? ligne_commande::preparer(5, ligne_autre) : ligne_commande::preparer(3, ligne_fr)) >= 0)
+        return 2;
+    if (langue && !(traductions::actuelle() == *langue))
         return 2;
 #endif
     // Les données de l'utilisateur (points gardés de l'enregistreur) vont dans

@@ -134,6 +134,50 @@ TEST(PointDeFonctionnement, ReleveSurLeBancEtCalculsALaMain)
     }
 }
 
+// Aux basses tensions, la pompe (sous 93,5 V) et le ventilateur (sous 58,6 V)
+// ne coupent la courbe du moteur qu'au-delà de gmax = 0,498 : le moteur
+// démarre et tourne à ce croisement, lentement et sous un fort courant ; il
+// cale s'il ne démarre pas (couple au démarrage sous Tp = 1 N.m, vers 21 V).
+// Points attendus calculés à part : avec K = 3p.m².V².R2/(2π.f), le couple
+// K.g/(R2² + X2².g²) moins Tp égale celui de la charge à n = 1500.(1 - g), soit
+// (Tp + 45.(1 - g)).(R2² + X2².g²) = K.g pour la pompe (0,03.n) et
+// (Tp + 33,75.(1 - g)²).(R2² + X2².g²) = K.g pour le ventilateur (1,5e-5.n²),
+// polynômes dont la seule racine réelle de ]0, 1] est g ; I du schéma
+// équivalent à ce glissement.
+TEST(PointDeFonctionnement, FortGlissementAuxBassesTensions)
+{
+    const struct {
+        int charge;
+        const char *v1;
+        double n, g, I, Tu;
+    } cas[] = {
+        {pompe, "80", 524.29, 65.05, 19.51, 15.729},
+        {pompe, "90", 695.82, 53.61, 20.29, 20.875},       // juste sous la limite
+        {pompe, "25", 11.89, 99.21, 6.84, 0.357},          // démarre à peine
+        {ventilateur, "50", 615.00, 59.00, 11.74, 5.673},
+        {ventilateur, "57", 720.66, 51.96, 12.67, 7.790},  // juste sous la limite
+        {ventilateur, "25", 172.49, 88.50, 6.68, 0.446},
+        // Couple au démarrage 0,953 N.m < Tp : calé, courant rotor bloqué.
+        {pompe, "21", 0, 100, 5.76, NAN},
+        {ventilateur, "21", 0, 100, 5.76, NAN},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(std::string(textes_charges[c.charge]) + " à " + c.v1 + " V");
+        FausseFenetre f;
+        BancAsynchrone b(f);
+        b.initialise();
+        f.saisies[Saisie::v1] = c.v1;
+        b.bouton_marche_Click();
+        b.choix_charge_Click(c.charge);
+        EXPECT_NEAR(f.valeur(Afficheur::n), c.n, 0.1);
+        EXPECT_NEAR(f.valeur(Afficheur::g), c.g, 0.1);
+        EXPECT_NEAR(f.valeur(Afficheur::i), c.I, 0.05);
+        if (!std::isnan(c.Tu)) {
+            EXPECT_NEAR(f.valeur(Afficheur::T), c.Tu, 0.01);
+        }
+    }
+}
+
 TEST_F(Banc, CoupleMaximalEtGlissementCritique)
 {
     demarrer("230", frein, "27");
@@ -313,20 +357,22 @@ TEST(CaracteristiqueCharge, EchellesNullesOuSansValeurNeBouclentPas)
 
 // Ce que l'élève compare : le point où la fenêtre des caractéristiques montre
 // les deux courbes se croiser du côté du synchronisme et le point de
-// fonctionnement du banc, sur toute une plage de tensions ; sans croisement
-// (fraiseuse sous 145 V), le banc montre le moteur calé. Les tensions
-// commencent là où le croisement est franchement en deçà de gmax : tout près
-// du sommet de la courbe, la recherche (à Tmax/200 près) place la vitesse
-// moins finement.
+// fonctionnement du banc, sur toute une plage de tensions, d'un côté de gmax
+// comme de l'autre ; sans croisement (fraiseuse sous 145 V), le banc montre
+// le moteur calé. Le ventilateur saute 70 V, où le croisement est juste en
+// deçà du sommet de la courbe : là, la recherche (à Tmax/200 près) place la
+// vitesse moins finement.
 TEST(CaracteristiqueCharge, LeCroisementDesCourbesEstLePointDuBanc)
 {
     const struct {
         int charge;
         const char *nom;
         int v1_min;
-    } charges[] = {{pompe, "pompe", 110}, {fraiseuse, "fraiseuse", 80}, {ventilateur, "ventilateur", 80}};
+    } charges[] = {{pompe, "pompe", 30}, {fraiseuse, "fraiseuse", 80}, {ventilateur, "ventilateur", 30}};
     for (const auto &ch : charges)
         for (int v1 = ch.v1_min; v1 <= 260; v1 += 10) {
+            if (ch.charge == ventilateur && v1 == 70)
+                continue;
             SCOPED_TRACE(std::string(ch.nom) + " à " + std::to_string(v1) + " V");
             GrapheCharge charge, moteur;
             calcul_charge(charge, ch.charge, 50, 2);

@@ -77,7 +77,7 @@ TEST(AccueilSodel, OKOuvreForm1UneSeuleFois)
 
 TEST_F(BancSodel, AuChargementToutEstAuRepos)
 {
-    EXPECT_EQ(banc->windowTitle(), "Etude d'une machine asynchrone par A. Varlon");
+    EXPECT_EQ(banc->windowTitle(), "Étude d'une machine asynchrone par A. Varlon");
     for (const char *nom : {"valid_f", "valid_T", "Bouton_caract"})
         EXPECT_FALSE(visible(nom)) << nom;
     const struct {

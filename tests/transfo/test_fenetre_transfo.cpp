@@ -85,7 +85,7 @@ constexpr int px_r = 169, px_l = 113;
 TEST_F(FenetreTransfo, AuChargementLeBancEstAuRepos)
 {
     EXPECT_EQ(banc->objectName(), "Transfo");
-    EXPECT_EQ(banc->windowTitle(), "Etude du transformateur par A. Varlon");
+    EXPECT_EQ(banc->windowTitle(), "Étude du transformateur par A. Varlon");
     attendre_lectures({"0", "0", "0", "0", "0", "0"});
     EXPECT_EQ(texte(banc, "choix_u1"), "0");
     EXPECT_EQ(texte(banc, "commande_kv"), "interrupteur1");
@@ -93,7 +93,7 @@ TEST_F(FenetreTransfo, AuChargementLeBancEstAuRepos)
     EXPECT_EQ(essai::controle(banc, "choix_u1")->toolTip(), "Réglage de la tension efficace au primaire");
     EXPECT_EQ(essai::controle(banc, "rhéostat")->toolTip(),
               "Cliquer et faire glisser le curseur pour faire varier la résistance");
-    EXPECT_EQ(essai::controle(banc, "aff_p1")->toolTip(), "Puissance active absorbé par l'induit");
+    EXPECT_EQ(essai::controle(banc, "aff_p1")->toolTip(), "Puissance active absorbée par le primaire");
     // Interrupteurs dessinés ouverts, curseurs en bas du rhéostat et en haut de l'inductance.
     EXPECT_EQ(ligne("ligne_kv")->y2(), 900);
     EXPECT_EQ(ligne("ligne_kcc")->x2(), 9060);

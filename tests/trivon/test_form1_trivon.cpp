@@ -63,7 +63,7 @@ protected:
 
 TEST_F(BancTrivon, AuChargementToutEstAuRepos)
 {
-    EXPECT_EQ(banc->windowTitle(), "Etude d'une machine synchrone");
+    EXPECT_EQ(banc->windowTitle(), "Étude d'une machine synchrone");
     for (const char *nom : afficheurs)
         EXPECT_EQ(texte(banc, nom), "0") << nom;
     for (const char *nom : {"valid_uvek", "valid_ue", "valid_rc"})
@@ -274,7 +274,7 @@ TEST(AccueilTrivon, OKOuvreLeBanc)
     Intro *intro = p.demarrer();
     EXPECT_EQ(texte(intro, "Label1"),
               "Logiciel de simulation d'un banc machine synchrone et machine à courant continu");
-    EXPECT_EQ(texte(intro, "Label2"), "Etude de la machine synchrone");
+    EXPECT_EQ(texte(intro, "Label2"), "Étude de la machine synchrone");
     intro->OK_Click();
     ASSERT_NE(p.form1(), nullptr);
     EXPECT_TRUE(p.form1()->isVisible());

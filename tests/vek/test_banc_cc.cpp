@@ -95,9 +95,9 @@ const std::string demarrage =
     "Au démarrage, l'intensité absorbée par l'induit est très importante. La tension "
     "d'induit doit être réduite quand on ferme l'interrupteur d'induit.";
 const std::string surintensite_induit =
-    "L'intensité du courant circulant dans l'induit est trop important.Vous risquez d'endommager le moteur.";
+    "L'intensité du courant circulant dans l'induit est trop importante. Vous risquez d'endommager le moteur.";
 const std::string surintensite_inducteur = "L'intensité du courant circulant dans l'inducteur est trop "
-                                           "important.Vous risquez d'endommager le moteur.";
+                                           "importante. Vous risquez d'endommager le moteur.";
 const std::string survitesse = "Le moteur tourne trop vite.";
 const std::string avant_bloquer =
     "Pour être en sécurité, ouvrez le circuit de l'induit du moteur avant de bloquer le rotor";

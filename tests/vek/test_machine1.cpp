@@ -73,7 +73,7 @@ protected:
 
 TEST_F(BancVek, AuChargementToutEstAuRepos)
 {
-    EXPECT_EQ(banc->windowTitle(), "Banc de machines à courants continus par A. Varlon");
+    EXPECT_EQ(banc->windowTitle(), "Banc de machines à courant continu par A. Varlon");
     for (const char *nom : {"afficheUi", "afficheIi", "afficheUe", "afficheIe", "affichen", "afficheTu"})
         EXPECT_EQ(texte(banc, nom), "0") << nom;
     EXPECT_EQ(texte(banc, "afficheIe_géné"), "1.2");
@@ -150,7 +150,7 @@ TEST_F(BancVek, AlerteDInducteurRemetLaSaisieAZero)
     entree(banc, "choixUe");
     ASSERT_NE(programme.avertisseur.fenetre(), nullptr);
     EXPECT_EQ(texte(programme.avertisseur.fenetre(), "Label2"),
-              "L'intensité du courant circulant dans l'inducteur est trop important.Vous risquez "
+              "L'intensité du courant circulant dans l'inducteur est trop importante. Vous risquez "
               "d'endommager le moteur.");
     EXPECT_EQ(texte(banc, "choixUe"), "0");
     EXPECT_TRUE(visible("valid_ue"));
@@ -360,7 +360,7 @@ TEST(AccueilVek, OuvreUnSeulBancParOKOuParLaMinuterie)
         Intro *intro = programme.demarrer();
         EXPECT_EQ(programme.caracteristiques.Uin, 220.0);
         EXPECT_EQ(programme.annee_version, 2003);
-        EXPECT_EQ(texte(intro, "Label2"), "Etude d'une machine à courant continu.");
+        EXPECT_EQ(texte(intro, "Label2"), "Étude d'une machine à courant continu.");
         if (par_ok)
             cliquer(intro, "OK");
         intro->Timer1_Timer();
