@@ -171,7 +171,7 @@ void BancSynchrone::rafraichir_afficheurs()
     ecrire(Afficheur::v, s_.V);
     ecrire(Afficheur::i, std::fabs(s_.I));
     ecrire(Afficheur::t, s_.T);
-    ecrire(Afficheur::p, s_.P);
+    ecrire(Afficheur::P, s_.P);
     ecrire(Afficheur::f, s_.f);
 }
 
