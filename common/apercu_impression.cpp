@@ -9,6 +9,9 @@
 #include "twips.h"
 
 #include <QBuffer>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -48,6 +51,15 @@ QPrinterInfo imprimante_du_systeme()
             info = toutes.front();
     }
     return info;
+}
+
+// La même police, sa taille en twips (1 pt = 20 twips) : le peintre de la
+// page travaille en twips, quelle que soit la résolution de l'appareil.
+QFont en_twips(QFont police)
+{
+    const double points = police.pointSizeF() > 0 ? police.pointSizeF() : police.pixelSize() * 0.75;
+    police.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20.0))));
+    return police;
 }
 
 } // namespace
@@ -186,11 +198,13 @@ void ApercuImpression::interpol_Click()
         return;
     }
     coefficients_ = *c;
+    segments_.clear();
     const courbe::Segment cadre{0, 0, width() * twips::par_pixel, height() * twips::par_pixel};
     setDrawWidth(1);
     setDrawStyle(Style::plein);
     for (const courbe::Segment &s : courbe::tracer_polynome(*c, gauche, r.Xend, r.Ytop, cadre)) {
         trait(s.x1, s.y1, s.x2, s.y2, foreColor());
+        segments_.push_back(s);
         trace_hors_zones_ |= QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized().adjusted(-30, -30, 30, 30);
     }
 }
@@ -271,6 +285,7 @@ void ApercuImpression::Form_MouseMove(double x, double y)
 void ApercuImpression::tracer_apercu()
 {
     courbe_tracee_ = false;
+    segments_.clear();
     legende_interpol(true);
 
     const auto legende = [this](int k) {
@@ -345,35 +360,99 @@ void ApercuImpression::tracer_grille(const courbe::Repere &r, const courbe::Disp
 
 // --- Impression ----------------------------------------------------------------------
 
-void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible)
+double ApercuImpression::bas_page() const
 {
-    // Sans la marque du focus, ni le curseur clignotant du titre, dans la page
-    // imprimée : le focus est retiré d'abord (les boutons cachés ne le passent
-    // alors à personne), puis rendu.
-    const QPointer<QWidget> focus = focusWidget();
-    if (focus)
-        focus->clearFocus();
-    zone_lecture_->hide();
-    for (Bouton *b : {impression_, interpol_, actualiser_})
-        b->hide();
-    aff_coord_->hide();
-    const double echelle = std::min(cible.width() / width(), cible.height() / height());
-    const QPointF origine(cible.left() + (cible.width() - width() * echelle) / 2.0, cible.top());
-    p.save();
-    p.translate(origine);
-    p.scale(echelle, echelle);
-    render(&p, QPoint(), QRegion(rect()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    p.restore();
-    for (Bouton *b : {impression_, interpol_, actualiser_})
-        b->show();
-    zone_lecture_->show();
-    if (focus)
-        focus->setFocus();
+    return 7380 + 300;
 }
 
-bool ApercuImpression::peindre_page(QPagedPaintDevice &page, int resolution)
+void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible) const
 {
-    page.setPageOrientation(QPageLayout::Landscape);
+    // La fenêtre, en twips, sans la rangée des boutons : le bas de la page
+    // porte le programme et la date à leur place.
+    const double largeur = width() * twips::par_pixel, hauteur = bas_page();
+    const double echelle = std::min(cible.width() / largeur, cible.height() / hauteur);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.translate(cible.left() + (cible.width() - largeur * echelle) / 2.0, cible.top());
+    p.scale(echelle, echelle);
+    p.setClipRect(QRectF(0, 0, largeur, hauteur));
+    p.fillRect(QRectF(0, 0, largeur, hauteur), Qt::white);
+
+    // Un pixel de l'écran vaut 15 twips : les épaisseurs de la fenêtre.
+    const auto stylo = [](const QColor &c, double pixels, Qt::PenStyle style = Qt::SolidLine) {
+        QPen pen(c, pixels * twips::par_pixel, style, Qt::FlatCap);
+        return pen;
+    };
+    // Un texte de la fenêtre, à la place et dans l'alignement de son label.
+    // Les polices sont en points : 1 pt = 20 twips.
+    const auto texte_de = [&](const QLabel *l) {
+        if (!l || l->text().isEmpty() || !l->isVisibleTo(this))
+            return;
+        p.setFont(en_twips(l->font()));
+        p.setPen(Qt::black);
+        const QRectF zone(l->x() * twips::par_pixel, l->y() * twips::par_pixel, l->width() * twips::par_pixel * 1.5,
+                          l->height() * twips::par_pixel);
+        QRectF place = zone;
+        if (l->alignment() & Qt::AlignRight)
+            place.moveRight(l->x() * twips::par_pixel + l->width() * twips::par_pixel);
+        p.drawText(place, static_cast<int>(l->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop, l->text());
+    };
+
+    const courbe::Repere r = repere();
+    const courbe::Disposition d = courbe::disposer(etat_, r);
+    const auto grille = [&] {
+        p.setPen(stylo(QColor(128, 128, 128), 1, Qt::DotLine));
+        for (double X : d.graduations_x)
+            p.drawLine(QPointF(X, r.Ytop), QPointF(X, r.Y0 + 100));
+        for (double Y : d.graduations_y)
+            p.drawLine(QPointF(r.X0 - 100, Y), QPointF(r.Xend - 100, Y));
+    };
+    const auto marques = [&] {
+        p.setPen(stylo(Qt::black, 1));
+        for (std::size_t k = 0; k < d.marque_x.size(); ++k) {
+            const double x = std::floor(d.marque_x[k]), y = std::floor(d.marque_y[k]);
+            p.drawLine(QPointF(x - 50, y), QPointF(x + 50, y));
+            p.drawLine(QPointF(x, y - 50), QPointF(x, y + 50));
+        }
+    };
+    if (variante_.grille_avant_points) {
+        grille();
+        marques();
+    } else {
+        marques();
+        grille();
+    }
+    p.setPen(stylo(Qt::black, 1));
+    for (const courbe::Segment &s : segments_)
+        p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
+
+    // Axes et flèches.
+    p.setPen(stylo(Qt::black, 2));
+    for (const Ligne *l : findChildren<Ligne *>(Qt::FindDirectChildrenOnly))
+        if (l->visible()) {
+            p.setPen(stylo(l->couleur(), l->largeur()));
+            p.drawLine(QPointF(l->x1(), l->y1()), QPointF(l->x2(), l->y2()));
+        }
+
+    for (const QLabel *l : {Label_x_, Label_y_, label_xmax_, label_ymax_, label_echelle_x_, label_echelle_y_})
+        texte_de(l);
+
+    // Le titre, puis le programme et la date.
+    p.setFont(en_twips(Text1_->font()));
+    p.drawText(QRectF(r.X0, 6810, largeur - r.X0, 405), Qt::AlignLeft | Qt::AlignVCenter, Text1_->text());
+    p.setFont(en_twips(polices::police(9)));
+    const QString origine = QStringLiteral("%1 — %2").arg(QGuiApplication::applicationDisplayName(),
+                                                          QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    p.drawText(QRectF(r.X0, 7260, largeur - r.X0, 300), Qt::AlignLeft | Qt::AlignVCenter, origine);
+    p.restore();
+}
+
+bool ApercuImpression::peindre_page(QPagedPaintDevice &page, int resolution) const
+{
+    // L'orientation qui convient au graphe : paysage s'il est plus large que haut.
+    const bool paysage = width() * twips::par_pixel > bas_page();
+    page.setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter p;
     if (!p.begin(&page))
         return false;
@@ -391,7 +470,7 @@ bool ApercuImpression::imprimer(QPrinter &imprimante)
 
 fichier_sur::Ecriture ApercuImpression::enregistrer_pdf(const QString &chemin)
 {
-    // La page entière en mémoire (quelques Mo), puis une seule écriture sûre :
+    // La page entière en mémoire (quelques dizaines de ko), puis une seule écriture sûre :
     // le PDF n'est jamais écrit en place sur un fichier existant.
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);

@@ -45,10 +45,13 @@ public:
     int x_ecran(int i) const { return x_ecran_.at(static_cast<std::size_t>(i)); }
     int y_ecran(int i) const { return y_ecran_.at(static_cast<std::size_t>(i)); }
 
-    // La page : l'image de la fenêtre (dessin, titre, étiquettes) sans les
-    // trois boutons, mise à l'échelle dans « cible » et centrée. Les boutons
-    // sont cachés le temps du rendu, puis montrés à nouveau.
-    void rendre_page(QPainter &p, const QRectF &cible);
+    // La page : le graphe (axes, grille, échelles, points, courbe ajustée,
+    // légendes), le titre, puis le nom du programme et la date, dessinés en
+    // traits et en textes (vectoriels sur une imprimante ou un PDF), à la
+    // place qu'ils ont dans la fenêtre, mis à l'échelle dans « cible » et
+    // centrés. Les contrôles de la fenêtre n'y sont pour rien : l'impression
+    // ne les touche pas.
+    void rendre_page(QPainter &p, const QRectF &cible) const;
     // Une page sur l'imprimante donnée ; faux si elle ne peut pas s'ouvrir.
     bool imprimer(QPrinter &imprimante);
     // La même page dans un fichier PDF, écrit par fichier_sur.
@@ -72,7 +75,7 @@ private:
     void legende_interpol(bool dessiner);
     void ouvrir_choix_fichier();
     // La page en paysage sur une imprimante ou un PDF ; faux si elle ne peut pas s'ouvrir.
-    bool peindre_page(QPagedPaintDevice &page, int resolution);
+    bool peindre_page(QPagedPaintDevice &page, int resolution) const;
     void enregistrer_page(const QString &chemin);
 
     const courbe::CourbeEnregistree &etat_;
@@ -84,6 +87,10 @@ private:
     std::vector<double> coefficients_;
     // Ce que la courbe ajustée a couvert hors des zones effacées.
     QRectF trace_hors_zones_;
+    // Les segments de la courbe ajustée, tels que tracés (vide sans courbe).
+    std::vector<courbe::Segment> segments_;
+    // Hauteur de la page (twips) : titre, puis programme et date.
+    double bas_page() const;
 
     Bouton *interpol_ = nullptr, *actualiser_ = nullptr, *impression_ = nullptr;
     QLineEdit *Text1_ = nullptr;

@@ -50,6 +50,10 @@ void ajouter_ligne(std::string &sortie, const std::vector<std::string> &cellules
 std::string ecrire(const Tableau &tableau, const Format &format)
 {
     std::string sortie;
+    for (const auto &ligne : tableau.preambule)
+        ajouter_ligne(sortie, ligne, format, false);
+    if (!tableau.preambule.empty())
+        sortie += format.fin_ligne;
     ajouter_ligne(sortie, tableau.entetes, format, false);
     for (const auto &ligne : tableau.lignes)
         ajouter_ligne(sortie, ligne, format, true);

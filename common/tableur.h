@@ -30,6 +30,9 @@ Format csv(char decimale);
 struct Tableau {
     std::vector<std::string> entetes;
     std::vector<std::vector<std::string>> lignes;
+    // Lignes libellées écrites avant le tableau (« Grandeur ; is »), leurs
+    // cellules telles quelles, puis une ligne vide.
+    std::vector<std::vector<std::string>> preambule{};
 };
 
 std::string ecrire(const Tableau &tableau, const Format &format);

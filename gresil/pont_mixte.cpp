@@ -3,6 +3,7 @@
 
 #include "a_traduire.h"
 #include "arrondi.h"
+#include "nombre.h"
 #include "pont_monophase.h"
 
 #include <cmath>
@@ -78,6 +79,11 @@ std::span<const oscillo::Grandeur> PontMixte::grandeurs() const
 oscillo::References PontMixte::references() const
 {
     return {vmax_, imoy_, imoy_ / 10.0};
+}
+
+std::vector<oscillo::Reglage> PontMixte::reglages() const
+{
+    return {{QT_TRANSLATE_NOOP("grandeurs", "Angle d'amorçage α (°)"), nombre::texte_nombre(alpha_)}};
 }
 
 double PontMixte::arrondir(double x) const

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace onduleur {
 
@@ -104,6 +105,11 @@ std::span<const oscillo::Grandeur> PontOnduleur::grandeurs() const
 oscillo::References PontOnduleur::references() const
 {
     return {static_cast<double>(e_continue_), imax_, imax_ / 10.0};
+}
+
+std::vector<oscillo::Reglage> PontOnduleur::reglages() const
+{
+    return {{QT_TRANSLATE_NOOP("grandeurs", "Tension continue E (V)"), std::to_string(e_continue_)}};
 }
 
 double PontOnduleur::arrondir(double x) const

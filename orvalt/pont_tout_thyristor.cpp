@@ -3,6 +3,7 @@
 
 #include "a_traduire.h"
 #include "arrondi.h"
+#include "nombre.h"
 #include "pont_monophase.h"
 
 #include <cmath>
@@ -88,6 +89,12 @@ std::span<const oscillo::Grandeur> PontToutThyristor::grandeurs() const
 oscillo::References PontToutThyristor::references() const
 {
     return {vmax_, std::fabs(imoy_), imoy_ / 10.0};
+}
+
+std::vector<oscillo::Reglage> PontToutThyristor::reglages() const
+{
+    return {{QT_TRANSLATE_NOOP("grandeurs", "Angle d'amorçage α (°)"), nombre::texte_simple_court(alpha_)},
+            {QT_TRANSLATE_NOOP("grandeurs", "F.é.m. de la charge E (V)"), nombre::texte_nombre(e_)}};
 }
 
 double PontToutThyristor::arrondir(double x) const

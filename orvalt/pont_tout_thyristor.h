@@ -68,6 +68,7 @@ public:
     std::span<const oscillo::Grandeur> grandeurs() const override;
     oscillo::References references() const override;
     double arrondir(double x) const override;
+    std::vector<oscillo::Reglage> reglages() const override;
     void calculer(double t, double dt, int f) override;
     double valeur(int indice) const override;
     int nombre_composants() const override { return 4; }

@@ -12,7 +12,8 @@ set -euo pipefail
 
 paquets=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev
          fonts-liberation xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev clang
-         help2man locales lintian man-db)
+         help2man locales lintian man-db
+         poppler-utils libreoffice-calc-nogui)
 
 manquants=()
 for p in "${paquets[@]}"; do

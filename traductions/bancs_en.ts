@@ -1734,6 +1734,18 @@ Looked for here:
         <source>Puissances dans la charge (u, i)</source>
         <translation>Load power (u, i)</translation>
     </message>
+    <message>
+        <source>Angle d&apos;amorçage α (°)</source>
+        <translation>Firing angle α (°)</translation>
+    </message>
+    <message>
+        <source>F.é.m. de la charge E (V)</source>
+        <translation>Load e.m.f. E (V)</translation>
+    </message>
+    <message>
+        <source>Tension continue E (V)</source>
+        <translation>DC voltage E (V)</translation>
+    </message>
 </context>
 <context>
     <name>langue</name>
@@ -2013,6 +2025,80 @@ Without --size, the windows open at the size remembered by the launcher (or 100%
     <message>
         <source>Le spectre de %1 (rangs 1 à %2) a été enregistré</source>
         <translation>The spectrum of %1 (orders 1 to %2) has been saved</translation>
+    </message>
+    <message>
+        <source>hors d&apos;échelle</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Grandeur</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Unité</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Pas du balayage (s)</source>
+        <translation>Sweep step (s)</translation>
+    </message>
+    <message>
+        <source>Valeur efficace (%1)</source>
+        <translation>RMS value (%1)</translation>
+    </message>
+    <message>
+        <source>Rang %1 : %2</source>
+        <translation>Order %1: %2</translation>
+    </message>
+    <message>
+        <source>Diagramme des harmoniques</source>
+        <translation>Harmonics chart</translation>
+    </message>
+    <message>
+        <source>Imprimer…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Imprimer le diagramme et le tableau, ou les enregistrer en PDF sans imprimante</source>
+        <translation>Print the chart and the table, or save them as PDF when there is no printer</translation>
+    </message>
+    <message>
+        <source>Spectre de %1</source>
+        <translation>Spectrum of %1</translation>
+    </message>
+    <message>
+        <source>f (Hz)</source>
+        <translation>f (Hz)</translation>
+    </message>
+    <message>
+        <source>la page n&apos;a pas pu être dessinée</source>
+        <translation>the page could not be drawn</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée. Le spectre a été enregistré au format PDF dans le fichier :
+%1</source>
+        <translation>No printer is installed. The spectrum was saved as PDF in the file:
+%1</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu commencer sur l&apos;imprimante %1.</source>
+        <translation>Printing could not start on the printer %1.</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante : enregistrer le spectre en PDF</source>
+        <translation>No printer: save the spectrum as PDF</translation>
+    </message>
+    <message>
+        <source>Document PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

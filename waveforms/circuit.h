@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace oscillo {
 
@@ -66,6 +67,14 @@ struct Dipole {
     std::string_view legende;
 };
 
+// Un réglage du montage tel que l'élève l'a entré, écrit en tête du fichier
+// CSV du spectre : son nom, unité entre parenthèses, marqué comme les
+// grandeurs, et sa valeur écrite avec un point décimal.
+struct Reglage {
+    std::string_view nom;
+    std::string valeur;
+};
+
 class Circuit
 {
 public:
@@ -116,6 +125,8 @@ public:
     // un redresseur, le courant de charge de l'onduleur).
     virtual Dipole dipole() const = 0;
     virtual int grandeur_spectre() const = 0;
+    // Les réglages qui fixent les formes d'onde (angle d'amorçage, f.é.m.).
+    virtual std::vector<Reglage> reglages() const { return {}; }
 
     // Un modèle indépendant dans le même état, que l'on peut faire calculer
     // hors du balayage (l'exportation d'une période) sans toucher à celui

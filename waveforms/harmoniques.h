@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace oscillo {
@@ -42,6 +43,9 @@ struct Spectre {
     // √(efficace² - moyenne² - fondamental²) / fondamental, sans tronquer la
     // série ; rien quand le fondamental est nul.
     std::optional<double> thd;
+    // Faux quand le calcul a débordé (f.é.m. absurde, 10³⁰⁰ V) : le spectre
+    // est alors tout nul et rien de lui ne peut être montré comme un nombre.
+    bool calcule = true;
 
     const Harmonique &fondamental() const { return rangs.front(); }
 };
@@ -60,33 +64,64 @@ struct Puissances {
     double S = 0.0;                 // puissance apparente, U.I en valeurs efficaces
     std::optional<double> k;        // facteur de puissance P / S ; rien quand S est nulle
     std::optional<double> cos_phi1; // facteur de déplacement, cos(φu1 - φi1) ; rien sans fondamentaux
+    bool calculees = true;          // faux quand le calcul a débordé
 };
 Puissances puissances(std::span<const Morceau> u, std::span<const Morceau> i, double T);
 
+// Une valeur telle que la fenêtre du spectre l'écrit, arrondie une seule
+// fois : l'afficheur, la case du tableau et la ligne du fichier CSV partent
+// tous de ces chiffres, et ne peuvent donc pas se contredire. Quatre
+// chiffres significatifs, zéros de fin gardés (« 1.080 »), jamais
+// d'exposant : une grandeur petite ou grande prend un préfixe du Système
+// international (10^puissance, de f à G) ; au-delà, elle est hors d'échelle,
+// jamais écrite fausse. Seul un zéro exact s'écrit « 0 ».
+struct Lecture {
+    enum class Etat { vide, nombre, hors_echelle };
+    Etat etat = Etat::vide;
+    std::string chiffres; // "-56.44", "1.080", "0" : point décimal, sans préfixe
+    int puissance = 0;    // multiple de 3, de -15 (f) à 9 (G) ; 0 hors des grandeurs à unité
+
+    bool nombre() const { return etat == Etat::nombre; }
+    // Vrai pour un nombre qui se lit 0.
+    bool zero() const;
+    // Les mêmes chiffres en notation décimale sans préfixe (« 0.05644 » pour
+    // 56.44 m), pour un tableur ; vide hors des nombres.
+    std::string decimal() const;
+};
+
+// Ce que désigne une valeur, qui fixe son écriture.
+enum class Sorte {
+    grandeur,     // avec une unité : préfixe SI
+    pourcentage,  // %, ou facteur sans unité (k, cos φ1) : notation décimale
+    phase,        // degrés dans ]-180, 180], au centième de degré au plus fin
+};
+Lecture lecture(double x, Sorte sorte);
+inline Lecture hors_echelle() { return {Lecture::Etat::hors_echelle, {}, 0}; }
+
 // Ce que montre la fenêtre du spectre pour une grandeur d'un montage, tel
 // que le modèle est réglé et au pas actuel du balayage (dt, pour la largeur
-// des impulsions de gâchette), chaque nombre arrondi comme le programme
-// arrondit ses panneaux. Rien (nullopt) : l'afficheur reste vide, la
-// grandeur n'existant pas dans cet état du montage.
+// des impulsions de gâchette). Une lecture vide : l'afficheur reste vide, la
+// grandeur n'existant pas dans cet état du montage (ni THD ni % sans
+// fondamental, ni phase pour une harmonique nulle).
 struct LigneSpectre {
     int rang = 0;
-    double frequence = 0.0;                // Hz
-    double efficace = 0.0;
-    std::optional<double> pourcentage;      // % du fondamental
-    std::optional<double> phase;            // degrés ; rien pour une harmonique nulle
+    double frequence = 0.0; // Hz, n . f exactement
+    Lecture efficace;
+    Lecture pourcentage;    // % du fondamental
+    Lecture phase;          // degrés
 };
 
 struct ContenuSpectre {
-    double moyenne = 0.0, efficace = 0.0, fondamental = 0.0;
-    std::optional<double> thd;
+    Lecture moyenne, efficace, fondamental, thd;
     std::vector<LigneSpectre> lignes;       // rangs 1 .. rang_maximal
     std::vector<double> barres;             // valeurs efficaces des rangs, non arrondies, pour le dessin
-    Puissances puissances;                  // du dipôle du montage, arrondies
-    std::optional<double> puissance_source; // E . moyenne de iE, quand le montage a une source
+    // Puissances du dipôle du montage ; puissance_source : E . moyenne de
+    // iE, vide quand le montage n'a pas de source.
+    Lecture P, S, k, cos_phi1, puissance_source;
 };
 
-// La valeur efficace est celle du panneau ; la moyenne, celle de la forme
-// (le rang 0), égale à celle du tableau du montage aux chiffres affichés.
+// La valeur efficace est celle que le panneau arrondit ; la moyenne, celle
+// de la forme (le rang 0), celle du tableau du montage.
 ContenuSpectre contenu_spectre(const Circuit &circuit, int indice, double dt, int f);
 
 } // namespace oscillo

@@ -18,5 +18,5 @@ TEST(Classe, Onduleur)
                       {"spectre",
                        [] { campagne::jouer({"!bouton_spectre"}); },
                        {{"aff_thd", "THD : 12,65"}, {"table_spectre", "Tableau des harmoniques"}},
-                       {"choix_spectre", "table_spectre", "exporter_spectre"}}});
+                       {"choix_spectre", "table_spectre", "exporter_spectre", "imprimer_spectre"}}});
 }

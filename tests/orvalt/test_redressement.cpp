@@ -9,10 +9,16 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QPaintEvent>
 #include <QTimer>
@@ -553,8 +559,252 @@ TEST_F(FenetreOrvalt, LeSpectreSuitLeMontage)
     s->demander_fichier_csv = [&] { return dossier.filePath("spectre"); };
     cliquer(s, "exporter_spectre");
     const QStringList lignes = lignes_csv(dossier.filePath("spectre.csv"));
-    ASSERT_EQ(lignes.size(), 51);
-    EXPECT_EQ(lignes[0], "Rang;Fréquence (Hz);Valeur efficace;% du fondamental;Phase (°)");
-    EXPECT_EQ(lignes[2], "2;100;0;0;"); // rang pair nul, sans phase
-    EXPECT_TRUE(lignes[3].startsWith("3;150;0,")) << lignes[3].toStdString();
+    // En tête, les lignes libellées, une ligne vide, puis le tableau des 50 rangs.
+    const QStringList attendues[] = {
+        {"Programme;essais_orvalt"},
+        {"Grandeur;is courant absorbé par le redresseur (A)"},
+        {"Unité;A"},
+        {"Angle d'amorçage α (°);30"},
+        {"F.é.m. de la charge E (V);0"},
+        {"Pas du balayage (s);0,0002315"},
+        {"Fréquence (Hz);50"},
+        {"Valeur moyenne (A);0"},
+        {"Valeur efficace (A);0,9356"},
+        {"Fondamental (efficace) (A);0,8424"},
+        {"THD (%);48,34"},
+        {"Puissances côté réseau (u, is)"},
+        {"Puissance active P (W);17,51"},
+        {"Puissance apparente S (VA);22,46"},
+        {"Facteur de puissance k;0,7797"},
+        {"Facteur de déplacement cos φ1;0,8660"},
+        {""},
+    };
+    ASSERT_EQ(lignes.size(), std::size(attendues) + 51);
+    for (std::size_t k = 0; k < std::size(attendues); ++k)
+        EXPECT_EQ(lignes[k].toStdString(), attendues[k].front().toStdString());
+    const int t = static_cast<int>(std::size(attendues));
+    EXPECT_EQ(lignes[t], "Rang;Fréquence (Hz);Valeur efficace (A);% du fondamental;Phase (°)");
+    EXPECT_EQ(lignes[t + 2], "2;100;0;0;"); // rang pair nul, sans phase
+    EXPECT_TRUE(lignes[t + 3].startsWith("3;150;0,")) << lignes[t + 3].toStdString();
+}
+
+// Chaque case du tableau du spectre et la même case de son fichier CSV
+// viennent de la même valeur arrondie : « 56,44 mA » à l'écran, 0,05644 dans
+// le fichier ; une valeur efficace qui se lit 0 n'a ni % ni phase, et un
+// fondamental ou une valeur efficace qui se lit 0 laisse vides le THD et la
+// colonne des %.
+TEST_F(FenetreOrvalt, LeTableauDuSpectreEtSonFichierDisentLaMemeChose)
+{
+    cliquer(w, "bouton_spectre");
+    QPointer<oscillo::FenetreSpectre> s = w->spectre();
+    ASSERT_TRUE(s);
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    s->montrer_message = [](const QString &) {};
+    s->demander_fichier_csv = [&] { return dossier.filePath("spectre.csv"); };
+    auto *choix = essai::controle<QComboBox>(s, "choix_spectre");
+    auto *table = essai::controle<QTableWidget>(s, "table_spectre");
+    // « 56,44 mA » -> 0,05644 ; « 0 » -> 0.
+    const auto valeur_ecran = [](const QString &t) {
+        const QStringList parties = t.split(' ');
+        const QString prefixes = QStringLiteral("fpnµm kMG");
+        const QString u = parties.value(1);
+        const int p = u.size() >= 2 ? static_cast<int>(prefixes.indexOf(u.front())) : 5;
+        return QString(parties.front()).replace(',', '.').toDouble() * std::pow(10.0, 3 * (p - 5));
+    };
+    const struct {
+        const char *alpha, *e;
+        int grandeur;
+    } cas[] = {{"60", "0", orvalt::i_is},   {"90", "0", orvalt::i_ic},  {"90", "0", orvalt::i_ig1},
+               {"30", "10", orvalt::i_ig1}, {"0", "30", orvalt::i_is},  {"120", "-20", orvalt::i_uT1},
+               {"179.9", "0", orvalt::i_iT1}, {"45", "-1e9", orvalt::i_is}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE(std::string(c.alpha) + "° " + c.e + " V, grandeur " + std::to_string(c.grandeur));
+        remplacer("choix_alpha", c.alpha);
+        entree(w, "choix_alpha");
+        remplacer("choix_e", c.e);
+        entree(w, "choix_e");
+        choix->setCurrentIndex(c.grandeur);
+        s->choix_spectre_Click(c.grandeur);
+        cliquer(s, "exporter_spectre");
+        const QStringList lignes = lignes_csv(dossier.filePath("spectre.csv"));
+        const auto debut = lignes.indexOf(QRegularExpression(QStringLiteral("^Rang;.*")));
+        ASSERT_GE(debut, 0);
+        ASSERT_EQ(lignes.size(), debut + 51);
+        const bool rapports = texte(s, "aff_efficace") != "0" && texte(s, "aff_fondamental") != "0";
+        if (!rapports) {
+            EXPECT_EQ(texte(s, "aff_thd"), "");
+        }
+        for (int r = 0; r < 50; ++r) {
+            SCOPED_TRACE(r + 1);
+            QStringList csv = lignes[debut + 1 + r].split(';');
+            ASSERT_EQ(csv.size(), 5);
+            const QString efficace = table->item(r, 2)->text(), pourcentage = table->item(r, 3)->text(),
+                          phase = table->item(r, 4)->text();
+            const double ecran = valeur_ecran(efficace), fichier = csv[2].replace(',', '.').toDouble();
+            EXPECT_NEAR(ecran, fichier, 1e-12 * std::fabs(fichier)) << efficace.toStdString();
+            EXPECT_EQ(pourcentage, csv[3]);
+            EXPECT_EQ(phase, csv[4]);
+            EXPECT_FALSE(efficace.contains('e') || efficace.contains('E'));
+            if (!rapports) {
+                EXPECT_EQ(pourcentage, "");
+            }
+            if (efficace == "0") {
+                EXPECT_TRUE((pourcentage.isEmpty() || pourcentage == "0") && phase.isEmpty());
+            } else {
+                EXPECT_TRUE(pourcentage != "0" && !phase.isEmpty());
+            }
+        }
+    }
+}
+
+namespace {
+
+// Les cellules d'une feuille OpenDocument à plat (.fods), rangée par rangée :
+// un nombre lu par le tableur (« 0.5402 », type float) ou un texte.
+struct CaseLue {
+    bool nombre = false;
+    QString valeur;
+};
+std::vector<std::vector<CaseLue>> lire_fods(const QString &chemin)
+{
+    QFile f(chemin);
+    std::vector<std::vector<CaseLue>> rangees;
+    if (!f.open(QIODevice::ReadOnly))
+        return rangees;
+    QXmlStreamReader xml(&f);
+    CaseLue courante;
+    int repetee = 1;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("table-row"))
+            rangees.emplace_back();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("table-cell")) {
+            const auto a = xml.attributes();
+            courante = {a.value("office:value-type") == QLatin1String("float"), a.value("office:value").toString()};
+            repetee = std::min(a.value("table:number-columns-repeated").toInt(), 10);
+            repetee = std::max(repetee, 1);
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("p") && !courante.nombre)
+            courante.valeur += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (xml.isEndElement() && xml.name() == QLatin1String("table-cell") && !rangees.empty())
+            for (int k = 0; k < repetee; ++k)
+                rangees.back().push_back(courante);
+    }
+    return rangees;
+}
+
+} // namespace
+
+// Le fichier du spectre s'ouvre en tableau propre dans un tableur français et
+// dans un tableur anglais : LibreOffice Calc, sans écran, le convertit en
+// feuille OpenDocument dont on relit les cases ; les nombres des lignes
+// libellées et des 50 rangs y sont des nombres.
+TEST_F(FenetreOrvalt, LeCsvDuSpectreSeLitDansUnTableur)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice absent (paquet libreoffice-calc-nogui, installé par outils/installer.sh)";
+    remplacer("choix_alpha", "60");
+    entree(w, "choix_alpha");
+    cliquer(w, "bouton_spectre");
+    QPointer<oscillo::FenetreSpectre> s = w->spectre();
+    ASSERT_TRUE(s);
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    s->montrer_message = [](const QString &) {};
+    const QLocale avant;
+    const struct {
+        QLocale langue;
+        const char *filtre; // séparateur, guillemet, UTF-8, ligne 1, langue
+        const char *fichier;
+    } cas[] = {{QLocale(QLocale::French, QLocale::France), "CSV:59,34,76,1,,1036", "fr"},
+               {QLocale(QLocale::English, QLocale::UnitedKingdom), "CSV:44,34,76,1,,2057", "en"}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.fichier);
+        QLocale::setDefault(c.langue);
+        s->rafraichir();
+        const QString csv = dossier.filePath(QStringLiteral("%1.csv").arg(c.fichier));
+        s->demander_fichier_csv = [&] { return csv; };
+        cliquer(s, "exporter_spectre");
+        QProcess lo;
+        lo.start(soffice, {QStringLiteral("--headless"),
+                           QStringLiteral("-env:UserInstallation=file://%1").arg(dossier.filePath("profil")),
+                           QStringLiteral("--infilter=%1").arg(c.filtre), QStringLiteral("--convert-to"),
+                           QStringLiteral("fods"), QStringLiteral("--outdir"), dossier.path(), csv});
+        ASSERT_TRUE(lo.waitForFinished(120000));
+        const auto rangees = lire_fods(dossier.filePath(QStringLiteral("%1.fods").arg(c.fichier)));
+        ASSERT_GT(rangees.size(), 60u);
+        EXPECT_EQ(rangees[0][1].valeur, QCoreApplication::applicationName());
+        // Chaque ligne libellée porte sa valeur en nombre (sauf les textes).
+        int nombres = 0;
+        std::size_t entetes = 0;
+        for (std::size_t r = 0; r < rangees.size(); ++r) {
+            if (!rangees[r].empty() && rangees[r][0].valeur == oscillo::FenetreSpectre::tr("Rang"))
+                entetes = r;
+            if (entetes == 0 && rangees[r].size() >= 2 && rangees[r][1].nombre)
+                ++nombres;
+        }
+        EXPECT_GE(nombres, 10); // α, E, pas, f, moyenne, efficace, fondamental, THD, P, S, k, cos φ1
+        ASSERT_GT(entetes, 0u);
+        ASSERT_GE(rangees.size(), entetes + 51);
+        const oscillo::ContenuSpectre &contenu = s->contenu();
+        for (int n = 1; n <= 50; ++n) {
+            const auto &rangee = rangees[entetes + n];
+            SCOPED_TRACE(n);
+            ASSERT_GE(rangee.size(), 3u);
+            EXPECT_TRUE(rangee[0].nombre && rangee[1].nombre && rangee[2].nombre);
+            EXPECT_EQ(rangee[0].valeur.toInt(), n);
+            EXPECT_DOUBLE_EQ(rangee[2].valeur.toDouble(), std::stod(contenu.lignes[n - 1].efficace.decimal()));
+        }
+    }
+    QLocale::setDefault(avant);
+}
+
+// Le pointeur sur le diagramme marque un rang et le choisit dans le tableau ;
+// une case choisie du tableau marque son rang. Sans imprimante, « Imprimer… »
+// enregistre un PDF fait de textes et de traits, petit.
+TEST_F(FenetreOrvalt, LeSpectreMarqueUnRangEtSImprime)
+{
+    cliquer(w, "bouton_spectre");
+    QPointer<oscillo::FenetreSpectre> s = w->spectre();
+    ASSERT_TRUE(s);
+    auto *table = essai::controle<QTableWidget>(s, "table_spectre");
+    QWidget *diagramme = essai::controle(s, "diagramme_spectre");
+    const int x3 = static_cast<int>(std::lround(
+        [&] {
+            for (int x = 0; x < diagramme->width(); ++x)
+                if (oscillo::rang_sous(QRectF(diagramme->rect()), x, diagramme->font()) == 3)
+                    return static_cast<double>(x);
+            return -1.0;
+        }()));
+    ASSERT_GE(x3, 0);
+    s->diagramme_MouseMove(x3);
+    EXPECT_EQ(s->rang_marque(), 3);
+    EXPECT_EQ(table->currentRow(), 2);
+    table->setCurrentCell(12, 0);
+    EXPECT_EQ(s->rang_marque(), 13);
+    // Les rangs 1 à 13 se lisent sans faire défiler le tableau.
+    table->scrollToTop();
+    EXPECT_TRUE(table->viewport()->rect().contains(table->visualItemRect(table->item(12, 4))));
+
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString chemin = dossier.filePath("spectre.pdf");
+    QString message;
+    s->montrer_message = [&](const QString &m) { message = m; };
+    s->imprimante_disponible = [] { return false; };
+    s->demander_fichier_pdf = [&] { return chemin; };
+    cliquer(s, "imprimer_spectre");
+    EXPECT_TRUE(message.contains(chemin)) << message.toStdString();
+    EXPECT_LT(QFileInfo(chemin).size(), 100 * 1024);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext absent (paquet poppler-utils, installé par outils/installer.sh)";
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {chemin, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const QString texte_pdf = QString::fromUtf8(p.readAllStandardOutput());
+    const QString efficace = texte(s, "aff_efficace") + ' ' + texte(s, "aff_efficace_unite");
+    for (const QString &attendu : {QStringLiteral("Spectre de is"), QStringLiteral("Rang de l'harmonique"),
+                                   QStringLiteral("48,34 %"), efficace})
+        EXPECT_TRUE(texte_pdf.contains(attendu)) << attendu.toStdString();
 }

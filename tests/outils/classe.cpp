@@ -141,12 +141,14 @@ const std::map<QString, std::set<QString>> &textes_changes()
 }
 
 // Les mots d'un texte que l'élève lit qui ne viennent d'aucune traduction :
-// restés en français.
+// restés en français. Une unité du Système international avec son préfixe
+// (« mA », « kW ») s'écrit de même dans toutes les langues.
 QStringList mots_non_traduits(const QString &texte)
 {
+    static const QRegularExpression unite_si(QStringLiteral("^[fpnµmkMG](A|V|W|VA|Hz|s)$"));
     QStringList restes;
     for (const QString &mot : texte.split(QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
-        if (mot.size() >= 2 && !mots_traduits().count(mot.toLower()))
+        if (mot.size() >= 2 && !mots_traduits().count(mot.toLower()) && !unite_si.match(mot).hasMatch())
             restes << mot;
     return restes;
 }

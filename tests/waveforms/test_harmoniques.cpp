@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <limits>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -163,4 +166,134 @@ TEST(Spectre, PontBloqueSansFacteursNiNombreNonFini)
     const auto is = spectre_de(p, orvalt::i_is);
     EXPECT_FALSE(is.thd);
     EXPECT_FALSE(oscillo::spectre(Forme{}, 0.0).thd);
+}
+
+// Écriture d'une valeur du spectre : quatre chiffres significatifs, zéros de
+// fin gardés, préfixe SI plutôt qu'exposant, phases dans ]-180, 180], hors
+// d'échelle plutôt qu'un nombre faux.
+TEST(Spectre, EcritureDesLectures)
+{
+    using oscillo::Sorte;
+    const struct {
+        double x;
+        Sorte sorte;
+        const char *chiffres; // nullptr : hors d'échelle
+        int puissance;
+        const char *decimal;
+    } cas[] = {
+        {1.08, Sorte::grandeur, "1.080", 0, "1.080"},
+        {0.05644, Sorte::grandeur, "56.44", -3, "0.05644"},
+        {-0.005, Sorte::grandeur, "-5.000", -3, "-0.005000"},
+        {8.073e-05, Sorte::grandeur, "80.73", -6, "0.00008073"},
+        {1234.5678, Sorte::grandeur, "1.235", 3, "1235"},
+        {999.96, Sorte::grandeur, "1.000", 3, "1000"},
+        {1.234e10, Sorte::grandeur, "12.34", 9, "12340000000"},
+        {0.0, Sorte::grandeur, "0", 0, "0"},
+        {1e-16, Sorte::grandeur, nullptr, 0, ""},
+        {-1e12, Sorte::grandeur, nullptr, 0, ""},
+        {std::numeric_limits<double>::infinity(), Sorte::grandeur, nullptr, 0, ""},
+        {100.0, Sorte::pourcentage, "100.0", 0, "100.0"},
+        {0.5, Sorte::pourcentage, "0.5000", 0, "0.5000"},
+        {0.0012345, Sorte::pourcentage, "0.001234", 0, "0.001234"},
+        {299999.7, Sorte::pourcentage, "300000", 0, "300000"},
+        {1e12, Sorte::pourcentage, nullptr, 0, ""},
+        {-88.9281, Sorte::phase, "-88.93", 0, "-88.93"},
+        {-10.0, Sorte::phase, "-10.00", 0, "-10.00"},
+        {-180.0, Sorte::phase, "180.0", 0, "180.0"},
+        {-179.96, Sorte::phase, "180.0", 0, "180.0"},
+        {540.0, Sorte::phase, "180.0", 0, "180.0"},
+        {-1e-9, Sorte::phase, "0.00", 0, "0.00"},
+        {123.456, Sorte::phase, "123.5", 0, "123.5"},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.x);
+        const oscillo::Lecture l = oscillo::lecture(c.x, c.sorte);
+        if (!c.chiffres) {
+            EXPECT_EQ(l.etat, oscillo::Lecture::Etat::hors_echelle);
+            continue;
+        }
+        ASSERT_TRUE(l.nombre());
+        EXPECT_EQ(l.chiffres, c.chiffres);
+        EXPECT_EQ(l.puissance, c.puissance);
+        EXPECT_EQ(l.decimal(), c.decimal);
+        EXPECT_EQ(l.zero(), c.x == 0.0 || std::string(c.chiffres) == "0.00");
+    }
+}
+
+// Sur une grille de réglages des quatre montages, f.é.m. absurdes comprises,
+// aucune lecture ne contredit une autre : une valeur non nulle ne se lit
+// jamais 0, ni THD ni % à côté d'une valeur efficace ou d'un fondamental qui
+// se lit 0, une phase seulement pour une harmonique non nulle, jamais
+// d'exposant, et un calcul qui déborde ne montre que « hors d'échelle ».
+TEST(Spectre, AucuneLectureNeContreditUneAutre)
+{
+    struct Reglage {
+        std::string nom;
+        std::unique_ptr<oscillo::Circuit> circuit;
+        bool deborde;
+    };
+    std::vector<Reglage> reglages;
+    const auto court = [](double x) {
+        char t[32];
+        std::snprintf(t, sizeof t, "%g", x);
+        return std::string(t);
+    };
+    for (double alpha : {0.0, 60.0, 90.0, 179.99999})
+        for (double e : {0.0, 10.0, -1e9, -1e12, -1e300}) {
+            auto p = std::make_unique<orvalt::PontToutThyristor>();
+            p->fixer_alpha(alpha);
+            p->fixer_e(e);
+            reglages.push_back({"orvalt α=" + court(alpha) + " e=" + court(e), std::move(p), e == -1e300});
+        }
+    for (double alpha : {0.0, 90.0, 175.0, 179.99999}) {
+        auto p = std::make_unique<gresil::PontMixte>();
+        p->fixer_alpha(alpha);
+        reglages.push_back({"gresil α=" + court(alpha), std::move(p), false});
+    }
+    reglages.push_back({"fenoul", std::make_unique<fenoul::PontDiodes>(), false});
+    reglages.push_back({"onduleur", std::make_unique<onduleur::PontOnduleur>(), false});
+
+    const auto sans_exposant = [](const oscillo::Lecture &l) {
+        return l.chiffres.find_first_of("eE") == std::string::npos;
+    };
+    for (const Reglage &r : reglages)
+        for (std::size_t k = 0; k < r.circuit->grandeurs().size(); ++k) {
+            SCOPED_TRACE(r.nom + " " + std::string(r.circuit->grandeurs()[k].legende));
+            const oscillo::ContenuSpectre c = oscillo::contenu_spectre(*r.circuit, static_cast<int>(k), 0.0, 50);
+            const auto hors = [](const oscillo::Lecture &l) { return l.etat == oscillo::Lecture::Etat::hors_echelle; };
+            if (r.deborde) {
+                EXPECT_TRUE(hors(c.P) && hors(c.S) && hors(c.k));
+                if (k == orvalt::i_ic)
+                    EXPECT_TRUE(hors(c.efficace));
+            }
+            if (hors(c.efficace)) {
+                EXPECT_TRUE(hors(c.moyenne) && hors(c.fondamental) && hors(c.thd));
+                for (const auto &l : c.lignes)
+                    EXPECT_TRUE(hors(l.efficace) && hors(l.pourcentage) && hors(l.phase));
+                continue;
+            }
+            const bool rapports = !c.efficace.zero() && !c.fondamental.zero();
+            if (!rapports)
+                EXPECT_FALSE(c.thd.nombre());
+            for (const auto *l : {&c.moyenne, &c.efficace, &c.fondamental, &c.thd, &c.P, &c.S, &c.k})
+                EXPECT_TRUE(sans_exposant(*l)) << l->chiffres;
+            if (hors(c.S) && !r.deborde)
+                EXPECT_TRUE(c.k.nombre()) << "k reste juste quand P et S sont trop grands";
+            for (std::size_t n = 0; n < c.lignes.size(); ++n) {
+                const oscillo::LigneSpectre &l = c.lignes[n];
+                SCOPED_TRACE(l.rang);
+                ASSERT_TRUE(l.efficace.nombre());
+                EXPECT_EQ(l.efficace.zero(), c.barres[n] == 0.0);
+                EXPECT_EQ(l.pourcentage.nombre(), rapports);
+                if (l.pourcentage.nombre())
+                    EXPECT_EQ(l.pourcentage.zero(), l.efficace.zero());
+                EXPECT_EQ(l.phase.nombre(), !l.efficace.zero());
+                if (l.phase.nombre()) {
+                    const double phase = std::stod(l.phase.chiffres);
+                    EXPECT_GT(phase, -180.0);
+                    EXPECT_LE(phase, 180.0);
+                }
+                EXPECT_TRUE(sans_exposant(l.efficace) && sans_exposant(l.pourcentage));
+            }
+        }
 }
