@@ -16,9 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
-#include <QProcess>
 #include <QStandardItemModel>
-#include <QTemporaryFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -28,7 +26,6 @@
 #include <iterator>
 #include <optional>
 
-#include <sys/prctl.h>
 #include <sys/wait.h>
 
 namespace {
@@ -135,9 +132,6 @@ int colonnes_ecran(const demarrage::Ecran &ecran)
 {
     return colonnes_pour((ecran.disponible.largeur - taille_ecran::cadre.largeur) * 100.0 / ecran.taille);
 }
-
-// Statut d'un programme dont la fin est connue sans son code.
-constexpr int statut_inconnu = -1;
 
 QIcon icone_tuile(const QString &nom)
 {
@@ -257,9 +251,6 @@ Bancs::Bancs(const QString &dossier_programmes, const demarrage::Ecran &ecran, Q
     if (!tuiles_.empty())
         tuiles_.front()->setFocus();
 
-    // Les programmes détachés, orphelins de leur processus intermédiaire,
-    // sont adoptés par le lanceur plutôt que par init.
-    prctl(PR_SET_CHILD_SUBREAPER, 1);
     surveillance_ = minuterie(QStringLiteral("surveillance"), 100, false);
     connect(surveillance_, &QTimer::timeout, this, &Bancs::surveillance_Timer);
 }
@@ -325,19 +316,20 @@ void Bancs::tuile_Click(int indice)
                        tr("il n'est pas installé avec le lanceur.\n\nCherché ici :\n%1").arg(cherches.join(QLatin1Char('\n'))));
         return;
     }
-    QProcess processus;
-    processus.setProgram(QString::fromStdString(chemin->string()));
-    processus.setArguments(arguments_programme());
-    Demarrage d;
-    d.indice = indice;
-    d.erreurs = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("bancs-XXXXXX.txt")));
-    if (d.erreurs->open())
-        processus.setStandardErrorFile(d.erreurs->fileName());
-    if (!processus.startDetached(&d.pid)) {
-        signaler_echec(
-            indice, tr("le système n'a pas pu le démarrer (%1).").arg(processus.errorString()));
+    std::vector<std::string> arguments;
+    for (const QString &a : arguments_programme())
+        arguments.push_back(a.toStdString());
+    std::string raison;
+    const auto demarre = processus::demarrer(chemin->string(), arguments, raison);
+    if (!demarre) {
+        signaler_echec(indice,
+                       tr("le système n'a pas pu le démarrer (%1).").arg(QString::fromLocal8Bit(raison.c_str())));
         return;
     }
+    Demarrage d;
+    d.indice = indice;
+    d.pid = demarre->pid;
+    d.erreurs = std::make_unique<processus::SortieErreurs>(demarre->erreurs);
     dernier_processus_ = d.pid;
     d.depuis.start();
     demarrages_.push_back(std::move(d));
@@ -347,21 +339,10 @@ void Bancs::tuile_Click(int indice)
 
 void Bancs::surveillance_Timer()
 {
-    // Fin d'un programme : son statut (statut_inconnu pour un programme
-    // disparu que le système n'a pas laissé adopter), ou rien s'il tourne.
-    const auto statut_de_fin = [](qint64 pid) -> std::optional<int> {
-        int statut = 0;
-        const pid_t r = ::waitpid(static_cast<pid_t>(pid), &statut, WNOHANG);
-        if (r == pid)
-            return statut;
-        if (r < 0 && errno == ECHILD && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            return statut_inconnu;
-        return std::nullopt;
-    };
     for (auto it = demarrages_.begin(); it != demarrages_.end();) {
         const auto &prog = catalogue::programmes()[static_cast<std::size_t>(it->indice)];
-        if (const std::optional<int> statut = statut_de_fin(it->pid)) {
-            if (*statut != statut_inconnu && WIFEXITED(*statut) && WEXITSTATUS(*statut) == 0)
+        if (const std::optional<int> statut = processus::fin(it->pid)) {
+            if (*statut != processus::statut_inconnu && WIFEXITED(*statut) && WEXITSTATUS(*statut) == 0)
                 etat_->setText(tr("« %1 » (%2) s'est fermé.").arg(texte_catalogue(prog.titre), qtexte(prog.nom)));
             else
                 signaler_arret(*it, *statut);
@@ -369,16 +350,16 @@ void Bancs::surveillance_Timer()
             etat_->setText(
                 tr("« %1 » (%2) tourne dans sa propre fenêtre.").arg(texte_catalogue(prog.titre), qtexte(prog.nom)));
             adoptes_.push_back(it->pid);
+            vidanges_.push_back(std::move(it->erreurs));
         } else {
             ++it;
             continue;
         }
-        // Fin de la surveillance : le fichier des erreurs est supprimé (un
-        // programme qui tourne écrit désormais dans un fichier sans nom).
         it = demarrages_.erase(it);
     }
-    // Un programme adopté qui se termine plus tard est recueilli, sans zombie.
-    std::erase_if(adoptes_, [&](qint64 pid) { return statut_de_fin(pid).has_value(); });
+    // Un programme qui se termine plus tard est recueilli, sans zombie.
+    std::erase_if(adoptes_, [](qint64 pid) { return processus::fin(pid).has_value(); });
+    std::erase_if(vidanges_, [](const auto &sortie) { return !sortie->ouverte(); });
     regler_surveillance();
 }
 
@@ -388,7 +369,7 @@ void Bancs::regler_surveillance()
     // qu'un programme adopté tourne.
     if (!demarrages_.empty())
         surveillance_->start(100);
-    else if (!adoptes_.empty())
+    else if (!adoptes_.empty() || !vidanges_.empty())
         surveillance_->start(1000);
     else
         surveillance_->stop();
@@ -398,7 +379,7 @@ void Bancs::signaler_arret(const Demarrage &d, int statut)
 {
     const auto &prog = catalogue::programmes()[static_cast<std::size_t>(d.indice)];
     QString cause;
-    if (statut == statut_inconnu)
+    if (statut == processus::statut_inconnu)
         cause = tr("il s'est arrêté aussitôt.");
     else if (WIFSIGNALED(statut))
         cause = tr("il a été arrêté aussitôt par le signal SIG%1.")
@@ -407,8 +388,10 @@ void Bancs::signaler_arret(const Demarrage &d, int statut)
         cause = tr("il s'est arrêté aussitôt en erreur (code %1).").arg(WEXITSTATUS(statut));
     // La première ligne de sa sortie d'erreur, propre et courte.
     QString premiere_ligne;
-    if (d.erreurs && d.erreurs->isOpen() && d.erreurs->seek(0))
-        premiere_ligne = texte_court::citation(d.erreurs->read(4096));
+    if (d.erreurs) {
+        d.erreurs->lire();
+        premiere_ligne = texte_court::citation(d.erreurs->debut());
+    }
     if (!premiere_ligne.isEmpty())
         cause = tr("%1 Il a écrit :\n\n%2").arg(cause, premiere_ligne);
     const QString titre = texte_catalogue(prog.titre);

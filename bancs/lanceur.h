@@ -22,6 +22,7 @@
 #include "catalogue.h"
 #include "demarrage.h"
 #include "feuille.h"
+#include "processus.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -31,7 +32,6 @@
 
 class QComboBox;
 class QLabel;
-class QTemporaryFile;
 class QTimer;
 class Tuile;
 
@@ -88,7 +88,7 @@ private:
         int indice = 0;
         qint64 pid = 0;
         QElapsedTimer depuis;
-        std::unique_ptr<QTemporaryFile> erreurs; // sortie d'erreur du programme
+        std::unique_ptr<processus::SortieErreurs> erreurs; // sortie d'erreur du programme
     };
     void signaler_echec(int indice, const QString &raison);
     void signaler_arret(const Demarrage &d, int statut);
@@ -112,5 +112,8 @@ private:
     qint64 dernier_processus_ = 0;
     QTimer *surveillance_ = nullptr;
     std::vector<Demarrage> demarrages_; // dans leurs premières secondes
-    std::vector<qint64> adoptes_;       // au-delà : à recueillir à leur fin
+    std::vector<qint64> adoptes_;       // au-delà, ceux qui tournent : à recueillir à leur fin
+    // Les sorties d'erreur des programmes qui tournent encore, vidées
+    // jusqu'à leur fermeture pour qu'aucun ne bloque en écrivant.
+    std::vector<std::unique_ptr<processus::SortieErreurs>> vidanges_;
 };

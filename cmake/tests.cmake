@@ -21,6 +21,17 @@ function(bancs_test nom)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${T_PROPRIETES})
 endfunction()
 
+# bancs_exiger(FICHIER CE_QU_IL_EST)
+# Chaque programme de cmake/programmes.cmake a sa place dans chaque tableau de
+# tests et d'outils : un fichier qui manque arrête la configuration, en disant
+# lequel écrire, plutôt que de laisser le programme hors des essais.
+function(bancs_exiger fichier quoi)
+  if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${fichier})
+    file(RELATIVE_PATH chemin ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${fichier})
+    message(FATAL_ERROR "Il manque ${chemin} : ${quoi}.")
+  endif()
+endfunction()
+
 # bancs_outil(NOM SOURCES fichiers... LIENS bibliothèques...)
 # Un outil de développeur (captures d'écran, mesures) : construit seulement à
 # la demande, par sa cible ou par la cible « outils » qui les regroupe toutes

@@ -16,7 +16,7 @@ set(BANCS_DOSSIER_TRADUCTIONS ${CMAKE_INSTALL_DATADIR}/${BANCS_PAQUET}/traductio
 set(BANCS_TRADUCTIONS_CONSTRUCTION ${PROJECT_BINARY_DIR}/traductions)
 
 # Les dossiers dont lupdate relève les textes : ce que l'élève peut lire.
-set(BANCS_SOURCES_TRADUITES common waveforms vek sodel trivon virelai orvalt gresil fenoul onduleur transfo bancs)
+set(BANCS_SOURCES_TRADUITES common waveforms ${BANCS_PROGRAMMES} bancs)
 # Le catalogue du lanceur, produit dans la construction à partir de
 # cmake/programmes.cmake (bancs/CMakeLists.txt) : ses titres et descriptions.
 set(BANCS_CATALOGUE_TRADUIT ${PROJECT_BINARY_DIR}/bancs/programmes_suite.h)

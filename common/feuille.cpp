@@ -134,16 +134,6 @@ void Ligne::setCouleur(const QColor &couleur)
     invalider();
 }
 
-void Ligne::setLargeur(int largeur)
-{
-    largeur = largeur < 1 ? 1 : largeur;
-    if (largeur == largeur_)
-        return;
-    invalider();
-    largeur_ = largeur;
-    invalider();
-}
-
 QRectF Ligne::limites() const
 {
     if (!dessinable(x1_) || !dessinable(y1_) || !dessinable(x2_) || !dessinable(y2_))
@@ -173,14 +163,6 @@ void Forme::setRemplissage(const QColor &couleur)
     if (couleur == remplissage_)
         return;
     remplissage_ = couleur;
-    invalider();
-}
-
-void Forme::setBordure(const QColor &couleur)
-{
-    if (couleur == bordure_)
-        return;
-    bordure_ = couleur;
     invalider();
 }
 
@@ -501,11 +483,6 @@ void Feuille::trait(double x1, double y1, double x2, double y2, const QColor &co
     dessiner(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), largeur + 1, [&](QPainter &p) {
         trait_net(p, QPointF(x1, y1), QPointF(x2, y2), QPen(couleur, 1, style, Qt::FlatCap), largeur);
     });
-}
-
-void Feuille::trait_relatif(double x1, double y1, double dx, double dy, const QColor &couleur)
-{
-    trait(x1, y1, x1 + dx, y1 + dy, couleur);
 }
 
 void Feuille::boite_pleine(double x1, double y1, double x2, double y2, const QColor &couleur)

@@ -84,7 +84,6 @@ public:
     void setX2(double x) { placer(x1_, y1_, x, y2_); }
     void setY2(double y) { placer(x1_, y1_, x2_, y); }
     void setCouleur(const QColor &couleur);
-    void setLargeur(int largeur);
 
     QRectF limites() const override;
     void peindre(QPainter &p) const override;
@@ -108,7 +107,6 @@ public:
     QColor remplissage() const { return remplissage_; }
     QColor bordure() const { return bordure_; }
     void setRemplissage(const QColor &couleur);
-    void setBordure(const QColor &couleur);
     void placer(double gauche, double haut, double largeur, double hauteur);
 
     QRectF limites() const override;
@@ -211,8 +209,6 @@ public:
     QColor couleurFaceBouton() const;
     void trait(double x1, double y1, double x2, double y2);
     void trait(double x1, double y1, double x2, double y2, const QColor &couleur);
-    // Trait dont le second point est relatif au premier.
-    void trait_relatif(double x1, double y1, double dx, double dy, const QColor &couleur);
     // Boîte pleine entre deux coins.
     void boite_pleine(double x1, double y1, double x2, double y2, const QColor &couleur);
     // Texte sur la surface, coin haut gauche en twips.

@@ -5,6 +5,7 @@
 // à angle nul, avec des diodes partout et sans tension de seuil. Pas de Qt ici.
 
 #include "circuit.h"
+#include "pi_arrondi.h"
 #include "pont_monophase.h"
 
 #include <array>
@@ -12,8 +13,8 @@
 namespace fenoul {
 
 // Approximations de pi propres au programme : elles font partie des lectures.
-inline constexpr double pi = 3.14159;
-inline constexpr double deux_pi = 6.28318;
+inline constexpr double pi = pi_arrondi::cinq_decimales;
+inline constexpr double deux_pi = 2 * pi;
 
 // Indices de la liste des grandeurs.
 enum Indice : int {

@@ -7,6 +7,7 @@
 // redressée est nulle au lieu d'être négative. Pas de Qt ici.
 
 #include "circuit.h"
+#include "pi_arrondi.h"
 #include "pont_monophase.h"
 
 #include <array>
@@ -14,8 +15,8 @@
 namespace gresil {
 
 // Approximations de pi propres au programme : elles font partie des lectures.
-inline constexpr double pi = 3.14159;
-inline constexpr double deux_pi = 6.28318;
+inline constexpr double pi = pi_arrondi::cinq_decimales;
+inline constexpr double deux_pi = 2 * pi;
 
 // Indices de la liste des grandeurs.
 enum Indice : int {

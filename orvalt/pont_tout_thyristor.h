@@ -6,6 +6,7 @@
 // moyenne tombe sous e. Pas de Qt ici.
 
 #include "circuit.h"
+#include "pi_arrondi.h"
 #include "pont_monophase.h"
 
 #include <array>
@@ -15,8 +16,8 @@ namespace orvalt {
 
 // Approximations de pi propres au programme : elles font partie des lectures
 // (à 90° le cosinus vaut 1,3e-6 et non 0).
-inline constexpr double pi = 3.14159;
-inline constexpr double deux_pi = 6.28318;
+inline constexpr double pi = pi_arrondi::cinq_decimales;
+inline constexpr double deux_pi = 2 * pi;
 
 // Indices de la liste des grandeurs.
 enum Indice : int {

@@ -13,38 +13,36 @@ racine="$(cd "$(dirname "$0")/.." && pwd)"
 duree="${1:-15}"
 sortie="$racine/build-fuzz"
 mkdir -p "$sortie"
-drapeaux=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined,float-cast-overflow
-          -fno-sanitize-recover=all -I"$racine/common")
-
+# Les cibles (fuzz/CMakeLists.txt) lient le noyau sans Qt des programmes,
+# construit par clang avec l'instrumentation du fuzzer et les sanitiseurs.
 debut=$SECONDS
-pids=()
-cibles=(lire_nombre texte_nombre courbe points_gardes)
-for cible in "${cibles[@]}"; do
-    sources=("$racine/fuzz/$cible.cpp" "$racine/common/nombre.cpp")
-    if [ "$cible" = courbe ] || [ "$cible" = points_gardes ]; then
-        sources+=("$racine/common/courbe_enregistree.cpp" "$racine/common/arrondi.cpp")
-    fi
-    if [ "$cible" = points_gardes ]; then
-        sources+=("$racine/common/points_gardes.cpp")
-    fi
-    clang++ "${drapeaux[@]}" "${sources[@]}" -o "$sortie/fuzz_$cible" &
-    pids+=($!)
-done
-for pid in "${pids[@]}"; do
-    wait "$pid"
-done
+cmake -S "$racine/fuzz" -B "$sortie" -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+cmake --build "$sortie" -j"$(nproc)" > /dev/null
+mapfile -t cibles < "$sortie/cibles.txt"
 echo "Fuzzing : cibles construites par clang en $((SECONDS - debut)) s"
 
-for cible in "${cibles[@]}"; do
+# Une cible par cœur à la fois : chacune a tout son temps de processeur.
+fuzzer() {
+    local cible="$1" debut=$SECONDS executions
     mkdir -p "$sortie/corpus/$cible"
-    debut=$SECONDS
     if ! (cd "$sortie" && "./fuzz_$cible" -max_total_time="$duree" -timeout=5 -max_len=4096 \
             -print_final_stats=1 "corpus/$cible" "$racine/fuzz/corpus/$cible" > "fuzz_$cible.log" 2>&1); then
         tail -n 40 "$sortie/fuzz_$cible.log"
         echo "Fuzzing : ÉCHEC de $cible (journal : build-fuzz/fuzz_$cible.log)"
-        exit 1
+        return 1
     fi
     executions="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$sortie/fuzz_$cible.log" | grep -o '[0-9]*$')"
     echo "Fuzzing : $cible, $executions entrées en $((SECONDS - debut)) s, sans défaut"
+}
+coeurs="$(nproc)"
+for ((i = 0; i < ${#cibles[@]}; i += coeurs)); do
+    pids=()
+    for cible in "${cibles[@]:i:coeurs}"; do
+        fuzzer "$cible" &
+        pids+=($!)
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" || exit 1
+    done
 done
 echo "Fuzzing : les ${#cibles[@]} cibles ont tenu ($duree s chacune)."

@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installe ce qui manque, construit la suite et lance un programme.
+# Installe ce qui manque, construit un programme et le lance.
 #   bash outils/lancer.sh vek [options du programme, par exemple --langue en]
 # Sans nom de programme, ouvre le lanceur « bancs », qui montre les neuf
-# simulateurs.
+# simulateurs. Seul ce qu'il faut au programme demandé est construit (pour le
+# lanceur : les dix programmes) ; les tests et les outils ne le sont pas.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
+build="$racine/build"
 bash "$racine/outils/installer.sh"
-cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build "$racine/build" -j"$(nproc)"
+cmake -S "$racine" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 
-programmes=()
-for p in vek sodel trivon virelai orvalt gresil fenoul onduleur transfo; do
-    [ -x "$racine/build/$p/$p" ] && programmes+=("$p")
-done
+# Les programmes de la suite, tels que cmake/programmes.cmake les nomme.
+mapfile -t programmes < "$build/programmes.txt"
 
 # Le programme, puis ses options (« --taille 150 », « --langue en »…).
 choix=bancs
@@ -21,12 +20,23 @@ if [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; then
     choix="$1"
     shift
 fi
-if [ ! -x "$racine/build/$choix/$choix" ]; then
-    echo "Programme inconnu : $choix (disponibles : bancs ${programmes[*]})" >&2
-    exit 2
+case " bancs ${programmes[*]} " in
+    *" $choix "*) ;;
+    *)
+        echo "Programme inconnu : $choix (disponibles : bancs ${programmes[*]})" >&2
+        exit 2
+        ;;
+esac
+
+# Les traductions compilées viennent avec, pour « --langue en ».
+cibles=("$choix" traductions)
+if [ "$choix" = bancs ]; then
+    cibles+=("${programmes[@]}")
 fi
+cmake --build "$build" -j"$(nproc)" --target "${cibles[@]}"
+
 # Sans écran (session distante), le programme s'ouvre dans un écran virtuel.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    exec xvfb-run -a "$racine/build/$choix/$choix" "$@"
+    exec xvfb-run -a "$build/$choix/$choix" "$@"
 fi
-exec "$racine/build/$choix/$choix" "$@"
+exec "$build/$choix/$choix" "$@"

@@ -23,7 +23,6 @@ lancements="${1:-9}"
 duree="${2:-10}"
 build="$racine/build"
 
-programmes=(vek sodel trivon virelai orvalt gresil fenoul onduleur transfo)
 quatre_grandeurs="choix_grandeur(0)#1;choix_grandeur(1)#2;choix_grandeur(2)#3;choix_grandeur(3)#4"
 declare -A repos=([virelai]="!bouton_arret")
 declare -A anime=(
@@ -35,9 +34,10 @@ declare -A anime=(
     [fenoul]="$quatre_grandeurs" [onduleur]="$quatre_grandeurs"
     [transfo]="")
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Les programmes de la suite, tels que cmake/programmes.cmake les nomme ; un
+# programme sans ligne dans les tableaux ci-dessus est mesuré au repos seulement.
+mapfile -t programmes < "$build/programmes.txt"
 cmake --build "$build" -j"$(nproc)" --target "${programmes[@]}" bancs_mesure programme_nu >/dev/null
 sonde="$build/outils/libbancs_mesure.so"
 
@@ -84,14 +84,14 @@ echo "|---|---|---|---|---|---|---|---|---|---|"
 virgule() { sed -E 's/([0-9])\.([0-9])/\1,\2/g'; }
 for p in "${programmes[@]}"; do
     read -r accueil principale < <(demarrages "$build/$p/$p")
-    ligne="$(processeur "${repos[$p]:-}" "${anime[$p]}" "$build/$p/$p")"
+    ligne="$(processeur "${repos[$p]:-}" "${anime[$p]:-}" "$build/$p/$p")"
     controles="$(valeur controles "$ligne")"
     largeur="$(valeur largeur "$ligne")"
     hauteur="$(valeur hauteur "$ligne")"
     read -r _ nu < <(demarrages "$build/outils/programme_nu" "$controles" "$largeur" "$hauteur")
     nu_cpu="$(processeur "" "!marche" "$build/outils/programme_nu" "$controles" "$largeur" "$hauteur")"
     cpu_anime="$(valeur cpu_anime "$ligne")"
-    [ "${anime[$p]}" = "" ] && cpu_anime="—"
+    [ "${anime[$p]:-}" = "" ] && cpu_anime="—"
     [ "$cpu_anime" = "—" ] || cpu_anime="$cpu_anime %"
     printf '| %s | %.0f | %.0f | %.0f | %.2f | %s | %s %% | %s | %s %% | %.1f |\n' \
         "$p" "$accueil" "$principale" "$nu" "$(awk -v a="$principale" -v b="$nu" 'BEGIN { print a / b }')" \

@@ -8,6 +8,7 @@
 // ses saisies et reçoit les effets par l'interface EffetsBanc.
 
 #include "a_traduire.h"
+#include "pi_arrondi.h"
 
 #include <optional>
 #include <string>
@@ -15,10 +16,10 @@
 namespace sodel {
 
 // Valeurs de π du banc : les produits sont écrits tels quels, pas recalculés.
-inline constexpr double pi = 3.141592653;
-inline constexpr double deux_pi = 6.283185306;
-inline constexpr double quatre_pi = 12.566370612;
-inline constexpr double soixante_pi = 188.49555918;
+inline constexpr double pi = pi_arrondi::neuf_decimales;
+inline constexpr double deux_pi = 2 * pi;
+inline constexpr double quatre_pi = 4 * pi;
+inline constexpr double soixante_pi = 60 * pi;
 
 // Saisies de la fenêtre que le modèle lit et remet à leur valeur par défaut.
 enum class Saisie { f, v1, T, Tp, R2, l2, m, p, lm, Rf };

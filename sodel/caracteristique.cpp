@@ -5,6 +5,7 @@
 #include "banc_asynchrone.h"
 #include "courbe_enregistree.h"
 #include "nombre.h"
+#include "pi_arrondi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,7 @@ using arrondi::quatre_chif_sign;
 using nombre::en_simple;
 
 // π de la fenêtre des caractéristiques.
-constexpr double pi_caract = 3.14159;
+constexpr double pi_caract = pi_arrondi::cinq_decimales;
 
 double pas_quatre_chiffres(double maximum)
 {

@@ -6,6 +6,7 @@
 #include "banc_synchrone.h"
 
 #include "arrondi.h"
+#include "pi_arrondi.h"
 #include "nombre.h"
 
 #include <cmath>
@@ -15,8 +16,8 @@ namespace trivon {
 namespace {
 
 // Constantes du modèle, avec exactement ces chiffres.
-constexpr double pi = 3.14159265358979;
-constexpr double deux_pi = 6.28318530717958;
+constexpr double pi = pi_arrondi::quatorze_decimales;
+constexpr double deux_pi = 2 * pi;
 constexpr double quatre_pi2 = 39.478417604357354;
 
 // Limites de sécurité du banc.
@@ -170,7 +171,7 @@ void BancSynchrone::rafraichir_afficheurs()
     ecrire(Afficheur::v, s_.V);
     ecrire(Afficheur::i, std::fabs(s_.I));
     ecrire(Afficheur::t, s_.T);
-    ecrire(Afficheur::p, s_.P);
+    ecrire(Afficheur::P, s_.P);
     ecrire(Afficheur::f, s_.f);
 }
 

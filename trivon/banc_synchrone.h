@@ -33,7 +33,7 @@ inline const std::string texte_surintensite_inducteur =
     QT_TRANSLATE_NOOP("trivon", "Le courant dans l'inducteur est trop grand");
 
 // Les huit afficheurs, dans l'ordre où calcul_point les rafraîchit.
-enum class Afficheur { ue, n, ie, v, i, t, p, f };
+enum class Afficheur { ue, n, ie, v, i, t, P, f };
 
 // Ce que le modèle fait paraître dans la fenêtre, dans l'ordre où il le fait.
 class EffetsBanc

@@ -253,7 +253,7 @@ void Form1::creer_controles()
         appareil(QStringLiteral("aff_ie"), tr("A  DC"), 2720, y_exc_haut - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::i)] =
         appareil(QStringLiteral("aff_i"), tr("A   AC"), 5300, y_phase[0] - hauteur_appareil / 2);
-    afficheurs_[static_cast<int>(Afficheur::p)] =
+    afficheurs_[static_cast<int>(Afficheur::P)] =
         appareil(QStringLiteral("aff_p"), tr("W tri"), 6600, y_phase[1] - hauteur_appareil / 2);
     afficheurs_[static_cast<int>(Afficheur::v)] =
         appareil(QStringLiteral("aff_v"), tr("V  AC"), 7510, 2070);
@@ -275,7 +275,7 @@ void Form1::creer_controles()
          QT_TRANSLATE_NOOP("Form1", "Intensité continue dans l'inducteur de la machine synchrone")},
         {Afficheur::v, QT_TRANSLATE_NOOP("Form1", "Tension simple de l'induit de la machine synchrone")},
         {Afficheur::i, QT_TRANSLATE_NOOP("Form1", "Intensité dans l'induit de la machine synchrone")},
-        {Afficheur::p, QT_TRANSLATE_NOOP("Form1", "Puissance fournie par la machine synchrone à la charge")},
+        {Afficheur::P, QT_TRANSLATE_NOOP("Form1", "Puissance fournie par la machine synchrone à la charge")},
     };
     for (const auto &b : bulles)
         afficheurs_[static_cast<int>(b.a)]->setToolTip(tr(b.bulle));

@@ -8,6 +8,7 @@
 
 #include "a_traduire.h"
 #include "arrondi.h"
+#include "pi_arrondi.h"
 #include "nombre.h"
 
 #include <cmath>
@@ -17,8 +18,8 @@ namespace vek {
 namespace {
 
 // Constantes du modèle, avec exactement ces chiffres.
-constexpr double deux_pi = 6.28318530717958;
-constexpr double pi = 3.14159265358979;
+constexpr double pi = pi_arrondi::quatorze_decimales;
+constexpr double deux_pi = 2 * pi;
 // Constante de normalisation de la courbe d'aimantation, 2.pi.(1 - e^-2).
 constexpr double normalisation_kphi = 5.4328486454909894;
 

@@ -10,6 +10,8 @@
 // qui lui demande aussi la géométrie des graphes (lue sur les traits des
 // axes) et l'état des cases à cocher.
 
+#include "pi_arrondi.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -17,8 +19,8 @@
 namespace virelai {
 
 // Approximations de π et 2π de l'animation.
-inline constexpr double pi = 3.14159;
-inline constexpr double deux_pi = 6.28318;
+inline constexpr double pi = pi_arrondi::cinq_decimales;
+inline constexpr double deux_pi = 2 * pi;
 
 inline constexpr int nombre_bobines = 3;
 // Vecteurs ligne_b(0..5) : champs des bobines 1, 2, 3, résultante, puis

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace oscillo {
 
@@ -168,8 +169,8 @@ void FenetreRedresseur::dessiner_schema(const SchemaPont &schema)
     // Sinusoïde dans le cercle de la source.
     for (int j = 0; j < 12; ++j) {
         const double a0 = -150 + 25.0 * j, a1 = a0 + 25;
-        trait(xs + a0, y_milieu - 90 * std::sin(a0 / 150 * 3.14159), xs + a1,
-              y_milieu - 90 * std::sin(a1 / 150 * 3.14159), Qt::black);
+        trait(xs + a0, y_milieu - 90 * std::sin(a0 / 150 * std::numbers::pi), xs + a1,
+              y_milieu - 90 * std::sin(a1 / 150 * std::numbers::pi), Qt::black);
     }
     for (double x : {xg, xd, xc})
         for (double y : {y_rail_haut, y_rail_bas})

@@ -24,6 +24,8 @@
 #include <csignal>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -305,5 +307,64 @@ TEST(Lanceur, UnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)
             EXPECT_FALSE(message->text().contains(QStringLiteral("suite")));
             message->accept();
         }
+    }
+}
+
+TEST(Lanceur, LaSortieDErreurDUnProgrammeQuiTourneNeRemplitRienEtNeLeBloqueJamais)
+{
+    // Un programme qui écrit beaucoup sur sa sortie d'erreur après la
+    // surveillance, ou après la fermeture du lanceur, va au bout (ni bloqué
+    // sur un tube plein, ni tué par SIGPIPE) sans rien écrire sur le disque ;
+    // un petit-enfant qui lui échappe n'est pas laissé en zombie au lanceur.
+    enum class Apres { surveillance, fermeture };
+    const struct {
+        const char *nom;
+        const char *script; // %1 : le fichier témoin, créé quand le programme va au bout
+        Apres apres;
+    } cas[] = {
+        {"un mégaoctet sur la sortie d'erreur", "sleep 0.5\nhead -c 1000000 /dev/zero >&2\ntouch '%1'\nexec sleep 30",
+         Apres::surveillance},
+        {"après la fermeture du lanceur", "sleep 1\necho encore >&2\necho encore >&2\ntouch '%1'\nexec sleep 30",
+         Apres::fermeture},
+        {"un petit-enfant orphelin", "(sleep 0.2 &)\nsleep 0.5\ntouch '%1'\nexec sleep 30", Apres::surveillance},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.nom);
+        QTemporaryDir temporaire;
+        const QString temoin = QDir(temporaire.path()).filePath(QStringLiteral("au_bout"));
+        auto f = std::make_unique<Fenetre>();
+        QFile programme(QDir(f->vide.path()).filePath(QStringLiteral("gresil")));
+        ASSERT_TRUE(programme.open(QIODevice::WriteOnly));
+        programme.write("#!/bin/sh\n" + QString::fromUtf8(c.script).arg(temoin).toUtf8() + "\n");
+        programme.close();
+        programme.setPermissions(programme.permissions() | QFileDevice::ExeOwner);
+        f->bancs->duree_surveillance_ms = 200;
+        essai::cliquer(f->bancs.get(), QStringLiteral("tuile(4)"));
+        const auto pid = static_cast<pid_t>(f->bancs->dernier_processus());
+        ASSERT_GT(pid, 0);
+        // Sa sortie d'erreur est un tube, pas un fichier (même effacé) qui grandirait.
+        char cible[256] = {};
+        ASSERT_GT(::readlink(QStringLiteral("/proc/%1/fd/2").arg(pid).toLocal8Bit().constData(), cible,
+                             sizeof cible - 1),
+                  0);
+        EXPECT_TRUE(QByteArray(cible).startsWith("pipe:")) << cible;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return essai::texte(f->bancs.get(), QStringLiteral("etat")) ==
+                       QStringLiteral("« Pont mixte » (gresil) tourne dans sa propre fenêtre.");
+            },
+            5000));
+        if (c.apres == Apres::fermeture)
+            f.reset();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(temoin); }, 10000));
+        // Aucun enfant terminé laissé sans être recueilli (le programme lui-même tourne encore).
+        int statut = 0;
+        const pid_t zombie = ::waitpid(-1, &statut, WNOHANG);
+        EXPECT_TRUE(zombie == 0 || zombie == pid) << "zombie " << zombie;
+        ::kill(pid, SIGTERM);
+        if (!f)
+            ::waitpid(pid, &statut, 0);
+        else
+            EXPECT_TRUE(QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, 5000));
     }
 }

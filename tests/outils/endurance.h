@@ -65,6 +65,18 @@ template <typename Top> void endurance(Top top, long n = tops_endurance(), std::
     EXPECT_LE(fin, apres_chauffe + tolerance) << "la mémoire croît avec les tops";
 }
 
+// Nombre de bascules : mille, cent sous les sanitiseurs (la même suite de
+// clics, pour les accès fautifs ; la croissance de la mémoire se mesure dans
+// la passe normale).
+inline long bascules_endurance()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return 100;
+#else
+    return 1000;
+#endif
+}
+
 // Mille bascules d'un bouton de la fenêtre (marche et arrêt, interrupteur),
 // chacune cliquée à la souris puis la boucle d'événements servie, comme
 // entre deux clics d'un élève : le bouton se redessine dans sa nouvelle
@@ -79,7 +91,7 @@ inline void bascules(QWidget &fenetre, const char *bouton)
             cliquer(&fenetre, QString::fromUtf8(bouton));
             QApplication::processEvents();
         },
-        1000);
+        bascules_endurance());
 }
 
 // Oscilloscope : chaque voie choix_grandeur(i) montre une grandeur (la

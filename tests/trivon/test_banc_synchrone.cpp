@@ -68,7 +68,7 @@ TEST_F(Banc, PointsDeFonctionnementDeReference)
         EXPECT_EQ(effets[Afficheur::ie], 2.6);
         EXPECT_NEAR(effets[Afficheur::v], c.V, 0.051);
         EXPECT_NEAR(effets[Afficheur::i], c.I, 0.0051);
-        EXPECT_NEAR(effets[Afficheur::p], c.P, 1);
+        EXPECT_NEAR(effets[Afficheur::P], c.P, 1);
         if (!std::isnan(c.T)) {
             EXPECT_NEAR(effets[Afficheur::t], c.T, 0.0051);
         }
@@ -109,7 +109,7 @@ TEST_F(Banc, LimitesDeVitesseEtDExcitation)
         EXPECT_EQ(effets[Afficheur::ie], c.Ie);
         EXPECT_EQ(effets[Afficheur::ue], c.Ue_lu);
         if (c.n == 0) { // survitesse : tout à 0 sauf l'excitation
-            for (Afficheur a : {Afficheur::v, Afficheur::i, Afficheur::t, Afficheur::p, Afficheur::f})
+            for (Afficheur a : {Afficheur::v, Afficheur::i, Afficheur::t, Afficheur::P, Afficheur::f})
                 EXPECT_EQ(effets[a], 0) << static_cast<int>(a);
         }
     }
@@ -134,7 +134,7 @@ TEST_F(Banc, RotationALEnversEtExcitationInverseeDonnentLesMemesGrandeursAlterna
         EXPECT_EQ(effets[Afficheur::f], 50);
         EXPECT_NEAR(effets[Afficheur::v], 269.9, 0.051);
         EXPECT_NEAR(effets[Afficheur::i], 0.540, 0.0051);
-        EXPECT_NEAR(effets[Afficheur::p], 437, 1);
+        EXPECT_NEAR(effets[Afficheur::P], 437, 1);
         EXPECT_NEAR(effets[Afficheur::t], c.T, 0.0051);
     }
 }

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "processus.h"
+
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace processus {
+
+namespace {
+
+void fermer_tube(int tube[2])
+{
+    for (int i = 0; i < 2; ++i)
+        if (tube[i] >= 0)
+            ::close(tube[i]);
+}
+
+} // namespace
+
+std::optional<Demarre> demarrer(const std::string &programme, const std::vector<std::string> &arguments,
+                                std::string &raison)
+{
+    // Tout ce que l'enfant utilise est préparé avant fork : entre fork et
+    // exec, il n'appelle que des fonctions sûres dans un processus à threads.
+    std::vector<std::string> mots{programme};
+    mots.insert(mots.end(), arguments.begin(), arguments.end());
+    std::vector<char *> argv;
+    for (auto &m : mots)
+        argv.push_back(m.data());
+    argv.push_back(nullptr);
+
+    int erreurs[2] = {-1, -1}; // la sortie d'erreur du programme
+    int exec[2] = {-1, -1};    // l'errno d'un exec qui échoue ; fermé par un exec réussi
+    if (::pipe2(erreurs, O_CLOEXEC) != 0 || ::pipe2(exec, O_CLOEXEC) != 0) {
+        raison = std::strerror(errno);
+        fermer_tube(erreurs);
+        fermer_tube(exec);
+        return std::nullopt;
+    }
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        raison = std::strerror(errno);
+        fermer_tube(erreurs);
+        fermer_tube(exec);
+        return std::nullopt;
+    }
+    if (pid == 0) {
+        ::setsid();
+        // Une disposition « ignoré » traverse exec : le programme n'est pas
+        // tué en écrivant sur un tube que le lanceur a fermé.
+        struct sigaction ignorer {};
+        ignorer.sa_handler = SIG_IGN;
+        ::sigaction(SIGPIPE, &ignorer, nullptr);
+        sigset_t aucun;
+        sigemptyset(&aucun);
+        ::sigprocmask(SIG_SETMASK, &aucun, nullptr);
+        ::dup2(erreurs[1], STDERR_FILENO); // dup2 ne garde pas O_CLOEXEC
+        ::execv(argv[0], argv.data());
+        const int e = errno;
+        [[maybe_unused]] const auto n = ::write(exec[1], &e, sizeof e);
+        ::_exit(127);
+    }
+    ::close(erreurs[1]);
+    ::close(exec[1]);
+    int e = 0;
+    ssize_t lu;
+    do
+        lu = ::read(exec[0], &e, sizeof e);
+    while (lu < 0 && errno == EINTR);
+    ::close(exec[0]);
+    if (lu == static_cast<ssize_t>(sizeof e)) {
+        ::close(erreurs[0]);
+        int statut = 0;
+        while (::waitpid(pid, &statut, 0) < 0 && errno == EINTR) {
+        }
+        raison = std::strerror(e);
+        return std::nullopt;
+    }
+    ::fcntl(erreurs[0], F_SETFL, ::fcntl(erreurs[0], F_GETFL) | O_NONBLOCK);
+    return Demarre{pid, erreurs[0]};
+}
+
+std::optional<int> fin(qint64 pid)
+{
+    int statut = 0;
+    const pid_t r = ::waitpid(static_cast<pid_t>(pid), &statut, WNOHANG);
+    if (r == pid)
+        return statut;
+    // Recueilli par un autre, ou disparu : il s'est terminé, sans statut lisible.
+    if (r < 0 && errno == ECHILD && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+        return statut_inconnu;
+    return std::nullopt;
+}
+
+SortieErreurs::SortieErreurs(int descripteur)
+    : descripteur_(descripteur), notificateur_(std::make_unique<QSocketNotifier>(descripteur, QSocketNotifier::Read))
+{
+    QObject::connect(notificateur_.get(), &QSocketNotifier::activated, [this] { lire(); });
+}
+
+SortieErreurs::~SortieErreurs()
+{
+    notificateur_.reset();
+    if (descripteur_ >= 0)
+        ::close(descripteur_);
+}
+
+void SortieErreurs::lire()
+{
+    char tampon[4096];
+    while (descripteur_ >= 0) {
+        const ssize_t n = ::read(descripteur_, tampon, sizeof tampon);
+        if (n > 0) {
+            const qsizetype place = gardes_max - debut_.size();
+            if (place > 0)
+                debut_.append(tampon, std::min<qsizetype>(place, n));
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            return;
+        } else {
+            fermer(); // fin du tube : le programme (et ses enfants) l'ont fermé
+        }
+    }
+}
+
+void SortieErreurs::fermer()
+{
+    notificateur_->setEnabled(false);
+    ::close(descripteur_);
+    descripteur_ = -1;
+}
+
+} // namespace processus
