@@ -280,11 +280,15 @@ TEST(Installation, PagesDeManuelTireesDeLAideSeRendent)
                                           env);
             EXPECT_EQ(rendu.code, 0) << rendu.texte.toStdString();
             EXPECT_FALSE(rendu.texte.contains(QStringLiteral("warning"))) << rendu.texte.toStdString();
-            for (const QString &attendu :
-                 {QLatin1String(l.nom) + QStringLiteral("\n       ") + nom + QStringLiteral(" - "),
-                  QStringLiteral("SYNOPSIS\n       ") + nom, QStringLiteral("OPTIONS\n       --taille"),
-                  QStringLiteral("--version"),
-                  QStringLiteral("GPL-3.0-or-later"), QString::fromUtf8(l.licence), QLatin1String(l.voir), version})
+            const QStringList attendus{QLatin1String(l.nom) + QStringLiteral("\n       ") + nom + QStringLiteral(" - "),
+                                       QStringLiteral("SYNOPSIS\n       ") + nom,
+                                       QStringLiteral("OPTIONS\n       --taille"),
+                                       QStringLiteral("--version"),
+                                       QStringLiteral("GPL-3.0-or-later"),
+                                       QString::fromUtf8(l.licence),
+                                       QLatin1String(l.voir),
+                                       version};
+            for (const QString &attendu : attendus)
                 EXPECT_TRUE(rendu.texte.contains(attendu)) << attendu.toStdString() << "\n"
                                                            << rendu.texte.toStdString();
         }
