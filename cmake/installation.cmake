@@ -42,17 +42,17 @@ function(bancs_champ_controle champ variable)
   set(${variable} "${CMAKE_MATCH_2}" PARENT_SCOPE)
 endfunction()
 
-# Version et révision du paquet : première ligne de debian/changelog, dont la
-# version doit être celle du projet, comme la première entrée de NEWS.
+# Version du paquet : première ligne de debian/changelog. Le paquet est natif
+# (debian/source/format) : sa version est celle du projet, sans révision,
+# comme la première entrée de NEWS.
 file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog bancs_entete_changelog LIMIT_COUNT 1)
-if(NOT bancs_entete_changelog MATCHES "^${BANCS_PAQUET} \\(([^ -]+)-([^ )]+)\\) ")
+if(NOT bancs_entete_changelog MATCHES "^${BANCS_PAQUET} \\(([^ )]+)\\) ")
   message(FATAL_ERROR "debian/changelog : première ligne illisible « ${bancs_entete_changelog} »")
 endif()
 if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "debian/changelog commence par la version ${CMAKE_MATCH_1}, "
-                      "le projet est en ${PROJECT_VERSION} (CMakeLists.txt)")
+                      "le projet est en ${PROJECT_VERSION} (CMakeLists.txt) : un paquet natif n'a pas de révision")
 endif()
-set(BANCS_REVISION ${CMAKE_MATCH_2})
 
 # Versions et dates de NEWS, la plus récente en tête : « Version X.Y.Z (AAAA-MM-JJ) ».
 file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS bancs_versions
@@ -75,9 +75,11 @@ if(NOT BANCS_RSVG_CONVERT)
 endif()
 
 # Pages de manuel : help2man les tire de « --aide » et « --version » de chaque
-# programme, en français ; ses titres (NOM, SYNOPSIS…) suivent la langue
-# demandée, que la construction compile elle-même (paquet locales) pour ne pas
-# dépendre des langues installées sur la machine.
+# programme, en anglais (man1) et en français (fr/man1) ; ses titres (NAME,
+# NOM…) suivent la langue de la page. Les titres français demandent la locale
+# fr_FR.UTF-8, que la construction compile elle-même (paquet locales) pour ne
+# pas dépendre des langues installées sur la machine ; l'anglais prend
+# C.UTF-8, toujours là.
 find_program(BANCS_HELP2MAN help2man)
 find_program(BANCS_LOCALEDEF localedef)
 if(NOT BANCS_HELP2MAN OR NOT BANCS_LOCALEDEF OR NOT EXISTS /usr/share/i18n/locales/fr_FR)
@@ -204,9 +206,10 @@ function(bancs_fiche_appstream sortie site)
   set(BANCS_FICHIERS_CAPTURES ${images} PARENT_SCOPE)
 endfunction()
 
-# Pages de manuel, section 1, en français, de tous les programmes installés :
-# help2man lit « --aide » et « --version » de l'exécutable construit ; le nom
-# et la description viennent de cmake/programmes.cmake, la date de NEWS.
+# Pages de manuel, section 1, en anglais et en français, de tous les
+# programmes installés : help2man lit « --aide » et « --version » de
+# l'exécutable construit, dans la langue de la page (cmake/page_manuel.cmake) ;
+# le nom et la description viennent de cmake/programmes.cmake, la date de NEWS.
 function(bancs_pages_manuel)
   get_property(installes GLOBAL PROPERTY BANCS_PROGRAMMES_INSTALLES)
   set(locales ${PROJECT_BINARY_DIR}/locales)
@@ -218,21 +221,18 @@ function(bancs_pages_manuel)
     VERBATIM)
   execute_process(COMMAND date -u -d "${BANCS_DATE_VERSION}" +%s OUTPUT_VARIABLE epoque
                   OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  # Par langue : locale de help2man, dossier d'installation, titres des
+  # sections propres à la page et phrase qui situe le programme dans la suite.
+  set(locale_fr fr_FR.UTF-8)
+  set(locale_en C.UTF-8)
+  set(dossier_fr ${CMAKE_INSTALL_MANDIR}/fr/man1)
+  set(dossier_en ${CMAKE_INSTALL_MANDIR}/man1)
+  set(sections_fr NOM DESCRIPTION "VOIR AUSSI")
+  set(sections_en NAME DESCRIPTION "SEE ALSO")
+  set(suite_fr "Ce programme fait partie de la suite « ${BANCS_SUITE_NOM} ».")
+  set(suite_en "This program is part of the suite “${BANCS_SUITE_NOM_EN}”.")
   set(pages)
   foreach(nom IN LISTS installes)
-    # NOM : « vek - machines à courant continu » ; DESCRIPTION : la
-    # description d'une ligne, en phrase.
-    if(nom STREQUAL "bancs")
-      set(titre "lanceur des ${BANCS_SUITE_NOM}")
-      set(description "${BANCS_DESCRIPTION_LANCEUR}")
-    else()
-      string(SUBSTRING "${BANCS_${nom}_TITRE}" 0 1 initiale)
-      string(SUBSTRING "${BANCS_${nom}_TITRE}" 1 -1 suite)
-      string(TOLOWER "${initiale}" initiale)
-      set(titre "${initiale}${suite}")
-      set(description "${BANCS_${nom}_DESCRIPTION}")
-    endif()
-    bancs_phrase("${description}" phrase)
     # VOIR AUSSI : le lanceur puis les autres programmes.
     set(autres ${installes})
     list(REMOVE_ITEM autres bancs ${nom})
@@ -242,24 +242,64 @@ function(bancs_pages_manuel)
     list(TRANSFORM autres PREPEND ".BR ")
     list(TRANSFORM autres APPEND " (1)")
     list(JOIN autres ",\n" voir)
-    # Tout passe par le fichier d'inclusion, lu en UTF-8 (help2man lirait
-    # --name octet par octet). Ses titres sont ceux de la langue de la page.
-    set(inclusion ${PROJECT_BINARY_DIR}/man/${nom}.h2m)
-    set(texte "[NOM]\n${nom} \\- ${titre}\n[DESCRIPTION]\n${phrase}.\n\n")
-    string(APPEND texte "Ce programme fait partie de la suite « ${BANCS_SUITE_NOM} ».\n[VOIR AUSSI]\n${voir}\n")
-    file(CONFIGURE OUTPUT ${inclusion} CONTENT "${texte}" @ONLY)
-    set(page ${PROJECT_BINARY_DIR}/man/${nom}.1)
-    add_custom_command(OUTPUT ${page}.gz
-      COMMAND ${CMAKE_COMMAND} -E env LOCPATH=${locales} SOURCE_DATE_EPOCH=${epoque} ASAN_OPTIONS=detect_leaks=0
-              ${BANCS_HELP2MAN} --locale=fr_FR.UTF-8 --no-info --help-option=--aide
-              --version-option=--version --section=1 --include=${inclusion}
-              --output=${page} $<TARGET_FILE:${nom}>
-      COMMAND gzip -9nf ${page}
-      DEPENDS ${nom} ${inclusion} ${ctype}
-      COMMENT "Page de manuel de ${nom}"
-      VERBATIM)
-    list(APPEND pages ${page}.gz)
-    install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    foreach(langue IN ITEMS en fr)
+      # NOM : « vek - machines à courant continu », « vek - DC machines » ;
+      # DESCRIPTION : la description d'une ligne, en phrase.
+      if(langue STREQUAL "fr")
+        set(suffixe "")
+      else()
+        set(suffixe _EN)
+      endif()
+      if(nom STREQUAL "bancs")
+        if(langue STREQUAL "fr")
+          set(titre "lanceur des ${BANCS_SUITE_NOM}")
+        else()
+          set(titre "launcher of the ${BANCS_SUITE_NOM_EN}")
+        endif()
+        if(langue STREQUAL "fr")
+          set(description "${BANCS_DESCRIPTION_LANCEUR}")
+        else()
+          set(description "${BANCS_bancs_DESCRIPTION_EN}")
+        endif()
+      else()
+        # Minuscule initiale, sauf pour un sigle (« DC machines »).
+        set(titre "${BANCS_${nom}_TITRE${suffixe}}")
+        string(SUBSTRING "${titre}" 0 1 initiale)
+        string(SUBSTRING "${titre}" 1 1 deuxieme)
+        string(SUBSTRING "${titre}" 1 -1 suite)
+        string(TOLOWER "${deuxieme}" deuxieme_min)
+        if(deuxieme STREQUAL deuxieme_min)
+          string(TOLOWER "${initiale}" initiale)
+        endif()
+        set(titre "${initiale}${suite}")
+        set(description "${BANCS_${nom}_DESCRIPTION${suffixe}}")
+      endif()
+      bancs_phrase("${description}" phrase)
+      list(GET sections_${langue} 0 s_nom)
+      list(GET sections_${langue} 1 s_description)
+      list(GET sections_${langue} 2 s_voir)
+      # Tout passe par le fichier d'inclusion, lu en UTF-8 (help2man lirait
+      # --name octet par octet).
+      set(inclusion ${PROJECT_BINARY_DIR}/man/${langue}/${nom}.h2m)
+      set(texte "[${s_nom}]\n${nom} \\- ${titre}\n[${s_description}]\n${phrase}.\n\n${suite_${langue}}\n")
+      string(APPEND texte "[${s_voir}]\n${voir}\n")
+      file(CONFIGURE OUTPUT ${inclusion} CONTENT "${texte}" @ONLY)
+      set(page ${PROJECT_BINARY_DIR}/man/${langue}/${nom}.1)
+      set(locpath)
+      if(langue STREQUAL "fr")
+        set(locpath -DLOCPATH=${locales})
+      endif()
+      add_custom_command(OUTPUT ${page}.gz
+        COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${epoque}
+                ${CMAKE_COMMAND} -DHELP2MAN=${BANCS_HELP2MAN} -DPROGRAMME=$<TARGET_FILE:${nom}>
+                -DLANGUE=${langue} -DLOCALE=${locale_${langue}} ${locpath} -DINCLUSION=${inclusion}
+                -DPAGE=${page} -P ${PROJECT_SOURCE_DIR}/cmake/page_manuel.cmake
+        DEPENDS ${nom} ${inclusion} ${ctype} ${PROJECT_SOURCE_DIR}/cmake/page_manuel.cmake
+        COMMENT "Page de manuel de ${nom} (${langue})"
+        VERBATIM)
+      list(APPEND pages ${page}.gz)
+      install(FILES ${page}.gz DESTINATION ${dossier_${langue}})
+    endforeach()
   endforeach()
   add_custom_target(pages_manuel ALL DEPENDS ${pages})
 endfunction()
@@ -282,20 +322,21 @@ function(bancs_installer_suite)
   bancs_pages_manuel()
 
   # Copyright (debian/copyright, lisible par machine), journal du paquet
-  # (debian/changelog) et journal des versions de la suite (NEWS), comprimés
-  # sans date ni nom comme le fait debhelper, et surcharges de lintian.
+  # natif (debian/changelog, en changelog.gz) et journal des versions de la
+  # suite (NEWS), comprimés sans date ni nom comme le fait debhelper, et
+  # surcharges de lintian.
   if(BANCS_DOCUMENTS_PAQUET)
     set(docs ${PROJECT_BINARY_DIR}/doc)
-    add_custom_command(OUTPUT ${docs}/changelog.gz ${docs}/changelog.Debian.gz
+    add_custom_command(OUTPUT ${docs}/changelog.gz ${docs}/NEWS.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
-      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/NEWS ${docs}/changelog
-      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/debian/changelog ${docs}/changelog.Debian
-      COMMAND gzip -9nf ${docs}/changelog ${docs}/changelog.Debian
+      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/debian/changelog ${docs}/changelog
+      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/NEWS ${docs}/NEWS
+      COMMAND gzip -9nf ${docs}/changelog ${docs}/NEWS
       DEPENDS ${PROJECT_SOURCE_DIR}/NEWS ${PROJECT_SOURCE_DIR}/debian/changelog
       COMMENT "Journaux des modifications comprimés"
       VERBATIM)
-    add_custom_target(journaux ALL DEPENDS ${docs}/changelog.gz ${docs}/changelog.Debian.gz)
-    install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${docs}/changelog.gz ${docs}/changelog.Debian.gz
+    add_custom_target(journaux ALL DEPENDS ${docs}/changelog.gz ${docs}/NEWS.gz)
+    install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${docs}/changelog.gz ${docs}/NEWS.gz
             DESTINATION ${BANCS_DOSSIER_DOC})
     install(FILES ${PROJECT_SOURCE_DIR}/debian/${BANCS_PAQUET}.lintian-overrides
             DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${BANCS_PAQUET})
@@ -325,7 +366,6 @@ function(bancs_installer_suite)
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGE_NAME ${BANCS_PAQUET})
   set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-  set(CPACK_DEBIAN_PACKAGE_RELEASE ${BANCS_REVISION})
   set(CPACK_PACKAGE_CONTACT "${mainteneur}")
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${mainteneur}")
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${resume}")

@@ -213,6 +213,8 @@ int lire(int argc, char **argv, Options &options)
     if (const auto barre = programme.find_last_of('/');
         barre != std::string::npos && barre + 1 < programme.size())
         programme.erase(0, barre + 1);
+    // Les traductions se trouvent depuis le dossier de l'exécutable.
+    traductions::noter_executable(argc > 0 ? argv[0] : nullptr);
     // La langue d'abord : l'aide et les messages d'erreur la parlent.
     std::optional<traductions::Langue> demandee;
     for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -5,10 +5,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <algorithm>
@@ -45,18 +47,55 @@ QSettings reglages()
 
 } // namespace
 
-// Dossiers où chercher bancs_<code>.qm : à côté des programmes installés
-// (<préfixe>/share/bancs-electrotechnique/traductions, trouvé depuis
-// l'exécutable, sans QApplication), puis dans le dossier de construction.
+namespace {
+
+// L'exécutable noté au démarrage (noter_executable), pour trouver les
+// traductions avant la QApplication.
+QString &executable_note()
+{
+    static QString e;
+    return e;
+}
+
+// Le dossier de l'exécutable : celui que donne la QApplication, ou avant elle
+// celui de l'exécutable noté ; vide si ni l'une ni l'autre ne le disent.
+QString dossier_executable()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    const QString &e = executable_note();
+    return e.isEmpty() ? QString() : QFileInfo(e).absolutePath();
+}
+
+} // namespace
+
+void noter_executable(const char *argv0)
+{
+    if (!argv0 || !*argv0)
+        return;
+    const QString nom = QDir::fromNativeSeparators(QFile::decodeName(argv0));
+    // « build/vek/vek », « ./vek » : relatif au dossier courant, qui n'a pas
+    // encore changé ; « vek » seul a été trouvé dans le PATH.
+    const QString chemin = nom.contains(QLatin1Char('/')) ? nom : QStandardPaths::findExecutable(nom);
+    // Un lien symbolique (/usr/games/vek…) mène au vrai dossier du programme.
+    executable_note() = chemin.isEmpty() ? QString() : QFileInfo(chemin).canonicalFilePath();
+}
+
+// Dossiers où chercher bancs_<code>.qm, tous deux relatifs au dossier de
+// l'exécutable : celui des programmes installés (<préfixe>/bin/../share/
+// bancs-electrotechnique/traductions), puis celui de la construction, où
+// chaque exécutable est à un dossier de la racine (<construction>/vek/vek,
+// <construction>/tests/essais_commun) et les traductions dans
+// <construction>/traductions. Rien du poste qui a construit le programme :
+// un programme installé ne regarde que sous son préfixe.
 QStringList dossiers()
 {
-    QStringList liste;
-    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    if (!exe.isEmpty())
-        liste << QDir(QFileInfo(exe).dir().filePath(QStringLiteral(BANCS_TRADUCTIONS_INSTALLEES)))
-                        .absolutePath();
-    liste << QStringLiteral(BANCS_TRADUCTIONS_CONSTRUCTION);
-    return liste;
+    const QString exe = dossier_executable();
+    if (exe.isEmpty())
+        return {};
+    const QDir d(exe);
+    return {QDir::cleanPath(d.filePath(QStringLiteral(BANCS_TRADUCTIONS_INSTALLEES))),
+            QDir::cleanPath(d.filePath(QStringLiteral(BANCS_TRADUCTIONS_CONSTRUCTION)))};
 }
 
 std::vector<Langue> offertes()

@@ -40,9 +40,15 @@ struct Langue {
 };
 inline const Langue Langue::francais{"fr"};
 
-// Dossiers où chercher les traductions bancs_<code>.qm : celui des
-// programmes installés (trouvé depuis l'exécutable), puis celui de la
-// construction.
+// Note l'exécutable du programme (argv[0], cherché dans le PATH s'il n'a pas
+// de dossier) : les traductions sont cherchées à partir de son dossier avant
+// que la QApplication le donne. ligne_commande::lire le fait.
+void noter_executable(const char *argv0);
+
+// Dossiers où chercher les traductions bancs_<code>.qm, relatifs au dossier de
+// l'exécutable : celui des programmes installés, puis celui de la
+// construction. Vide si ce dossier n'est pas connu (ni QApplication, ni
+// exécutable noté).
 QStringList dossiers();
 
 // Le français, puis chaque langue dont la traduction est trouvée, par code.

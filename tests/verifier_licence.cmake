@@ -5,7 +5,7 @@
 #   cmake -DSOURCE=<dépôt> -P verifier_licence.cmake
 file(GLOB_RECURSE fichiers RELATIVE ${SOURCE} ${SOURCE}/*.cpp ${SOURCE}/*.h ${SOURCE}/*.cmake ${SOURCE}/*.sh
      ${SOURCE}/*.in ${SOURCE}/*.svg ${SOURCE}/CMakeLists.txt)
-list(APPEND fichiers debian/rules .ci/run)
+list(APPEND fichiers debian/rules debian/tests/programmes .ci/run)
 set(manquent)
 foreach(fichier IN LISTS fichiers)
   # Les constructions et les paquets faits dans le dépôt ne sont pas des sources.

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +62,7 @@ std::set<QString> fichiers_attendus()
         for (int t : tailles)
             attendus.insert(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(t).arg(id_de(nom)));
         attendus.insert(QStringLiteral("share/man/man1/%1.1.gz").arg(nom));
+        attendus.insert(QStringLiteral("share/man/fr/man1/%1.1.gz").arg(nom));
     }
     for (const QString &qm : liste(BANCS_TRADUCTIONS))
         attendus.insert(QStringLiteral("share/bancs-electrotechnique/traductions/") + qm);
@@ -70,7 +72,7 @@ std::set<QString> fichiers_attendus()
             attendus.insert(QStringLiteral("share/bancs-electrotechnique/captures/") + capture);
     }
 #ifdef BANCS_DOCUMENTS_PAQUET // sinon, debhelper les pose
-    for (const char *doc : {"copyright", "changelog.gz", "changelog.Debian.gz"})
+    for (const char *doc : {"copyright", "changelog.gz", "NEWS.gz"})
         attendus.insert(QStringLiteral("share/doc/bancs-electrotechnique/") + QLatin1String(doc));
     attendus.insert(QStringLiteral("share/lintian/overrides/bancs-electrotechnique"));
 #endif
@@ -259,25 +261,73 @@ TEST(Installation, PagesDeManuelTireesDeLAideSeRendent)
     // Comme lintian les lit : avertissements de man et de groff demandés.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+    // Assez large pour que le pied de page garde le numéro de version entier.
+    env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("120"));
     const QString version = QStringLiteral(BANCS_VERSION_PAQUET).section('-', 0, 0);
-    for (const QString &nom : installes()) {
-        SCOPED_TRACE(nom.toStdString());
-        const QString page = QStringLiteral("%1/share/man/man1/%2.1.gz").arg(prefixe, nom);
-        const Sortie rendu = executer(QStringLiteral("man"),
-                                      {QStringLiteral("--warnings"), QStringLiteral("-E"),
-                                       QStringLiteral("UTF-8"), QStringLiteral("-l"), page},
-                                      env);
-        EXPECT_EQ(rendu.code, 0) << rendu.texte.toStdString();
-        EXPECT_FALSE(rendu.texte.contains(QStringLiteral("warning"))) << rendu.texte.toStdString();
-        // Titres en français, synopsis et options tirés de « --aide », version et licence de « --version ».
-        for (const QString &attendu : {QStringLiteral("NOM\n       ") + nom + QStringLiteral(" - "),
-                                       QStringLiteral("SYNOPSIS\n       ") + nom, QStringLiteral("--taille"),
-                                       QStringLiteral("--version"), QStringLiteral("GPL-3.0-or-later"),
-                                       QStringLiteral("VOIR AUSSI"), version})
-            EXPECT_TRUE(rendu.texte.contains(attendu)) << attendu.toStdString() << "\n"
-                                                       << rendu.texte.toStdString();
-    }
+    // L'anglais dans man1, le français dans fr/man1 : titres de la langue,
+    // synopsis et options tirés de « --aide », version et licence de
+    // « --version », dans la langue de la page.
+    const struct {
+        const char *dossier, *nom, *voir, *licence;
+    } langues[] = {{"man1", "NAME", "SEE ALSO", "the contributors"},
+                   {"fr/man1", "NOM", "VOIR AUSSI", "les contributeurs"}};
+    for (const auto &l : langues)
+        for (const QString &nom : installes()) {
+            SCOPED_TRACE((nom + QLatin1Char(' ') + QLatin1String(l.dossier)).toStdString());
+            const QString page = QStringLiteral("%1/share/man/%2/%3.1.gz").arg(prefixe, QLatin1String(l.dossier), nom);
+            const Sortie rendu = executer(QStringLiteral("man"),
+                                          {QStringLiteral("--warnings"), QStringLiteral("-E"),
+                                           QStringLiteral("UTF-8"), QStringLiteral("-l"), page},
+                                          env);
+            EXPECT_EQ(rendu.code, 0) << rendu.texte.toStdString();
+            EXPECT_FALSE(rendu.texte.contains(QStringLiteral("warning"))) << rendu.texte.toStdString();
+            const QStringList attendus{QLatin1String(l.nom) + QStringLiteral("\n       ") + nom + QStringLiteral(" - "),
+                                       QStringLiteral("SYNOPSIS\n       ") + nom,
+                                       QStringLiteral("OPTIONS\n       --taille"),
+                                       QStringLiteral("--version"),
+                                       QStringLiteral("GPL-3.0-or-later"),
+                                       QString::fromUtf8(l.licence),
+                                       QLatin1String(l.voir),
+                                       version};
+            // Le texte justifié a des blancs doublés : comparé aux blancs simples près.
+            const QString texte = rendu.texte.simplified();
+            for (const QString &attendu : attendus)
+                EXPECT_TRUE(texte.contains(attendu.simplified())) << attendu.toStdString() << "\n"
+                                                           << rendu.texte.toStdString();
+        }
+}
+
+// Un programme installé ne cherche ses traductions que sous son préfixe : une
+// traduction déposée dans le dossier de la construction (qu'un autre
+// utilisateur pourrait créer, sous /tmp) n'est ni offerte ni chargée ; celle
+// qui est installée l'est, d'où que le programme soit lancé.
+TEST(Installation, LesTraductionsViennentDuPrefixeEtDeLuiSeul)
+{
+    const QString deposee = QStringLiteral(BANCS_CONSTRUCTION "/traductions/bancs_xx.qm");
+    QFile::remove(deposee);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(BANCS_CONSTRUCTION "/traductions/bancs_en.qm"), deposee));
+    const auto menage = qScopeGuard([&] { QFile::remove(deposee); });
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Lancé par son nom seul, trouvé dans le PATH, ou par son chemin.
+    env.insert(QStringLiteral("PATH"), prefixe + QStringLiteral("/bin:") + env.value(QStringLiteral("PATH")));
+    const struct {
+        const char *langue;
+        int code;
+        const char *texte;
+    } cas[] = {{"xx", 2, "xx"}, {"en", 0, "the contributors"}, {"fr", 0, "les contributeurs"}};
+    for (const QString &nom : installes())
+        for (const QString &programme : {nom, prefixe + QStringLiteral("/bin/") + nom})
+            for (const auto &c : cas) {
+                SCOPED_TRACE((programme + QLatin1Char(' ') + QLatin1String(c.langue)).toStdString());
+                // Par env, qui cherche le nom seul dans le PATH donné.
+                const Sortie s = executer(QStringLiteral("env"),
+                                          {programme, QStringLiteral("--langue"), QLatin1String(c.langue),
+                                           QStringLiteral("--version")},
+                                          env);
+                EXPECT_EQ(s.code, c.code) << s.texte.toStdString();
+                EXPECT_TRUE(s.texte.contains(QString::fromUtf8(c.texte))) << s.texte.toStdString();
+            }
 }
 
 TEST(Installation, ChaqueProgrammeInstalleMontreSaFenetrePrincipale)
@@ -414,6 +464,14 @@ TEST(Installation, PaquetDebianConstruitParCPack)
             executer(QStringLiteral("objdump"), {QStringLiteral("-T"), executable.filePath()}).texte;
         EXPECT_TRUE(symboles.contains(QStringLiteral("__stack_chk_fail")));
         EXPECT_TRUE(symboles.contains(QStringLiteral("__fprintf_chk")));
+        // Rien du poste qui l'a construit : ni le dossier de construction
+        // ni celui des sources (le même programme, construit ailleurs, est
+        // le même fichier).
+        QFile f(executable.filePath());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        for (const char *chemin : {BANCS_CONSTRUCTION, BANCS_SOURCE})
+            EXPECT_FALSE(octets.contains(chemin)) << chemin;
     }
 
     // Dépendances : le paquet de chaque bibliothèque liée (dpkg -S), plus ceux
