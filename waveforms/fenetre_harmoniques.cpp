@@ -435,8 +435,8 @@ void FenetreSpectre::rafraichir()
         indice >= 0 && static_cast<std::size_t>(indice) < liste.size() ? unite_grandeur(liste[indice].legende) : QString();
     const auto montrer = [this](QLabel *aff, const Lecture &l, const QString &unite) {
         aff->setText(texte_lecture(l));
-        if (auto *u = findChild<QLabel *>(aff->objectName() + QStringLiteral("_unite")))
-            u->setText(unite_lecture(l, unite));
+        if (auto *legende = findChild<QLabel *>(aff->objectName() + QStringLiteral("_unite")))
+            legende->setText(unite_lecture(l, unite));
     };
     montrer(aff_moyenne_, contenu_.moyenne, u);
     montrer(aff_efficace_, contenu_.efficace, u);

@@ -365,8 +365,8 @@ void verifier()
                 verifier_texte(f, c, b->text());
             else if (auto *g = qobject_cast<QGroupBox *>(c))
                 verifier_texte(f, c, g->title());
-            else if (auto *l = qobject_cast<QComboBox *>(c))
-                verifier_texte(f, c, l->currentText());
+            else if (auto *liste = qobject_cast<QComboBox *>(c))
+                verifier_texte(f, c, liste->currentText());
             else if (auto *e = qobject_cast<QLineEdit *>(c); e && e->isReadOnly())
                 verifier_texte(f, c, e->text());
         }
