@@ -16,7 +16,8 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 echo "== Construction et tests =="
-cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+# Un avertissement du compilateur arrête la construction, dans les deux passes.
+cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBANCS_AVERTISSEMENTS_ERREURS=ON > /dev/null
 cmake --build "$racine/build" -j"$coeurs"
 (cd "$racine/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$coeurs")
 
@@ -24,7 +25,7 @@ echo "== Construction et tests sous AddressSanitizer et UndefinedBehaviorSanitiz
 # Sans les essais « une_fois » (paquet, écrans, traductions, fenêtres en
 # anglais), qui ne trouvent rien de plus sous les sanitiseurs.
 cmake -S "$racine" -B "$racine/build-sanitiseurs" -DCMAKE_BUILD_TYPE=Debug -DBANCS_SANITISEURS=ON \
-      -DBANCS_ESSAIS_UNE_FOIS=OFF > /dev/null
+      -DBANCS_ESSAIS_UNE_FOIS=OFF -DBANCS_AVERTISSEMENTS_ERREURS=ON > /dev/null
 cmake --build "$racine/build-sanitiseurs" -j"$coeurs"
 (cd "$racine/build-sanitiseurs" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$coeurs" -LE une_fois)
 
