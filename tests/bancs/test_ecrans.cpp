@@ -279,8 +279,8 @@ TEST_P(Ecrans, ChaqueFenetreDeChaqueProgrammeEntiereALaPlusGrandeTaillePermise)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Classe, Ecrans, ::testing::ValuesIn(ecrans), [](const auto &info) {
-    return std::to_string(info.param.largeur) + "x" + std::to_string(info.param.hauteur);
+INSTANTIATE_TEST_SUITE_P(Classe, Ecrans, ::testing::ValuesIn(ecrans), [](const auto &cas) {
+    return std::to_string(cas.param.largeur) + "x" + std::to_string(cas.param.hauteur);
 });
 
 } // namespace

@@ -263,8 +263,9 @@ TEST(Spectre, AucuneLectureNeContreditUneAutre)
             const auto hors = [](const oscillo::Lecture &l) { return l.etat == oscillo::Lecture::Etat::hors_echelle; };
             if (r.deborde) {
                 EXPECT_TRUE(hors(c.P) && hors(c.S) && hors(c.k));
-                if (k == orvalt::i_ic)
+                if (k == orvalt::i_ic) {
                     EXPECT_TRUE(hors(c.efficace));
+                }
             }
             if (hors(c.efficace)) {
                 EXPECT_TRUE(hors(c.moyenne) && hors(c.fondamental) && hors(c.thd));
@@ -273,20 +274,23 @@ TEST(Spectre, AucuneLectureNeContreditUneAutre)
                 continue;
             }
             const bool rapports = !c.efficace.zero() && !c.fondamental.zero();
-            if (!rapports)
+            if (!rapports) {
                 EXPECT_FALSE(c.thd.nombre());
+            }
             for (const auto *l : {&c.moyenne, &c.efficace, &c.fondamental, &c.thd, &c.P, &c.S, &c.k})
                 EXPECT_TRUE(sans_exposant(*l)) << l->chiffres;
-            if (hors(c.S) && !r.deborde)
+            if (hors(c.S) && !r.deborde) {
                 EXPECT_TRUE(c.k.nombre()) << "k reste juste quand P et S sont trop grands";
+            }
             for (std::size_t n = 0; n < c.lignes.size(); ++n) {
                 const oscillo::LigneSpectre &l = c.lignes[n];
                 SCOPED_TRACE(l.rang);
                 ASSERT_TRUE(l.efficace.nombre());
                 EXPECT_EQ(l.efficace.zero(), c.barres[n] == 0.0);
                 EXPECT_EQ(l.pourcentage.nombre(), rapports);
-                if (l.pourcentage.nombre())
+                if (l.pourcentage.nombre()) {
                     EXPECT_EQ(l.pourcentage.zero(), l.efficace.zero());
+                }
                 EXPECT_EQ(l.phase.nombre(), !l.efficace.zero());
                 if (l.phase.nombre()) {
                     const double phase = std::stod(l.phase.chiffres);
