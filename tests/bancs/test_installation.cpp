@@ -268,9 +268,9 @@ TEST(Installation, PagesDeManuelTireesDeLAideSeRendent)
     // synopsis et options tirés de « --aide », version et licence de
     // « --version », dans la langue de la page.
     const struct {
-        const char *dossier, *nom, *voir, *licence;
-    } langues[] = {{"man1", "NAME", "SEE ALSO", "the contributors"},
-                   {"fr/man1", "NOM", "VOIR AUSSI", "les contributeurs"}};
+        const char *dossier, *nom, *voir, *licence, *option;
+    } langues[] = {{"man1", "NAME", "SEE ALSO", "the contributors", "--size"},
+                   {"fr/man1", "NOM", "VOIR AUSSI", "les contributeurs", "--taille"}};
     for (const auto &l : langues)
         for (const QString &nom : installes()) {
             SCOPED_TRACE((nom + QLatin1Char(' ') + QLatin1String(l.dossier)).toStdString());
@@ -283,7 +283,7 @@ TEST(Installation, PagesDeManuelTireesDeLAideSeRendent)
             EXPECT_FALSE(rendu.texte.contains(QStringLiteral("warning"))) << rendu.texte.toStdString();
             const QStringList attendus{QLatin1String(l.nom) + QStringLiteral("\n       ") + nom + QStringLiteral(" - "),
                                        QStringLiteral("SYNOPSIS\n       ") + nom,
-                                       QStringLiteral("OPTIONS\n       --taille"),
+                                       QStringLiteral("OPTIONS\n       ") + QLatin1String(l.option),
                                        QStringLiteral("--version"),
                                        QStringLiteral("GPL-3.0-or-later"),
                                        QString::fromUtf8(l.licence),
