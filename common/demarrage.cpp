@@ -13,6 +13,7 @@
 #include <QSettings>
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <iterator>
 #include <optional>
@@ -78,9 +79,17 @@ taille_ecran::Fenetres fenetres_twips(double largeur, double hauteur)
     return taille_ecran::fixes({largeur / twips::par_pixel, hauteur / twips::par_pixel});
 }
 
+void regler_processus()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 int executer(int argc, char **argv, const taille_ecran::Fenetres &fenetres,
              const std::function<int(QApplication &)> &suite)
 {
+    regler_processus();
     ligne_commande::Options options;
     if (const int code = ligne_commande::lire(argc, argv, options); code >= 0)
         return code;

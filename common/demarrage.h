@@ -42,6 +42,13 @@ Ecran ecran();
 // twips (cmake/programmes.cmake donne ces dimensions à chaque programme).
 taille_ecran::Fenetres fenetres_twips(double largeur, double hauteur);
 
+// Les réglages de tout le processus, faits une fois au démarrage (par
+// executer, et par le main des tests de fenêtres) : au-delà de la taille de
+// fichier permise au processus (ulimit -f), le système tue le programme par
+// défaut ; SIGXFSZ ignoré, l'écriture est simplement refusée (EFBIG) et
+// fichier_sur le dit à l'élève.
+void regler_processus();
+
 // Démarre le programme : « suite » reçoit la QApplication prête, ouvre les
 // premières fenêtres et rend le code de application.exec(). Rend le code de
 // sortie de main (2 pour une ligne de commande refusée, 0 pour l'aide).

@@ -8,7 +8,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <csignal>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -57,18 +56,6 @@ QString raison_echec(int erreur, const QString &chemin, const QSaveFile &fichier
     if (!info.dir().exists())
         return QCoreApplication::translate("fichier_sur", "le dossier n'existe pas");
     return fichier.errorString();
-}
-
-// Au-delà de la taille de fichier permise au processus (ulimit -f), le
-// système tue le programme par défaut ; le signal ignoré, l'écriture est
-// simplement refusée (EFBIG) et l'élève le lit.
-void ne_pas_mourir_d_un_fichier_trop_grand()
-{
-    static const bool fait = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        return true;
-    }();
-    (void)fait;
 }
 
 // Ouvre en lecture un fichier ordinaire sans attendre. Le seul appel propre
@@ -158,7 +145,6 @@ Ecriture ecrire(const QString &chemin, const QByteArray &octets, Liens liens)
         e.raison = QCoreApplication::translate("fichier_sur", "aucun nom de fichier n'a été donné");
         return e;
     }
-    ne_pas_mourir_d_un_fichier_trop_grand();
     e.existait = QFileInfo::exists(chemin) || QFileInfo(chemin).isSymLink();
     // Rien n'est remplacé qui ne soit un fichier ordinaire : ni un tube, ni un
     // périphérique au bout d'un lien.

@@ -48,8 +48,8 @@ oscillo::Conduction conduction(oscillo::Intervalle intervalle)
 } // namespace
 
 PontDiodes::PontDiodes()
-    // Crête d'une tension de 24 V efficaces : 24 . racine de 2, par l'exponentielle.
-    : vmax_(24.0 * std::exp(0.5 * std::log(2.0))),
+    // Crête de la tension efficace : U . racine de 2, par l'exponentielle.
+    : vmax_(tension_efficace * std::exp(0.5 * std::log(2.0))),
       imoy_(vmax_ * (1.0 + std::cos(alpha_ * pi / 180.0)) / (r_ * pi))
 {
 }

@@ -32,6 +32,8 @@ class PontDiodes : public oscillo::Circuit
 public:
     PontDiodes();
 
+    // Valeur efficace de la tension sinusoïdale u de la source, en volts.
+    static constexpr double tension_efficace = 24.0;
     double vmax() const { return vmax_; }
     int r() const { return r_; }
     double alpha() const { return alpha_; }

@@ -26,8 +26,10 @@ Redressement::Redressement()
 {
     dessiner_schema(schema);
     // Pas de saisie sous les notes.
-    ecrire_notes(tr("u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz.").arg(24).arg(50),
-                 tr("R = %1 Ohms.").arg(20), QStringLiteral("Label18"),
+    ecrire_notes(tr("u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz.")
+                     .arg(pont_.tension_efficace)
+                     .arg(balayage().f()),
+                 tr("R = %1 Ohms.").arg(pont_.r()), QStringLiteral("Label18"),
                  tr("Pour simplifier, les tensions de seuils des diodes ont été négligées."));
     charger_balayage();
 }

@@ -45,6 +45,8 @@ public:
     // comprises), imoy recalculé ; refusé sinon (rien ne change).
     bool fixer_alpha(double degres);
 
+    // Valeur efficace de la tension sinusoïdale u de la source, en volts.
+    static constexpr double tension_efficace = 24.0;
     double vmax() const { return vmax_; }
     int r() const { return r_; }
     double alpha() const { return alpha_; }

@@ -45,8 +45,8 @@ oscillo::Conduction conduction(oscillo::Intervalle intervalle)
 } // namespace
 
 PontToutThyristor::PontToutThyristor()
-    // Crête d'une tension de 24 V efficaces : 24 . racine de 2, par l'exponentielle.
-    : vmax_(24.0 * std::exp(0.5 * std::log(2.0)))
+    // Crête de la tension efficace : U . racine de 2, par l'exponentielle.
+    : vmax_(tension_efficace * std::exp(0.5 * std::log(2.0)))
 {
     calculer_imoy();
 }

@@ -45,6 +45,8 @@ public:
     // F.é.m. de la charge, jamais refusée.
     void fixer_e(double volts);
 
+    // Valeur efficace de la tension sinusoïdale u de la source, en volts.
+    static constexpr double tension_efficace = 24.0;
     double vmax() const { return vmax_; }
     float r() const { return r_; }
     float alpha() const { return alpha_; }

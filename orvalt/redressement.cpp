@@ -30,8 +30,10 @@ Redressement::Redressement()
 {
     dessiner_schema(schema);
     const double y_saisies = ecrire_notes(
-        tr("u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz").arg(24).arg(50),
-        tr("R = %1 ohms").arg(20), QStringLiteral("Label21"),
+        tr("u : Tension sinusoïdale de valeur efficace %1 V et de fréquence %2 Hz")
+            .arg(pont_.tension_efficace)
+            .arg(balayage().f()),
+        tr("R = %1 ohms").arg(pont_.r()), QStringLiteral("Label21"),
         tr("Pour simplifier, les tensions de seuil des thyristors ont été négligées."));
     creer_saisie_alpha(240, y_saisies);
     creer_saisie_e(y_saisies);

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "demarrage.h"
 #include "ligne_commande.h"
 #include "polices.h"
 #include "traductions.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char **argv)
 {
+    demarrage::regler_processus();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Les tests parlent français quelle que soit la langue du poste, sauf
