@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace placement {
 
@@ -40,20 +41,28 @@ QSize cadre_gestionnaire()
 constexpr const char *propriete_ordre = "bancs_ordre";
 
 // Fenêtres de haut niveau montrées à l'écran, sauf « w », dans l'ordre où
-// elles ont paru (cadre compris) : la première est le banc.
-std::vector<QRect> fenetres_deja_ouvertes(const QWidget *w)
+// elles ont paru (cadre compris) : la première est le banc, dont « a_garder »
+// reçoit la zone à ne pas couvrir, en coordonnées de l'écran.
+std::vector<QRect> fenetres_deja_ouvertes(const QWidget *w, QRect &a_garder)
 {
-    std::vector<std::pair<int, QRect>> ouvertes;
+    std::vector<std::pair<int, QWidget *>> ouvertes;
     for (QWidget *f : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = f->windowType();
         if (f != w && f->isVisible() && (type == Qt::Window || type == Qt::Dialog))
-            ouvertes.emplace_back(f->property(propriete_ordre).toInt(), f->frameGeometry());
+            ouvertes.emplace_back(f->property(propriete_ordre).toInt(), f);
     }
     std::sort(ouvertes.begin(), ouvertes.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<QRect> autres;
     for (const auto &o : ouvertes)
-        autres.push_back(o.second);
+        autres.push_back(o.second->frameGeometry());
+    a_garder = QRect();
+    if (!ouvertes.empty()) {
+        const QWidget *banc = ouvertes.front().second;
+        const QRect zone = banc->property(propriete_zone_a_garder).toRect();
+        if (!zone.isEmpty())
+            a_garder = QRect(banc->mapToGlobal(zone.topLeft()), zone.size());
+    }
     return autres;
 }
 
@@ -100,8 +109,11 @@ protected:
             return false;
         if (auto *boite = qobject_cast<QDialog *>(w))
             ajuster_boite_qt(boite, d);
-        else
-            w->move(choisir(w->size() + cadre_gestionnaire(), d, fenetres_deja_ouvertes(w)));
+        else {
+            QRect a_garder;
+            const std::vector<QRect> autres = fenetres_deja_ouvertes(w, a_garder);
+            w->move(choisir(w->size() + cadre_gestionnaire(), d, autres, a_garder));
+        }
         return false;
     }
 
@@ -111,7 +123,8 @@ private:
 
 } // namespace
 
-QPoint choisir(QSize taille, const QRect &disponible, const std::vector<QRect> &autres)
+QPoint choisir(QSize taille, const QRect &disponible, const std::vector<QRect> &autres,
+               const QRect &a_garder)
 {
     const QRect &d = disponible;
     const QPoint milieu(d.left() + (d.width() - taille.width()) / 2,
@@ -128,17 +141,29 @@ QPoint choisir(QSize taille, const QRect &disponible, const std::vector<QRect> &
                          QPoint(b.left(), b.top() - h), QPoint(b.right() + 1 - l, b.top() - h), d.topLeft(),
                          d.topRight(), d.bottomLeft(), d.bottomRight()})
             candidats.push_back(ramener_dans(p, taille, d));
+        // Contre la zone à garder : à sa gauche, à sa droite, dessus,
+        // dessous. Une place de l'écran qui ne la couvre pas est d'un de ces
+        // côtés ; ramenée dans l'écran, celle-ci la laisse alors à découvert.
+        if (!a_garder.isEmpty()) {
+            const QRect &z = a_garder;
+            for (QPoint p : {QPoint(z.left() - l, z.top()), QPoint(z.right() + 1, z.top()),
+                             QPoint(z.left(), z.top() - h), QPoint(z.left(), z.bottom() + 1)})
+                candidats.push_back(ramener_dans(p, taille, d));
+        }
     }
+    // Avant tout ne pas couvrir la zone à garder, puis le banc, puis les autres.
     QPoint meilleur = candidats.front();
-    long long sur_banc = -1, sur_autres = -1;
+    long long sur_zone = -1, sur_banc = -1, sur_autres = -1;
     for (QPoint p : candidats) {
         const QRect r(p, taille);
+        const long long zone = a_garder.isEmpty() ? 0 : aire_couverte(r, a_garder);
         const long long banc = autres.empty() ? 0 : aire_couverte(r, autres.front());
         long long reste = 0;
         for (std::size_t i = 1; i < autres.size(); ++i)
             reste += aire_couverte(r, autres[i]);
-        if (sur_banc < 0 || banc < sur_banc || (banc == sur_banc && reste < sur_autres)) {
+        if (sur_banc < 0 || std::tie(zone, banc, reste) < std::tie(sur_zone, sur_banc, sur_autres)) {
             meilleur = p;
+            sur_zone = zone;
             sur_banc = banc;
             sur_autres = reste;
         }

@@ -8,7 +8,9 @@
 //   l'écran quand elle paraît) au milieu ;
 // - une fenêtre annexe (enregistreur, aperçu, avertissement, fusible…) là où
 //   elle couvre le moins le banc (la plus ancienne des fenêtres ouvertes),
-//   puis les autres : à côté du banc s'il y a la place ;
+//   puis les autres : à côté du banc s'il y a la place ; quand elle doit
+//   couvrir le banc, hors de la zone que le banc demande de garder visible
+//   (ses oscillogrammes) si une place de l'écran le permet ;
 // - une boîte de Qt (message, choix d'un fichier) reste centrée sur sa
 //   fenêtre comme Qt la pose, ramenée dans l'écran et, trop grande, réduite.
 
@@ -23,10 +25,16 @@ class QWidget;
 
 namespace placement {
 
+// Propriété (QRect, en pixels de la fenêtre) qu'une fenêtre pose sur elle-même
+// pour qu'une annexe, si elle doit la couvrir, laisse cette zone à découvert.
+inline constexpr const char *propriete_zone_a_garder = "bancs_zone_a_garder";
+
 // Coin haut gauche où poser une fenêtre de « taille » (cadre compris) dans
 // « disponible », « autres » étant les fenêtres déjà ouvertes, le banc
-// (la première ouverte) d'abord.
-QPoint choisir(QSize taille, const QRect &disponible, const std::vector<QRect> &autres);
+// (la première ouverte) d'abord ; « a_garder », s'il n'est pas vide, la
+// zone du banc (coordonnées de l'écran) à ne pas couvrir si possible.
+QPoint choisir(QSize taille, const QRect &disponible, const std::vector<QRect> &autres,
+               const QRect &a_garder = {});
 
 // Place chaque fenêtre de l'application à sa première apparition (filtre
 // d'événements posé par polices::preparer_application).

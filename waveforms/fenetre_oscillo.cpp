@@ -5,6 +5,7 @@
 #include "exportation.h"
 #include "fenetre_harmoniques.h"
 #include "nombre.h"
+#include "placement.h"
 #include "polices.h"
 #include "traductions.h"
 #include "twips.h"
@@ -83,6 +84,13 @@ FenetreOscillo::FenetreOscillo(const QString &nom, const QString &titre, double 
     montrer_message = [this](const QString &texte) { message_information(windowTitle(), texte); };
     for (int i = 0; i < nombre_panneaux; ++i)
         creer_panneau(i, geometrie);
+    // Les quatre panneaux d'oscillogrammes (leurs axes les bornent) : une
+    // annexe qui doit couvrir le banc, le spectre surtout, les laisse voir.
+    QRectF panneaux;
+    for (int i = 0; i < nombre_panneaux; ++i)
+        panneaux |= lx_[i]->limites() | ly_[i]->limites();
+    setProperty(placement::propriete_zone_a_garder,
+                twips::rect_px(panneaux.left(), panneaux.top(), panneaux.width(), panneaux.height()));
     ld_ = ligne(QStringLiteral("ld"), geometrie.x_ld, geometrie.y_ld_haut, geometrie.x_ld, geometrie.y_ld_bas,
                 couleur_curseur);
     creer_commandes(geometrie, hauteur_fenetre(hauteur, geometrie));

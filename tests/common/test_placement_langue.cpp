@@ -33,6 +33,32 @@ TEST(Placement, SeuleAuMilieuPuisAnnexeACoteDuBancDansLEcran)
         EXPECT_EQ(placement::choisir(c.taille, ecran, c.autres), c.attendu) << c.taille.width();
 }
 
+// Le spectre (696 × 552 cadre compris) à côté d'un banc d'oscillogrammes
+// (908 × 621, au milieu de l'écran) s'il y a la place ; sinon hors des
+// panneaux du banc (291 × 482) s'il le peut, quitte à couvrir davantage le
+// schéma ou les contrôles ; sinon en en couvrant le moins possible.
+TEST(Placement, AnnexeHorsDeLaZoneAGarderDuBanc)
+{
+    const QSize banc_taille(908, 621), spectre(696, 552), panneaux(291, 482);
+    const struct {
+        QRect ecran;
+        QPoint decalage; // coin des panneaux dans le banc
+        QPoint attendu;
+    } cas[] = {
+        {{0, 32, 1366, 736}, {447, 83}, {0, 32}},      // rien ne les évite : 20 colonnes sur 291
+        {{0, 32, 1280, 768}, {447, 83}, {0, 32}},      // de même : 63 colonnes
+        {{0, 32, 1920, 1048}, {447, 83}, {0, 528}},    // à gauche, sur le schéma
+        {{0, 32, 1920, 1048}, {14, 83}, {1224, 528}},  // panneaux à gauche : à droite
+        {{0, 32, 2560, 1408}, {447, 83}, {1734, 425}}, // à côté du banc
+    };
+    for (const auto &c : cas) {
+        const QRect banc(placement::choisir(banc_taille, c.ecran, {}), banc_taille);
+        const QRect zone(banc.topLeft() + c.decalage, panneaux);
+        EXPECT_EQ(placement::choisir(spectre, c.ecran, {banc}, zone), c.attendu)
+            << c.ecran.width() << "x" << c.decalage.x();
+    }
+}
+
 // Les boîtes de Qt ouvertes par la suite parlent français (traductions de Qt
 // chargées par polices::preparer_application, au démarrage de chaque
 // programme ; ctest lance ces essais sous LANG=fr_FR.UTF-8).
