@@ -3,7 +3,9 @@
 
 #include "a_traduire.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <array>
 
@@ -21,22 +23,34 @@ std::span<const Programme> programmes()
 std::vector<std::filesystem::path> emplacements(const std::filesystem::path &dossier_lanceur,
                                                 std::string_view nom)
 {
+#ifdef _WIN32
+    const std::filesystem::path n(std::string(nom) + ".exe");
+    const std::filesystem::path d(nom);
+#else
     const std::filesystem::path n(nom);
+    const std::filesystem::path &d = n;
+#endif
     std::filesystem::path dossier = dossier_lanceur;
     if (!dossier.has_filename())
         dossier = dossier.parent_path(); // « …/bancs/ » comme « …/bancs »
-    return {dossier / n, dossier.parent_path() / n / n};
+    return {dossier / n, dossier.parent_path() / d / n};
 }
 
 std::optional<std::filesystem::path> trouver(const std::filesystem::path &dossier_lanceur,
                                              std::string_view nom)
 {
-    if (nom.empty() || nom.find('/') != std::string_view::npos)
+    if (nom.empty() || nom.find_first_of("/\\") != std::string_view::npos)
         return std::nullopt;
     for (const auto &chemin : emplacements(dossier_lanceur, nom)) {
         std::error_code erreur;
-        if (std::filesystem::is_regular_file(chemin, erreur) && ::access(chemin.c_str(), X_OK) == 0)
-            return chemin;
+        if (!std::filesystem::is_regular_file(chemin, erreur))
+            continue;
+#ifndef _WIN32
+        // Sous Windows, l'extension .exe fait le programme.
+        if (::access(chemin.c_str(), X_OK) != 0)
+            continue;
+#endif
+        return chemin;
     }
     return std::nullopt;
 }

@@ -29,7 +29,8 @@ std::span<const Programme> programmes();
 
 // Où chercher un programme, dans l'ordre : à côté du lanceur (installation,
 // tous les exécutables dans le même dossier), puis dans le dossier de
-// construction (<construction>/bancs/bancs et <construction>/vek/vek).
+// construction (<construction>/bancs/bancs et <construction>/vek/vek) ; sous
+// Windows, vek.exe.
 // Jamais dans le PATH : le lanceur ne démarre que les programmes de sa suite.
 std::vector<std::filesystem::path> emplacements(const std::filesystem::path &dossier_lanceur,
                                                 std::string_view nom);

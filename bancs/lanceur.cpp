@@ -20,13 +20,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <iterator>
 #include <optional>
-
-#include <sys/wait.h>
 
 namespace {
 
@@ -342,7 +337,7 @@ void Bancs::surveillance_Timer()
     for (auto it = demarrages_.begin(); it != demarrages_.end();) {
         const auto &prog = catalogue::programmes()[static_cast<std::size_t>(it->indice)];
         if (const std::optional<int> statut = processus::fin(it->pid)) {
-            if (*statut != processus::statut_inconnu && WIFEXITED(*statut) && WEXITSTATUS(*statut) == 0)
+            if (*statut != processus::statut_inconnu && processus::reussi(*statut))
                 etat_->setText(tr("« %1 » (%2) s'est fermé.").arg(texte_catalogue(prog.titre), qtexte(prog.nom)));
             else
                 signaler_arret(*it, *statut);
@@ -381,11 +376,10 @@ void Bancs::signaler_arret(const Demarrage &d, int statut)
     QString cause;
     if (statut == processus::statut_inconnu)
         cause = tr("il s'est arrêté aussitôt.");
-    else if (WIFSIGNALED(statut))
-        cause = tr("il a été arrêté aussitôt par le signal SIG%1.")
-                    .arg(QString::fromLatin1(sigabbrev_np(WTERMSIG(statut))));
+    else if (const auto signal = processus::signal_fatal(statut))
+        cause = tr("il a été arrêté aussitôt par le signal SIG%1.").arg(QString::fromStdString(*signal));
     else
-        cause = tr("il s'est arrêté aussitôt en erreur (code %1).").arg(WEXITSTATUS(statut));
+        cause = tr("il s'est arrêté aussitôt en erreur (code %1).").arg(processus::code_sortie(statut));
     // La première ligne de sa sortie d'erreur, propre et courte.
     QString premiere_ligne;
     if (d.erreurs) {

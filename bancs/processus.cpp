@@ -3,6 +3,7 @@
 
 #include <QSocketNotifier>
 
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -100,28 +101,52 @@ std::optional<int> fin(qint64 pid)
     return std::nullopt;
 }
 
-SortieErreurs::SortieErreurs(int descripteur)
-    : descripteur_(descripteur), notificateur_(std::make_unique<QSocketNotifier>(descripteur, QSocketNotifier::Read))
+bool reussi(int statut)
 {
-    QObject::connect(notificateur_.get(), &QSocketNotifier::activated, [this] { lire(); });
+    return WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+}
+
+int code_sortie(int statut)
+{
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+}
+
+std::optional<std::string> signal_fatal(int statut)
+{
+    if (!WIFSIGNALED(statut))
+        return std::nullopt;
+    const char *nom = sigabbrev_np(WTERMSIG(statut));
+    return nom ? std::string(nom) : std::to_string(WTERMSIG(statut));
+}
+
+SortieErreurs::SortieErreurs(Tube tube) : tube_(tube)
+{
+    auto notificateur = std::make_unique<QSocketNotifier>(tube, QSocketNotifier::Read);
+    QObject::connect(notificateur.get(), &QSocketNotifier::activated, [this] { lire(); });
+    reveil_ = std::move(notificateur);
 }
 
 SortieErreurs::~SortieErreurs()
 {
-    notificateur_.reset();
-    if (descripteur_ >= 0)
-        ::close(descripteur_);
+    reveil_.reset();
+    if (tube_ != aucun_tube)
+        ::close(static_cast<int>(tube_));
+}
+
+void SortieErreurs::garder(const char *octets, qint64 n)
+{
+    const qsizetype place = gardes_max - debut_.size();
+    if (place > 0)
+        debut_.append(octets, std::min<qsizetype>(place, n));
 }
 
 void SortieErreurs::lire()
 {
     char tampon[4096];
-    while (descripteur_ >= 0) {
-        const ssize_t n = ::read(descripteur_, tampon, sizeof tampon);
+    while (tube_ != aucun_tube) {
+        const ssize_t n = ::read(static_cast<int>(tube_), tampon, sizeof tampon);
         if (n > 0) {
-            const qsizetype place = gardes_max - debut_.size();
-            if (place > 0)
-                debut_.append(tampon, std::min<qsizetype>(place, n));
+            garder(tampon, n);
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -134,9 +159,11 @@ void SortieErreurs::lire()
 
 void SortieErreurs::fermer()
 {
-    notificateur_->setEnabled(false);
-    ::close(descripteur_);
-    descripteur_ = -1;
+    // Appelé depuis le réveil lui-même : il est détruit une fois rendu la main.
+    reveil_->blockSignals(true);
+    reveil_.release()->deleteLater();
+    ::close(static_cast<int>(tube_));
+    tube_ = aucun_tube;
 }
 
 } // namespace processus

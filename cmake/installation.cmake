@@ -17,12 +17,20 @@
 # responsable, la section, la priorité, les dépendances qui ne se voient pas
 # dans les liens et la description, et de debian/changelog la révision.
 
+# Sous Windows, la suite tient dans un seul dossier : les programmes à sa
+# racine, le reste dans des sous-dossiers (cmake/windows.cmake).
+if(WIN32)
+  set(CMAKE_INSTALL_BINDIR . CACHE PATH "")
+endif()
 include(GNUInstallDirs)
 
 set(BANCS_DESCRIPTION_LANCEUR "choisir et lancer l'un des neuf simulateurs de la suite")
 set(BANCS_PAQUET bancs-electrotechnique)
 set(BANCS_DOSSIER_DOC ${CMAKE_INSTALL_DATADIR}/doc/${BANCS_PAQUET})
 set(BANCS_DOSSIER_DONNEES ${CMAKE_INSTALL_DATADIR}/${BANCS_PAQUET})
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
+endif()
 
 set(BANCS_SITE "" CACHE STRING
     "Adresse du site de la suite (https://…) : page d'accueil et captures de la fiche AppStream ; vide : ni l'une ni les autres")
@@ -143,13 +151,24 @@ function(bancs_installer_programme nom)
   foreach(taille IN LISTS BANCS_TAILLES_ICONES)
     bancs_icone_png(${nom} ${taille} png)
     list(APPEND pngs ${png})
-    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}x${taille}/apps
-            RENAME ${identifiant}.png)
+    if(NOT WIN32)
+      install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}x${taille}/apps
+              RENAME ${identifiant}.png)
+    endif()
   endforeach()
-  install(FILES ${PROJECT_SOURCE_DIR}/icones/${nom}.svg
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${identifiant}.svg)
+  if(NOT WIN32)
+    install(FILES ${PROJECT_SOURCE_DIR}/icones/${nom}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${identifiant}.svg)
+  endif()
   qt_add_resources(${nom} icone_${nom} PREFIX /icone_programme BASE ${CMAKE_CURRENT_BINARY_DIR}/icones/${nom}
                    FILES ${pngs})
+
+  # Sous Windows : icône et fiche de version dans l'exécutable, qui s'installe
+  # à la racine du dossier de la suite (cmake/windows.cmake).
+  if(WIN32)
+    bancs_programme_windows(${nom} "${titre}" "${description}" "${pngs}")
+    return()
+  endif()
 
   # Entrée de menu, en anglais et en français : la description commence par
   # une majuscule.
@@ -308,6 +327,10 @@ endfunction()
 # suite et ses captures (si le lanceur est construit), pages de manuel,
 # copyright et journaux des modifications, paquet Debian.
 function(bancs_installer_suite)
+  if(WIN32)
+    bancs_installer_suite_windows()
+    return()
+  endif()
   get_property(installes GLOBAL PROPERTY BANCS_PROGRAMMES_INSTALLES)
   if("bancs" IN_LIST installes)
     set(metainfo ${PROJECT_BINARY_DIR}/metainfo/${BANCS_IDENTIFIANT}.metainfo.xml)

@@ -8,6 +8,12 @@ include(GoogleTest)
 # PROPRIETES : propriétés CTest de plus pour chaque test (FIXTURES_REQUIRED…).
 function(bancs_test nom)
   cmake_parse_arguments(T "FENETRES" "" "SOURCES;LIENS;PROPRIETES" ${ARGN})
+  # L'endurance (endurance_<programme>) lit le tas de la glibc (mallinfo2) :
+  # elle n'est pas construite pour Windows, où passe le même code de modèles
+  # et de fenêtres, déjà enduré sous Linux.
+  if(CMAKE_CROSSCOMPILING AND nom MATCHES "^endurance_")
+    return()
+  endif()
   add_executable(${nom} ${T_SOURCES})
   if(T_FENETRES)
     target_link_libraries(${nom} PRIVATE bancs_tests_fenetres ${T_LIENS} GTest::gtest Qt6::Test)

@@ -12,7 +12,11 @@
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-set(BANCS_DOSSIER_TRADUCTIONS ${CMAKE_INSTALL_DATADIR}/${BANCS_PAQUET}/traductions)
+if(WIN32)
+  set(BANCS_DOSSIER_TRADUCTIONS traductions)
+else()
+  set(BANCS_DOSSIER_TRADUCTIONS ${CMAKE_INSTALL_DATADIR}/${BANCS_PAQUET}/traductions)
+endif()
 set(BANCS_TRADUCTIONS_CONSTRUCTION ${PROJECT_BINARY_DIR}/traductions)
 
 # Les dossiers dont lupdate relève les textes : ce que l'élève peut lire.

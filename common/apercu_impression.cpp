@@ -229,7 +229,7 @@ void ApercuImpression::ouvrir_choix_fichier()
     // que l'élève confirme le remplacement d'un fichier existant.
     choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_pdf"),
                                 tr("Aucune imprimante : enregistrer la page en PDF"),
-                                QDir::home().filePath(QStringLiteral("courbe.pdf")), tr("Document PDF (*.pdf)"),
+                                QDir(fichier_sur::dossier_documents()).filePath(QStringLiteral("courbe.pdf")), tr("Document PDF (*.pdf)"),
                                 QStringLiteral("pdf"), demander_fichier_pdf,
                                 [this](const QString &chemin) { enregistrer_page(chemin); });
 }

@@ -19,6 +19,10 @@
 #include <optional>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace reglage_taille {
 
 namespace {
@@ -83,6 +87,23 @@ void regler_processus()
 {
 #ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
+#ifdef _WIN32
+    // Un programme fenêtré de Windows naît sans console : démarré depuis une
+    // invite de commandes, il écrit dans la sienne (--aide, --version, une
+    // option refusée), en UTF-8 ; une sortie déjà redirigée (fichier, tube)
+    // reste où elle est.
+    if (::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        const auto sans_sortie = [](DWORD quelle) {
+            const HANDLE h = ::GetStdHandle(quelle);
+            return h == nullptr || h == INVALID_HANDLE_VALUE;
+        };
+        if (sans_sortie(STD_OUTPUT_HANDLE))
+            std::freopen("CONOUT$", "w", stdout);
+        if (sans_sortie(STD_ERROR_HANDLE))
+            std::freopen("CONOUT$", "w", stderr);
+        ::SetConsoleOutputCP(CP_UTF8);
+    }
 #endif
 }
 

@@ -49,7 +49,7 @@ void exporter_csv(Feuille *fenetre, const Demande &demande, std::function<tableu
 {
     // Fermer la fenêtre pendant le choix emporte la boîte, et rien n'est écrit.
     fenetre->choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_csv"), demande.titre_boite,
-                                         QDir::home().filePath(demande.nom_propose),
+                                         QDir(fichier_sur::dossier_documents()).filePath(demande.nom_propose),
                                          QCoreApplication::translate("exportation", "Tableau CSV (*.csv)"),
                                          QStringLiteral("csv"), demande.demander,
                                          [demande, tableau = std::move(tableau)](const QString &chemin) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -25,7 +26,9 @@ QString raison_echec(int erreur, const QString &chemin, const QSaveFile &fichier
 {
     switch (erreur) {
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return QCoreApplication::translate("fichier_sur", "le disque est plein");
     case EFBIG:
         return QCoreApplication::translate("fichier_sur", "le fichier dépasserait la taille de fichier permise sur cet ordinateur");
@@ -88,6 +91,12 @@ bool ouvrir_sans_attendre(QFile &fichier, const QString &chemin, Liens liens)
 }
 
 } // namespace
+
+QString dossier_documents()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 QString refus_cible(const QString &chemin, Liens liens)
 {

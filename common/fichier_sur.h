@@ -56,4 +56,8 @@ Lecture lire(const QString &chemin, qint64 maximum, Liens liens);
 // et qu'un fichier précédent du même nom n'a pas été touché.
 QString message_echec(const QString &chemin, const Ecriture &ecriture);
 
+// Le dossier où les boîtes d'enregistrement s'ouvrent : les Documents de
+// l'utilisateur (Windows, bureau Linux), son dossier personnel s'il n'en a pas.
+QString dossier_documents();
+
 } // namespace fichier_sur

@@ -2,6 +2,7 @@
 #include "garde_points.h"
 
 #include "fichier_sur.h"
+#include "reglages.h"
 #include "texte_court.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,9 @@ QString chemin(const courbe::Variante &v)
 {
     if (v.programme.empty())
         return {};
-    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString portable = reglages::dossier_portable();
+    const QString dossier =
+        portable.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : portable;
     return dossier.isEmpty() ? QString() : QDir(dossier).filePath(QStringLiteral("points_enregistres.txt"));
 }
 

@@ -141,7 +141,7 @@ Options analyser(const std::vector<std::string> &arguments)
                        traductions::codes_offerts(", "));
                 return o;
             }
-            o.langue = *langue;
+            // Acceptée : lire l'a déjà fixée, avant l'analyse.
         } else if (arg == "--aide" || arg == "--help" || arg == "-h") {
             o.aide = true;
         } else if (arg == "--version") {
@@ -210,9 +210,15 @@ int lire(int argc, char **argv, Options &options)
     // Le nom seul, sans le dossier : « Utilisation : vek », d'où qu'on le lance
     // (help2man en tire aussi le synopsis de la page de manuel).
     std::string programme = argc > 0 && argv[0] && *argv[0] ? argv[0] : "programme";
-    if (const auto barre = programme.find_last_of('/');
+    if (const auto barre = programme.find_last_of("/\\");
         barre != std::string::npos && barre + 1 < programme.size())
         programme.erase(0, barre + 1);
+#ifdef _WIN32
+    // « vek.exe » sous Windows : le nom du programme reste « vek ».
+    if (programme.size() > 4 && QString::fromStdString(programme.substr(programme.size() - 4))
+                                    .compare(QLatin1String(".exe"), Qt::CaseInsensitive) == 0)
+        programme.resize(programme.size() - 4);
+#endif
     // Les traductions se trouvent depuis le dossier de l'exécutable.
     traductions::noter_executable(argc > 0 ? argv[0] : nullptr);
     // La langue d'abord : l'aide et les messages d'erreur la parlent.

@@ -31,7 +31,6 @@ inline constexpr int ajuster = -1;
 
 struct Options {
     int taille = 0;       // en %, ajuster, ou 0 si « --taille » est absent
-    std::string langue;   // « fr », « en »…, ou vide si « --langue » est absent
     bool aide = false;    // « --aide » ou « --help » : décrire et sortir
     bool version = false; // « --version » : donner la version et sortir
     std::string erreur;   // vide si la ligne est acceptée

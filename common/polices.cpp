@@ -7,6 +7,8 @@
 #include "traductions.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 
 #include <cmath>
 
@@ -24,6 +26,12 @@ QFont police(double points, bool gras, bool italique, const QString &famille)
 
 void preparer_application(QApplication &application)
 {
+    // Les polices livrées avec la suite (sous Windows, Liberation dans le
+    // dossier « polices » à côté des programmes) : chaque banc se dessine de
+    // même sur chaque poste.
+    const QDir livrees(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("polices")));
+    for (const QString &fichier : livrees.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(livrees.filePath(fichier));
     marque_focus::installer(application);
     application.setFont(police(8.0));
     icone_programme::poser(application);

@@ -2,6 +2,7 @@
 #include "reglages.h"
 
 #include "fichier_sur.h"
+#include "traductions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,10 +28,21 @@ QString chemin_fichier()
 
 } // namespace
 
+QString dossier_portable()
+{
+    const QString programmes = traductions::dossier_executable();
+    if (programmes.isEmpty() || !QFileInfo(QDir(programmes).filePath(QStringLiteral("portable.txt"))).isFile())
+        return {};
+    return QDir(programmes).filePath(QStringLiteral("donnees"));
+}
+
 QSettings ouvrir()
 {
-    const QString chemin = chemin_fichier();
+    const QString portable = dossier_portable();
+    const QString chemin = portable.isEmpty() ? chemin_fichier() : QDir(portable).filePath(application + QStringLiteral(".ini"));
     const QString refus = fichier_sur::refus_cible(chemin, fichier_sur::Liens::suivis);
+    if (refus.isEmpty() && !portable.isEmpty())
+        return QSettings(chemin, QSettings::IniFormat);
     if (refus.isEmpty())
         return QSettings(QSettings::UserScope, organisation, application);
     static bool dit = false;

@@ -6,6 +6,10 @@
 // suite lit, il n'est lu que s'il est un fichier ordinaire : un tube à sa
 // place bloquerait le démarrage de chaque programme. Pas de QApplication
 // nécessaire : main les lit avant de la construire.
+// Sous Windows, ils sont dans le registre de l'utilisateur. Une suite
+// portable (le fichier repère « portable.txt » à côté des programmes, comme
+// dans l'archive pour clé USB) garde réglages et points enregistrés dans le
+// dossier « donnees » à côté des programmes.
 
 #include <QSettings>
 
@@ -16,5 +20,8 @@ namespace reglages {
 // vides qui n'écrivent nulle part, et un avertissement (une fois) sur la
 // sortie d'erreur.
 QSettings ouvrir();
+
+// Le dossier des données d'une suite portable, vide si elle ne l'est pas.
+QString dossier_portable();
 
 } // namespace reglages

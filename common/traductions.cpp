@@ -14,7 +14,12 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace traductions {
 
@@ -57,8 +62,8 @@ QString &executable_note()
     return e;
 }
 
-// Le dossier de l'exécutable : celui que donne la QApplication, ou avant elle
-// celui de l'exécutable noté ; vide si ni l'une ni l'autre ne le disent.
+} // namespace
+
 QString dossier_executable()
 {
     if (QCoreApplication::instance())
@@ -67,10 +72,17 @@ QString dossier_executable()
     return e.isEmpty() ? QString() : QFileInfo(e).absolutePath();
 }
 
-} // namespace
-
 void noter_executable(const char *argv0)
 {
+#ifdef _WIN32
+    // Sous Windows, le système dit lui-même où est l'exécutable (argv[0]
+    // peut n'être que « vek.exe », lancé de son dossier).
+    (void)argv0;
+    wchar_t module[32768];
+    const DWORD n = ::GetModuleFileNameW(nullptr, module, static_cast<DWORD>(std::size(module)));
+    if (n > 0 && n < std::size(module))
+        executable_note() = QFileInfo(QString::fromWCharArray(module, static_cast<int>(n))).canonicalFilePath();
+#else
     if (!argv0 || !*argv0)
         return;
     const QString nom = QDir::fromNativeSeparators(QFile::decodeName(argv0));
@@ -79,6 +91,7 @@ void noter_executable(const char *argv0)
     const QString chemin = nom.contains(QLatin1Char('/')) ? nom : QStandardPaths::findExecutable(nom);
     // Un lien symbolique (/usr/games/vek…) mène au vrai dossier du programme.
     executable_note() = chemin.isEmpty() ? QString() : QFileInfo(chemin).canonicalFilePath();
+#endif
 }
 
 // Dossiers où chercher bancs_<code>.qm, tous deux relatifs au dossier de
@@ -166,6 +179,13 @@ Langue langue_de_locale(const QString &nom_locale)
 
 Langue langue_du_poste()
 {
+#ifdef Q_OS_WIN
+    // Sous Windows, la langue d'affichage du système (« fr-FR », « en-GB »),
+    // et non celle des formats de nombres et de dates.
+    const QStringList affichage = QLocale::system().uiLanguages();
+    if (!affichage.isEmpty())
+        return langue_de_locale(QString(affichage.first()).replace(QLatin1Char('-'), QLatin1Char('_')));
+#endif
     return langue_de_locale(QLocale::system().name());
 }
 

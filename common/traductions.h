@@ -44,6 +44,9 @@ inline const Langue Langue::francais{"fr"};
 // de dossier) : les traductions sont cherchées à partir de son dossier avant
 // que la QApplication le donne. ligne_commande::lire le fait.
 void noter_executable(const char *argv0);
+// Le dossier de l'exécutable : celui que donne la QApplication, ou avant elle
+// celui de l'exécutable noté ; vide si ni l'une ni l'autre ne le disent.
+QString dossier_executable();
 
 // Dossiers où chercher les traductions bancs_<code>.qm, relatifs au dossier de
 // l'exécutable : celui des programmes installés, puis celui de la

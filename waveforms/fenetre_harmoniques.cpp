@@ -723,7 +723,7 @@ void FenetreSpectre::imprimer_spectre_Click()
     // Comme la page de l'aperçu : « .pdf » ajouté à un nom sans extension
     // avant que l'élève confirme le remplacement d'un fichier existant.
     choix_fichier_a_enregistrer(QStringLiteral("choix_fichier_pdf"), tr("Aucune imprimante : enregistrer le spectre en PDF"),
-                                QDir::home().filePath(QStringLiteral("spectre.pdf")), tr("Document PDF (*.pdf)"),
+                                QDir(fichier_sur::dossier_documents()).filePath(QStringLiteral("spectre.pdf")), tr("Document PDF (*.pdf)"),
                                 QStringLiteral("pdf"), demander_fichier_pdf,
                                 [this](const QString &chemin) { enregistrer_page(chemin); });
 }

@@ -129,11 +129,27 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(racine_); }
 
-    void fichier(const std::filesystem::path &chemin, bool executable)
+    // Un programme : exécutable sous Unix, d'extension .exe sous Windows ;
+    // « executable » faux : un fichier que ni l'un ni l'autre ne lancerait.
+    void fichier(std::filesystem::path chemin, bool executable)
     {
         std::filesystem::create_directories(chemin.parent_path());
+#ifdef _WIN32
+        if (executable)
+            chemin += ".exe";
+#endif
         std::ofstream(chemin) << "#!/bin/sh\n";
+#ifndef _WIN32
         ::chmod(chemin.c_str(), executable ? 0755 : 0644);
+#endif
+    }
+    static std::filesystem::path programme(const std::filesystem::path &chemin)
+    {
+#ifdef _WIN32
+        return std::filesystem::path(chemin) += ".exe";
+#else
+        return chemin;
+#endif
     }
 
     std::filesystem::path racine_;
@@ -150,11 +166,11 @@ TEST_F(Recherche, InstalleACoteOuDansLaConstruction)
     fichier(lanceur / "transfo", true);
     fichier(racine_ / "transfo" / "transfo", true);
 
-    EXPECT_EQ(catalogue::trouver(lanceur, "orvalt"), lanceur / "orvalt");
-    EXPECT_EQ(catalogue::trouver(lanceur, "vek"), racine_ / "vek" / "vek");
+    EXPECT_EQ(catalogue::trouver(lanceur, "orvalt"), programme(lanceur / "orvalt"));
+    EXPECT_EQ(catalogue::trouver(lanceur, "vek"), programme(racine_ / "vek" / "vek"));
     // Un dossier de lanceur écrit avec une barre finale donne les mêmes emplacements.
-    EXPECT_EQ(catalogue::trouver(lanceur / "", "vek"), racine_ / "vek" / "vek");
-    EXPECT_EQ(catalogue::trouver(lanceur, "transfo"), lanceur / "transfo");
+    EXPECT_EQ(catalogue::trouver(lanceur / "", "vek"), programme(racine_ / "vek" / "vek"));
+    EXPECT_EQ(catalogue::trouver(lanceur, "transfo"), programme(lanceur / "transfo"));
 }
 
 TEST_F(Recherche, CeQuiNEstPasUnProgrammeNEstPasLance)

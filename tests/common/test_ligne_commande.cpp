@@ -132,8 +132,8 @@ TEST(LigneCommande, LanguesOffertesParLesFichiersDeTraduction)
     EXPECT_EQ(codes(), avant + "|zz");
     EXPECT_EQ(traductions::nom(*traductions::lire_code("zz")), QStringLiteral("English"));
     EXPECT_EQ(traductions::nom(traductions::Langue::francais), QStringLiteral("Français"));
-    EXPECT_EQ(ligne_commande::analyser({"--langue", "zz"}).langue, "zz");
-    EXPECT_EQ(ligne_commande::analyser({"--language=zz", "--size", "125"}).langue, "zz");
+    EXPECT_EQ(ligne_commande::analyser({"--langue", "zz"}).erreur, "");
+    EXPECT_EQ(ligne_commande::analyser({"--language=zz", "--size", "125"}).erreur, "");
     std::string offertes = avant + "|zz";
     for (std::size_t i = offertes.find('|'); i != std::string::npos; i = offertes.find('|', i))
         offertes.replace(i, 1, ", ");

@@ -35,7 +35,9 @@
 #include <random>
 #include <utility>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace campagne {
 
@@ -224,7 +226,16 @@ struct Pieges {
     int pose = 0;
 
     QString ici(const char *nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
+#ifdef _WIN32
+    // Windows n'a ni tubes nommés dans ses dossiers ni liens que Qt suive :
+    // les pièges y sont le dossier, le fichier de l'élève et le nom sans
+    // extension.
+    static constexpr bool pieges_unix = false;
+    static bool tube(const QString &) { return false; }
+#else
+    static constexpr bool pieges_unix = true;
     static bool tube(const QString &chemin) { return ::mkfifo(QFile::encodeName(chemin).constData(), 0600) == 0; }
+#endif
     static bool special(const QString &chemin)
     {
         const QFileInfo i(chemin);
@@ -233,14 +244,16 @@ struct Pieges {
 
     Pieges()
     {
-        const bool poses = tube(ici("tube.csv")) && QFile::link(ici("tube.csv"), ici("vers_tube.csv")) &&
-                           QFile::link(ici("nulle_part.csv"), ici("perdu.csv")) &&
+        const bool poses = (!pieges_unix || (tube(ici("tube.csv")) && QFile::link(ici("tube.csv"), ici("vers_tube.csv")) &&
+                                             QFile::link(ici("nulle_part.csv"), ici("perdu.csv")))) &&
                            QDir(dossier.path()).mkdir(QStringLiteral("dossier.csv")) &&
                            fichier_sur::ecrire(ici("mesures.csv"), "témoin").reussie &&
                            fichier_sur::ecrire(ici("eleve.txt"), "témoin").reussie;
         EXPECT_TRUE(poses) << "pièges de la campagne";
         for (const char *nom : {"export.csv", "tube.csv", "vers_tube.csv", "perdu.csv", "dossier.csv", "mesures"})
-            cibles << ici(nom);
+            if (pieges_unix || QByteArray(nom) == "export.csv" || QByteArray(nom) == "dossier.csv" ||
+                QByteArray(nom) == "mesures")
+                cibles << ici(nom);
         courbe::Variante v;
         v.programme = "campagne";
         points = garde_points::chemin(v);
@@ -253,6 +266,12 @@ struct Pieges {
     {
         QDir().mkpath(QFileInfo(points).path());
         QFile::remove(points);
+        QDir().rmdir(points);
+        if (!pieges_unix) {
+            QDir().mkdir(points);
+            points_intacts = [this] { return QFileInfo(points).isDir(); };
+            return;
+        }
         switch (pose++ % 3) {
         case 0:
             tube(points);
@@ -274,10 +293,10 @@ struct Pieges {
     // Le nom du piège qui a changé, vide si tous sont intacts.
     QString abime() const
     {
-        if (!special(ici("tube.csv")))
+        if (pieges_unix && !special(ici("tube.csv")))
             return QStringLiteral("le tube");
         for (const char *lien : {"vers_tube.csv", "perdu.csv"})
-            if (!QFileInfo(ici(lien)).isSymLink())
+            if (pieges_unix && !QFileInfo(ici(lien)).isSymLink())
                 return QString::fromUtf8(lien);
         if (!QFileInfo(ici("dossier.csv")).isDir())
             return QStringLiteral("le dossier");

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# La suite pour Windows 64 bits, compilée sur Debian 12 par MinGW-w64 :
+#   bash outils/windows.sh
+# Installe ce qui manque (outils/installer.sh, puis MinGW-w64, NSIS, icoutils,
+# zip), prend Qt pour Windows (outils/qt-windows.sh), compile les dix
+# programmes et écrit dans build-windows/ :
+#   bancs-electrotechnique-<version>-win64-setup.exe  l'installateur (NSIS)
+#   bancs-electrotechnique-<version>-win64.zip        le dossier à copier sur une clé USB
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+sortie="$racine/build-windows"
+bash "$racine/outils/installer.sh"
+bash "$racine/outils/windows/paquets.sh"
+qt="$(bash "$racine/outils/qt-windows.sh" | tail -n 1)"
+
+construction="$sortie/construction"
+cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+      -DCMAKE_TOOLCHAIN_FILE="$racine/outils/windows/mingw64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
+      -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      -DBANCS_AVERTISSEMENTS_ERREURS=ON > /dev/null
+cmake --build "$construction" -j"$(nproc)"
+
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
+nom="bancs-electrotechnique-$version-win64"
+dossier="$sortie/$nom"
+rm -rf "$dossier"
+cmake --install "$construction" --prefix "$dossier" --strip > /dev/null
+# Qt et l'exécution de GCC arrivent non dépouillés : ils perdent leurs symboles
+# de débogage (Qt6Core de 9,5 à 6,5 Mo, libstdc++ de 24 à 2 Mo).
+find "$dossier" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+
+# L'installateur : la désinstallation retire exactement les fichiers posés.
+fichiers="$sortie/fichiers_desinstaller.nsh"
+(
+    cd "$dossier"
+    find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+    find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
+) > "$fichiers"
+makensis -V2 -INPUTCHARSET UTF8 -DDOSSIER="$dossier" -DSORTIE="$sortie/$nom-setup.exe" -DFICHIERS="$fichiers" \
+         "$construction/windows/installateur.nsi"
+
+# Le dossier portable : le fichier repère garde réglages et points à côté des
+# programmes (common/reglages.cpp).
+cp "$racine/outils/windows/portable.txt" "$dossier/portable.txt"
+rm -f "$sortie/$nom.zip"
+(cd "$sortie" && zip -q -r -X "$nom.zip" "$nom")
+rm "$dossier/portable.txt"
+echo "Écrits : $sortie/$nom-setup.exe et $sortie/$nom.zip"
