@@ -49,7 +49,20 @@ function(bancs_traductions)
       VERBATIM)
     list(APPEND qm_fichiers ${qm})
   endforeach()
-  add_custom_target(traductions ALL DEPENDS ${qm_fichiers})
+  # Pour Windows : les traductions de Qt (boîtes standard) à côté de celles
+  # de la suite, pour les tests de la construction ; l'installation les pose
+  # elle aussi (cmake/windows.cmake).
+  if(WIN32)
+    foreach(langue fr en)
+      set(qm ${BANCS_TRADUCTIONS_CONSTRUCTION}/qtbase_${langue}.qm)
+      add_custom_command(OUTPUT ${qm}
+        COMMAND ${CMAKE_COMMAND} -E copy /usr/share/qt6/translations/qtbase_${langue}.qm ${qm}
+        DEPENDS /usr/share/qt6/translations/qtbase_${langue}.qm
+        VERBATIM)
+      list(APPEND qm_qt ${qm})
+    endforeach()
+  endif()
+  add_custom_target(traductions ALL DEPENDS ${qm_fichiers} ${qm_qt})
   # Les pages de manuel reprennent l'aide, qui cite les langues offertes :
   # les traductions d'abord.
   if(TARGET pages_manuel)

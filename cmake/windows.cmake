@@ -91,8 +91,11 @@ function(bancs_installer_suite_windows)
   # Licences : la GPL de la suite, la LGPL de Qt et où sont ses sources,
   # l'exception de la bibliothèque d'exécution de GCC, l'OFL des polices.
   set(licences ${PROJECT_BINARY_DIR}/windows/licences)
-  configure_file(${PROJECT_SOURCE_DIR}/outils/windows/LISEZMOI-licences.txt.in ${licences}/LISEZMOI.txt @ONLY
-                 NEWLINE_STYLE CRLF)
+  # Le modèle, sans sa première ligne (celle de sa propre licence), en
+  # lignes de Windows.
+  file(READ ${PROJECT_SOURCE_DIR}/outils/windows/LISEZMOI-licences.txt.in lisezmoi)
+  string(REGEX REPLACE "^[^\n]*\n" "" lisezmoi "${lisezmoi}")
+  file(CONFIGURE OUTPUT ${licences}/LISEZMOI.txt CONTENT "${lisezmoi}" @ONLY NEWLINE_STYLE CRLF)
   configure_file(${PROJECT_SOURCE_DIR}/COPYING ${licences}/COPYING.txt COPYONLY)
   configure_file(/usr/share/common-licenses/LGPL-3 ${licences}/Qt-LGPL-3.txt COPYONLY)
   configure_file(/usr/share/common-licenses/GPL-3 ${licences}/Qt-GPL-3.txt COPYONLY)

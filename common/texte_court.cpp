@@ -50,7 +50,9 @@ QString citation(const QByteArray &octets, int maximum)
     QByteArray premiere = fin < 0 ? sortie : sortie.left(fin);
     if (premiere.endsWith('\r'))
         premiere.chop(1); // fin de ligne « \r\n »
-    const QString ligne = QString::fromLocal8Bit(premiere);
+    // Les programmes de la suite écrivent en UTF-8 sur tous les systèmes
+    // (sous Windows, la page de code du poste n'y est pour rien).
+    const QString ligne = QString::fromUtf8(premiere);
     QString propre;
     propre.reserve(ligne.size());
     for (const QChar c : ligne) {

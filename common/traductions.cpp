@@ -275,10 +275,14 @@ bool installer(QCoreApplication &application)
         delete ancienne;
     }
     // Le traducteur de Qt appartient à l'application : il vit autant qu'elle.
+    // Celle de Qt d'abord, puis une copie à côté de celles de la suite (la
+    // construction pour Windows les y met, sa Qt n'en ayant pas).
     auto *qt = new QTranslator(&application);
-    if (qt->load(langue_interface(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(qt)) {
+    bool chargee = qt->load(langue_interface(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const QString &dossier : dossiers())
+        chargee = chargee || qt->load(langue_interface(), QStringLiteral("qtbase"), QStringLiteral("_"), dossier);
+    if (chargee && QCoreApplication::installTranslator(qt)) {
         traduction_qt() = qt;
     } else {
         delete qt;

@@ -66,15 +66,22 @@ nouveau_wine "$travail/wine" QT_QPA_PLATFORM=offscreen
 WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
 export WINEPATH
 cmake --build "$essais" -j"$coeurs"
+# Les services de Wine démarrés avant les tests, hors de leurs sorties : sans
+# cela, ils héritent de celles du premier test, que ctest attend jusqu'à la
+# fin de Wine.
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 # Wine attend plus qu'il ne calcule : deux tests par cœur.
 (cd "$essais" && ctest --output-on-failure -j"$((2 * coeurs))")
 wineserver -k || true
 
 echo "== Installateur, programmes installés, désinstallation, sous Wine =="
 unset WINEPATH
-bash "$racine/outils/windows.sh"
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$sortie/construction/CMakeCache.txt")"
+# L'installateur et l'archive, faits des programmes que les tests viennent
+# d'essayer (même construction, Release).
+BANCS_CONSTRUCTION_WINDOWS="$essais" bash "$racine/outils/windows.sh"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$essais/CMakeCache.txt")"
 nouveau_wine "$travail/installation"
 bash "$racine/outils/windows/verifier_installation.sh" "$sortie/bancs-electrotechnique-$version-win64-setup.exe" \
-     "$version" "$sortie/construction/programmes.txt"
+     "$version" "$essais/programmes.txt"
 echo "== Tout est passé sous Wine : tests, installation, programmes, désinstallation =="

@@ -21,7 +21,9 @@
 #include <memory>
 #include <optional>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 
 #include <sys/stat.h>
@@ -378,6 +380,54 @@ TEST(Lanceur, LaSortieDErreurDUnProgrammeQuiTourneNeRemplitRienEtNeLeBloqueJamai
             ::waitpid(pid, &statut, 0);
         else
             EXPECT_TRUE(QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, 5000));
+    }
+}
+#endif
+
+#ifdef _WIN32
+TEST(Lanceur, SousWindowsUnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)
+{
+    // Le faux programme (tests/bancs/faux_programme.cpp) à la place de gresil.
+    const struct {
+        const char *consigne;
+        QString etat;    // ligne d'état à la fin de la surveillance
+        QString message; // message entier, vide : aucune boîte
+    } cas[] = {
+        {"erreur 1 gresil: could not connect to display", "« Pont mixte » (gresil) n'a pas pu démarrer.",
+         "Le programme « Pont mixte » (gresil) n'a pas pu démarrer : il s'est arrêté aussitôt en erreur "
+         "(code 1). Il a écrit :\n\ngresil: could not connect to display"},
+        {"tourne", "« Pont mixte » (gresil) tourne dans sa propre fenêtre.", QString()},
+    };
+    const QString faux = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("faux_programme.exe"));
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.consigne);
+        Fenetre f;
+        const QDir dossier(f.vide.path());
+        ASSERT_TRUE(QFile::copy(faux, dossier.filePath(QStringLiteral("gresil.exe"))));
+        QFile consigne(dossier.filePath(QStringLiteral("gresil.txt")));
+        ASSERT_TRUE(consigne.open(QIODevice::WriteOnly));
+        consigne.write(c.consigne);
+        consigne.close();
+        f.bancs->duree_surveillance_ms = 1500;
+        essai::cliquer(f.bancs.get(), QStringLiteral("tuile(4)"));
+        const qint64 pid = f.bancs->dernier_processus();
+        ASSERT_GT(pid, 0);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return essai::texte(f.bancs.get(), QStringLiteral("etat")) == c.etat; }, 10000))
+            << essai::texte(f.bancs.get(), QStringLiteral("etat")).toStdString();
+        auto *message = f.bancs->findChild<QMessageBox *>(QStringLiteral("message_lancement"));
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(message, nullptr);
+            const HANDLE h = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+            ASSERT_NE(h, nullptr);
+            ::TerminateProcess(h, 0);
+            EXPECT_EQ(::WaitForSingleObject(h, 5000), WAIT_OBJECT_0);
+            ::CloseHandle(h);
+        } else {
+            ASSERT_NE(message, nullptr);
+            EXPECT_EQ(message->text(), c.message);
+            message->accept();
+        }
     }
 }
 #endif

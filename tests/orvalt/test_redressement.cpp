@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -427,7 +428,7 @@ TEST_F(FenetreOrvalt, UnePeriodeDeMilleInstantsDansUnCSV)
     cliquer(w, "exporter_periode");
     ASSERT_EQ(messages.size(), 1u);
     const QString chemin = dossier.filePath("periode.csv");
-    EXPECT_TRUE(messages[0].contains(chemin)) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(chemin))) << messages[0].toStdString();
     const QStringList lignes = lignes_csv(chemin);
     ASSERT_EQ(lignes.size(), 1001);
     EXPECT_EQ(lignes[0], "t (s);u tension alternative (V);uc tension redressée (V)");
@@ -508,7 +509,7 @@ TEST(BoitesOscillo, LeFichierChoisiDansLaBoiteRecoitLaPeriode)
     EXPECT_NEAR(cellule(lignes[500], 1), 1.0803805, 1e-7);
     auto *message = essai::controle<QMessageBox>(w, "message");
     ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(message->text().contains(dossier.filePath("ic.csv"))) << message->text().toStdString();
+    EXPECT_TRUE(message->text().contains(QDir::toNativeSeparators(dossier.filePath("ic.csv")))) << message->text().toStdString();
     delete w;
 }
 
@@ -795,7 +796,7 @@ TEST_F(FenetreOrvalt, LeSpectreMarqueUnRangEtSImprime)
     s->imprimante_disponible = [] { return false; };
     s->demander_fichier_pdf = [&] { return chemin; };
     cliquer(s, "imprimer_spectre");
-    EXPECT_TRUE(message.contains(chemin)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(chemin))) << message.toStdString();
     EXPECT_LT(QFileInfo(chemin).size(), 100 * 1024);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext absent (paquet poppler-utils, installé par outils/installer.sh)";

@@ -2,6 +2,7 @@
 // Point d'entrée des tests de fenêtres : plate-forme hors écran, langue fixée.
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "demarrage.h"
@@ -42,6 +43,10 @@ int main(int argc, char **argv)
     if (!donnees.isValid())
         return 2;
     qputenv("XDG_DATA_HOME", donnees.path().toLocal8Bit());
+#ifdef _WIN32
+    // Windows ne lit pas XDG_DATA_HOME : les dossiers d'essai de Qt (…\qttest).
+    QStandardPaths::setTestModeEnabled(true);
+#endif
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     traductions::fixer(langue.value_or(traductions::Langue::francais));
     QApplication application(argc, argv);
