@@ -3,25 +3,22 @@
 
 #include "arrondi.h"
 #include "nombre.h"
+#include "page_imprimee.h"
 #include "piste_clavier.h"
 #include "polices.h"
 #include "traductions.h"
 #include "twips.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPointer>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -40,18 +37,6 @@ constexpr double hauteur_apercu = 8100;
 // Légendes du bouton « interpol », traduites à l'usage.
 const char *const legende_tracer = QT_TRANSLATE_NOOP("ApercuImpression", "Tracer la courbe (cas d'un graphe avec une seule courbe)");
 const char *const legende_effacer = QT_TRANSLATE_NOOP("ApercuImpression", "Effacer la courbe (seuls les points apparaissent)");
-
-// L'imprimante par défaut, ou à défaut la première installée ; nulle sans imprimante.
-QPrinterInfo imprimante_du_systeme()
-{
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QList<QPrinterInfo> toutes = QPrinterInfo::availablePrinters();
-        if (!toutes.isEmpty())
-            info = toutes.front();
-    }
-    return info;
-}
 
 // La même police, sa taille en twips (1 pt = 20 twips) : le peintre de la
 // page travaille en twips, quelle que soit la résolution de l'appareil.
@@ -80,7 +65,7 @@ ApercuImpression::ApercuImpression(const courbe::CourbeEnregistree &etat, const 
     montrer_message = [this](const QString &texte) {
         message_information(tr("Aperçu avant impression"), texte);
     };
-    imprimante_disponible = [] { return !imprimante_du_systeme().isNull(); };
+    imprimante_disponible = [] { return !page_imprimee::imprimante_du_systeme().isNull(); };
     creer_controles();
 }
 
@@ -191,7 +176,7 @@ void ApercuImpression::interpol_Click()
 void ApercuImpression::impression_Click()
 {
     if (imprimante_disponible()) {
-        QPrinter imprimante(imprimante_du_systeme(), QPrinter::HighResolution);
+        QPrinter imprimante(page_imprimee::imprimante_du_systeme(), QPrinter::HighResolution);
         if (!imprimer(imprimante))
             montrer_message(tr("L'impression n'a pas pu commencer sur l'imprimante %1.")
                                 .arg(imprimante.printerName()));
@@ -412,40 +397,21 @@ void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible) const
     p.restore();
 }
 
-bool ApercuImpression::peindre_page(QPagedPaintDevice &page, int resolution) const
+QPageLayout::Orientation ApercuImpression::orientation() const
 {
     // L'orientation qui convient au graphe : paysage s'il est plus large que haut.
-    const bool paysage = width() * twips::par_pixel > bas_page();
-    page.setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPainter p;
-    if (!p.begin(&page))
-        return false;
-    // L'origine du peintre est le coin de la zone imprimable.
-    const QRect zone = page.pageLayout().paintRectPixels(resolution);
-    rendre_page(p, QRectF(0, 0, zone.width(), zone.height()));
-    return p.end();
+    return width() * twips::par_pixel > bas_page() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 bool ApercuImpression::imprimer(QPrinter &imprimante)
 {
     imprimante.setDocName(tr("Courbe"));
-    return peindre_page(imprimante, imprimante.resolution());
+    return page_imprimee::peindre(imprimante, imprimante.resolution(), orientation(),
+                                  [this](QPainter &p, const QRectF &zone) { rendre_page(p, zone); });
 }
 
 fichier_sur::Ecriture ApercuImpression::enregistrer_pdf(const QString &chemin)
 {
-    // La page entière en mémoire (quelques dizaines de ko), puis une seule écriture sûre :
-    // le PDF n'est jamais écrit en place sur un fichier existant.
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&tampon);
-        pdf.setTitle(tr("Courbe"));
-        pdf.setResolution(1200);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        if (!peindre_page(pdf, pdf.resolution()))
-            return {false, tr("la page n'a pas pu être dessinée"), QFileInfo::exists(chemin)};
-    }
-    return fichier_sur::ecrire(chemin, tampon.data());
+    return page_imprimee::enregistrer_pdf(chemin, tr("Courbe"), orientation(),
+                                          [this](QPainter &p, const QRectF &zone) { rendre_page(p, zone); });
 }

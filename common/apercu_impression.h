@@ -10,6 +10,7 @@
 #include "fichier_sur.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QRectF>
 
 #include <array>
@@ -18,7 +19,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QTimer;
@@ -100,8 +100,7 @@ private:
     void montrer_graphe();
     void legende_interpol(bool dessiner);
     void ouvrir_choix_fichier();
-    // La page en paysage sur une imprimante ou un PDF ; faux si elle ne peut pas s'ouvrir.
-    bool peindre_page(QPagedPaintDevice &page, int resolution) const;
+    QPageLayout::Orientation orientation() const;
     void enregistrer_page(const QString &chemin);
 
     const courbe::CourbeEnregistree &etat_;
