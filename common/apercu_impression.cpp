@@ -74,8 +74,11 @@ void ApercuImpression::creer_controles()
     const courbe::Repere &r = variante_.repere_apercu;
     // Légendes, maximums et pas des axes : placés, écrits et mis en police
     // par montrer_graphe, d'après composer.
-    for (auto [l, nom] : {std::pair{&Label_x_, "Label_x"}, {&Label_y_, "Label_y"}, {&label_xmax_, "label_xmax"},
-                          {&label_ymax_, "label_ymax"}, {&label_echelle_x_, "label_echelle_x"},
+    for (auto [l, nom] : {std::pair{&Label_x_, "Label_x"},
+                          {&Label_y_, "Label_y"},
+                          {&label_xmax_, "label_xmax"},
+                          {&label_ymax_, "label_ymax"},
+                          {&label_echelle_x_, "label_echelle_x"},
                           {&label_echelle_y_, "label_echelle_y"}})
         *l = label(QString::fromLatin1(nom), QString(), 0, 0, 0, 0);
     aff_coord_ = label(QStringLiteral("aff_coord"), QString(), 0, 0, 3000, 255);
@@ -274,7 +277,8 @@ ApercuImpression::Graphe ApercuImpression::composer(const courbe::CourbeEnregist
     g.textes = {
         // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
         {Label_x_, legende(c.grandeur_x),
-         QRectF(r.Xend + 60, r.Yx - 360, std::min(1300.0, largeur_apercu - (r.Xend + 60)), 285), gras, gauche, true},
+         QRectF(r.Xend + 60, r.Yx - 360, std::min(1300.0, largeur_apercu - (r.Xend + 60)), 285), gras, gauche,
+         true},
         {Label_y_, legende(c.grandeur_y), QRectF(r.X0 + 180, r.Ytop - 330, 2400, 285), gras, gauche, true},
         // xmax vient d'une abscisse rangée en simple précision : écrite au plus
         // court qui redonne le même float (0.1, et non 0.100000001490116).
@@ -282,12 +286,12 @@ ApercuImpression::Graphe ApercuImpression::composer(const courbe::CourbeEnregist
         // en entier (jusqu'à neuf chiffres), calé à droite sur l'axe.
         {label_xmax_, texte_qt(nombre::texte_simple_court(nombre::en_simple(c.xmax))),
          QRectF(r.Xend - 1800, r.Yx + 140, 1800, 255), normale, droite, false},
-        {label_ymax_, texte_qt(nombre::texte_simple(c.ymax)), QRectF(r.X0 - 1020, r.Ytop - 120, 900, 255), normale,
-         droite, true},
+        {label_ymax_, texte_qt(nombre::texte_simple(c.ymax)), QRectF(r.X0 - 1020, r.Ytop - 120, 900, 255),
+         normale, droite, true},
         {label_echelle_x_, pas(d.echelle_x_gauche, c.pas_x),
          QRectF(d.echelle_x_gauche.value_or(r.X0), r.Yx + 140, 900, 255), normale, gauche, true},
-        {label_echelle_y_, pas(d.echelle_y_haut, c.pas_y), QRectF(r.X0 - 1020, d.echelle_y_haut.value_or(r.Yx), 900, 255),
-         normale, droite, true},
+        {label_echelle_y_, pas(d.echelle_y_haut, c.pas_y),
+         QRectF(r.X0 - 1020, d.echelle_y_haut.value_or(r.Yx), 900, 255), normale, droite, true},
     };
     return g;
 }
@@ -299,7 +303,8 @@ void ApercuImpression::montrer_graphe()
         t.label->setAlignment(t.alignement);
         t.label->setWordWrap(t.retour_ligne);
         t.label->setText(t.texte);
-        t.label->setGeometry(twips::rect_px(t.place.left(), t.place.top(), t.place.width(), t.place.height()));
+        t.label->setGeometry(
+            twips::rect_px(t.place.left(), t.place.top(), t.place.width(), t.place.height()));
     }
     const QRectF tout(0, 0, width() * twips::par_pixel, height() * twips::par_pixel);
     dessiner(tout, 1, [this](QPainter &p) { peindre_graphe(p, Support::ecran); });
@@ -313,13 +318,16 @@ void ApercuImpression::peindre_graphe(QPainter &p, Support support) const
     const courbe::Repere r = repere();
     const courbe::Disposition &d = graphe_.disposition;
     // Sur la page, sous les boutons de la fenêtre, le programme et la date.
-    const double largeur = width() * twips::par_pixel, hauteur = page ? bas_page() : height() * twips::par_pixel;
+    const double largeur = width() * twips::par_pixel,
+                 hauteur = page ? bas_page() : height() * twips::par_pixel;
     p.fillRect(QRectF(0, 0, largeur, hauteur), Qt::white);
 
     // Les traits ont l'épaisseur de la fenêtre en pixels logiques, nets sur
     // l'écran comme sur le papier (Feuille::trait_net).
     const auto trait = [&p](double x1, double y1, double x2, double y2, const QColor &c, int pixels,
-                            Style style = Style::plein) { Feuille::trait_net(p, x1, y1, x2, y2, c, pixels, style); };
+                            Style style = Style::plein) {
+        Feuille::trait_net(p, x1, y1, x2, y2, c, pixels, style);
+    };
     // Grille pointillée ; sur le papier, un gris clair d'un point s'effacerait
     // à l'impression : elle y est plus foncée.
     const QColor gris = page ? QColor(128, 128, 128) : QColor(192, 192, 192);
@@ -349,9 +357,12 @@ void ApercuImpression::peindre_graphe(QPainter &p, Support support) const
 
     // Les axes et leurs flèches, par-dessus.
     const double axes[][4] = {
-        {r.X0, r.Yx, r.Xend, r.Yx},           {r.X0, r.Ytop, r.X0, r.Y0},
-        {r.Xend - 150, r.Yx - 75, r.Xend, r.Yx}, {r.Xend - 150, r.Yx + 75, r.Xend, r.Yx},
-        {r.X0 - 75, r.Ytop + 150, r.X0, r.Ytop}, {r.X0 + 75, r.Ytop + 150, r.X0, r.Ytop},
+        {r.X0, r.Yx, r.Xend, r.Yx},
+        {r.X0, r.Ytop, r.X0, r.Y0},
+        {r.Xend - 150, r.Yx - 75, r.Xend, r.Yx},
+        {r.Xend - 150, r.Yx + 75, r.Xend, r.Yx},
+        {r.X0 - 75, r.Ytop + 150, r.X0, r.Ytop},
+        {r.X0 + 75, r.Ytop + 150, r.X0, r.Ytop},
     };
     for (const auto &a : axes)
         trait(a[0], a[1], a[2], a[3], Qt::black, 2);

@@ -489,7 +489,8 @@ void Feuille::trait_net(QPainter &p, double x1, double y1, double x2, double y2,
         return;
     // Pointillé pixel par pixel : points et trous ont l'épaisseur du trait.
     const Qt::PenStyle trace = style == Style::pointille ? Qt::DotLine : Qt::SolidLine;
-    ::trait_net(p, QPointF(x1, y1), QPointF(x2, y2), QPen(couleur, 1, trace, Qt::FlatCap), largeur < 1 ? 1 : largeur);
+    ::trait_net(p, QPointF(x1, y1), QPointF(x2, y2), QPen(couleur, 1, trace, Qt::FlatCap),
+                largeur < 1 ? 1 : largeur);
 }
 
 void Feuille::boite_pleine(double x1, double y1, double x2, double y2, const QColor &couleur)

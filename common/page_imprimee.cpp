@@ -22,7 +22,8 @@ QPrinterInfo imprimante_du_systeme()
     return info;
 }
 
-bool peindre(QPagedPaintDevice &page, int resolution, QPageLayout::Orientation orientation, const Dessin &dessin)
+bool peindre(QPagedPaintDevice &page, int resolution, QPageLayout::Orientation orientation,
+             const Dessin &dessin)
 {
     page.setPageOrientation(orientation);
     QPainter p;

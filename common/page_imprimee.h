@@ -28,7 +28,8 @@ QPrinterInfo imprimante_du_systeme();
 
 // Une page dans l'orientation donnée sur une imprimante ou un PDF déjà
 // préparés ; faux si elle ne peut pas s'ouvrir.
-bool peindre(QPagedPaintDevice &page, int resolution, QPageLayout::Orientation orientation, const Dessin &dessin);
+bool peindre(QPagedPaintDevice &page, int resolution, QPageLayout::Orientation orientation,
+             const Dessin &dessin);
 
 // La même page, A4 aux marges de 15 mm, dans un PDF de titre donné : faite
 // entière en mémoire (quelques dizaines de ko), puis écrite d'un coup par

@@ -683,7 +683,8 @@ void FenetreSpectre::imprimer_spectre_Click()
         imprimante.setDocName(tr("Spectre et puissances"));
         if (!page_imprimee::peindre(imprimante, imprimante.resolution(), QPageLayout::Portrait,
                                     [this](QPainter &p, const QRectF &zone) { rendre_page(p, zone); }))
-            montrer_message(tr("L'impression n'a pas pu commencer sur l'imprimante %1.").arg(imprimante.printerName()));
+            montrer_message(
+                tr("L'impression n'a pas pu commencer sur l'imprimante %1.").arg(imprimante.printerName()));
         return;
     }
     // Comme la page de l'aperçu : « .pdf » ajouté à un nom sans extension
