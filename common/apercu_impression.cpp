@@ -3,25 +3,22 @@
 
 #include "arrondi.h"
 #include "nombre.h"
+#include "page_imprimee.h"
 #include "piste_clavier.h"
 #include "polices.h"
 #include "traductions.h"
 #include "twips.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPointer>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -40,18 +37,6 @@ constexpr double hauteur_apercu = 8100;
 // Légendes du bouton « interpol », traduites à l'usage.
 const char *const legende_tracer = QT_TRANSLATE_NOOP("ApercuImpression", "Tracer la courbe (cas d'un graphe avec une seule courbe)");
 const char *const legende_effacer = QT_TRANSLATE_NOOP("ApercuImpression", "Effacer la courbe (seuls les points apparaissent)");
-
-// L'imprimante par défaut, ou à défaut la première installée ; nulle sans imprimante.
-QPrinterInfo imprimante_du_systeme()
-{
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QList<QPrinterInfo> toutes = QPrinterInfo::availablePrinters();
-        if (!toutes.isEmpty())
-            info = toutes.front();
-    }
-    return info;
-}
 
 // La même police, sa taille en twips (1 pt = 20 twips) : le peintre de la
 // page travaille en twips, quelle que soit la résolution de l'appareil.
@@ -80,43 +65,29 @@ ApercuImpression::ApercuImpression(const courbe::CourbeEnregistree &etat, const 
     montrer_message = [this](const QString &texte) {
         message_information(tr("Aperçu avant impression"), texte);
     };
-    imprimante_disponible = [] { return !imprimante_du_systeme().isNull(); };
+    imprimante_disponible = [] { return !page_imprimee::imprimante_du_systeme().isNull(); };
     creer_controles();
 }
 
 void ApercuImpression::creer_controles()
 {
     const courbe::Repere &r = variante_.repere_apercu;
-    ligne_x_ = ligne(QStringLiteral("ligne_x"), r.X0, r.Yx, r.Xend, r.Yx, Qt::black, 2);
-    ligne_y_ = ligne(QStringLiteral("ligne_y"), r.X0, r.Ytop, r.X0, r.Y0, Qt::black, 2);
-    ligne(QStringLiteral("fleche_x1"), r.Xend - 150, r.Yx - 75, r.Xend, r.Yx, Qt::black, 2);
-    ligne(QStringLiteral("fleche_x2"), r.Xend - 150, r.Yx + 75, r.Xend, r.Yx, Qt::black, 2);
-    ligne(QStringLiteral("fleche_y1"), r.X0 - 75, r.Ytop + 150, r.X0, r.Ytop, Qt::black, 2);
-    ligne(QStringLiteral("fleche_y2"), r.X0 + 75, r.Ytop + 150, r.X0, r.Ytop, Qt::black, 2);
-
-    const QFont legende = polices::police(9, true);
-    // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
-    Label_x_ = label(QStringLiteral("Label_x"), QString(), r.Xend + 60, r.Yx - 360,
-                     std::min(1300.0, largeur_apercu - (r.Xend + 60)), 285);
-    Label_x_->setFont(legende);
-    Label_y_ = label(QStringLiteral("Label_y"), QString(), r.X0 + 180, r.Ytop - 330, 2400, 285);
-    Label_y_->setFont(legende);
-    // Assez large, sur une ligne, pour un xmax en simple précision écrit en
-    // entier (jusqu'à neuf chiffres), calé à droite sur l'axe.
-    label_xmax_ = label(QStringLiteral("label_xmax"), tr("xmax"), r.Xend - 1800, r.Yx + 140, 1800, 255);
-    label_xmax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label_xmax_->setWordWrap(false);
-    label_ymax_ = label(QStringLiteral("label_ymax"), tr("ymax"), r.X0 - 1020, r.Ytop - 120, 900, 255);
-    label_ymax_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label_echelle_x_ = label(QStringLiteral("label_echelle_x"), QString(), r.X0, r.Yx + 140, 900, 255);
-    label_echelle_y_ = label(QStringLiteral("label_echelle_y"), QString(), r.X0 - 1020, r.Yx, 900, 255);
-    label_echelle_y_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // Légendes, maximums et pas des axes : placés, écrits et mis en police
+    // par montrer_graphe, d'après composer.
+    for (auto [l, nom] : {std::pair{&Label_x_, "Label_x"},
+                          {&Label_y_, "Label_y"},
+                          {&label_xmax_, "label_xmax"},
+                          {&label_ymax_, "label_ymax"},
+                          {&label_echelle_x_, "label_echelle_x"},
+                          {&label_echelle_y_, "label_echelle_y"}})
+        *l = label(QString::fromLatin1(nom), QString(), 0, 0, 0, 0);
     aff_coord_ = label(QStringLiteral("aff_coord"), QString(), 0, 0, 3000, 255);
     aff_coord_->setWordWrap(false);
     aff_coord_->setAutoFillBackground(true);
     aff_coord_->setPalette(QPalette(QColor(255, 255, 225)));
     aff_coord_->hide();
 
+    const QFont legende = polices::police(9, true);
     label(QStringLiteral("libelle_titre"), tr("Titre :"), r.X0, 6870, 660, 285)->setFont(legende);
     Text1_ = saisie(QStringLiteral("Text1"), r.X0 + 660, 6810, 7500, 405);
     Text1_->setFont(polices::police(10, true));
@@ -140,14 +111,16 @@ void ApercuImpression::creer_controles()
     zone_lecture_->lower();
     ordre_tab({Text1_, zone_lecture_, interpol_, actualiser_, impression_});
 
+    // Avant le premier tracé : les axes, et les noms des maximums.
+    graphe_ = composer(courbe::CourbeEnregistree{});
+    for (TexteGraphe &t : graphe_.textes)
+        if (t.label == label_xmax_ || t.label == label_ymax_)
+            t.texte = t.label == label_xmax_ ? tr("xmax") : tr("ymax");
+    montrer_graphe();
+
     // Premier tracé une fois la fenêtre à l'écran.
     Timer1_ = minuterie(QStringLiteral("Timer1"), 50, true);
     connect(Timer1_, &QTimer::timeout, this, &ApercuImpression::Timer1_Timer);
-}
-
-courbe::Repere ApercuImpression::repere() const
-{
-    return {ligne_x_->x1(), ligne_x_->y1(), ligne_x_->x2(), ligne_y_->y1(), ligne_y_->y2()};
 }
 
 // --- Gestionnaires --------------------------------------------------------------
@@ -198,21 +171,15 @@ void ApercuImpression::interpol_Click()
         return;
     }
     coefficients_ = *c;
-    segments_.clear();
     const courbe::Segment cadre{0, 0, width() * twips::par_pixel, height() * twips::par_pixel};
-    setDrawWidth(1);
-    setDrawStyle(Style::plein);
-    for (const courbe::Segment &s : courbe::tracer_polynome(*c, gauche, r.Xend, r.Ytop, cadre)) {
-        trait(s.x1, s.y1, s.x2, s.y2, foreColor());
-        segments_.push_back(s);
-        trace_hors_zones_ |= QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized().adjusted(-30, -30, 30, 30);
-    }
+    graphe_.segments = courbe::tracer_polynome(*c, gauche, r.Xend, r.Ytop, cadre);
+    montrer_graphe();
 }
 
 void ApercuImpression::impression_Click()
 {
     if (imprimante_disponible()) {
-        QPrinter imprimante(imprimante_du_systeme(), QPrinter::HighResolution);
+        QPrinter imprimante(page_imprimee::imprimante_du_systeme(), QPrinter::HighResolution);
         if (!imprimer(imprimante))
             montrer_message(tr("L'impression n'a pas pu commencer sur l'imprimante %1.")
                                 .arg(imprimante.printerName()));
@@ -278,77 +245,145 @@ void ApercuImpression::Form_MouseMove(double x, double y)
 void ApercuImpression::tracer_apercu()
 {
     courbe_tracee_ = false;
-    segments_.clear();
     legende_interpol(true);
+    graphe_ = composer(etat_);
+    const courbe::Disposition &d = graphe_.disposition;
+    points_dessines_ = static_cast<int>(d.marque_x.size());
+    for (std::size_t k = 0; k < d.marque_x.size(); ++k) {
+        x_ecran_[k + 1] = nombre::en_entier_borne(d.marque_x[k], -1000000, 1000000, 0);
+        y_ecran_[k + 1] = nombre::en_entier_borne(d.marque_y[k], -1000000, 1000000, 0);
+    }
+    montrer_graphe();
+}
+
+ApercuImpression::Graphe ApercuImpression::composer(const courbe::CourbeEnregistree &c) const
+{
+    const courbe::Repere r = repere();
+    Graphe g;
+    g.disposition = courbe::disposer(c, r);
+    const courbe::Disposition &d = g.disposition;
 
     const auto legende = [this](int k) {
         if (k < 1 || k > static_cast<int>(variante_.grandeurs.size()))
             return QString();
         return traductions::texte("courbe", variante_.grandeurs[static_cast<std::size_t>(k - 1)].legende);
     };
-    Label_x_->setText(legende(etat_.grandeur_x));
-    Label_y_->setText(legende(etat_.grandeur_y));
-    // xmax vient d'une abscisse rangée en simple précision : écrite au plus
-    // court qui redonne le même float (0.1, et non 0.100000001490116).
-    label_xmax_->setText(texte_qt(nombre::texte_simple_court(nombre::en_simple(etat_.xmax))));
-    label_ymax_->setText(texte_qt(nombre::texte_simple(etat_.ymax)));
+    const QFont gras = polices::police(9, true), normale = font();
+    const Qt::Alignment gauche = Qt::AlignLeft | Qt::AlignTop, droite = Qt::AlignRight | Qt::AlignTop;
+    // Le pas d'un axe s'écrit sous sa première graduation ; sans graduation, rien.
+    const auto pas = [&](const std::optional<double> &place, double valeur) {
+        return place ? texte_qt(nombre::texte_nombre(arrondi::trois_chif_sign(valeur))) : QString();
+    };
+    g.textes = {
+        // Axe long (sodel) : la légende s'arrête au bord de la fenêtre.
+        {Label_x_, legende(c.grandeur_x),
+         QRectF(r.Xend + 60, r.Yx - 360, std::min(1300.0, largeur_apercu - (r.Xend + 60)), 285), gras, gauche,
+         true},
+        {Label_y_, legende(c.grandeur_y), QRectF(r.X0 + 180, r.Ytop - 330, 2400, 285), gras, gauche, true},
+        // xmax vient d'une abscisse rangée en simple précision : écrite au plus
+        // court qui redonne le même float (0.1, et non 0.100000001490116).
+        // Assez large, sur une ligne, pour un xmax en simple précision écrit
+        // en entier (jusqu'à neuf chiffres), calé à droite sur l'axe.
+        {label_xmax_, texte_qt(nombre::texte_simple_court(nombre::en_simple(c.xmax))),
+         QRectF(r.Xend - 1800, r.Yx + 140, 1800, 255), normale, droite, false},
+        {label_ymax_, texte_qt(nombre::texte_simple(c.ymax)), QRectF(r.X0 - 1020, r.Ytop - 120, 900, 255),
+         normale, droite, true},
+        {label_echelle_x_, pas(d.echelle_x_gauche, c.pas_x),
+         QRectF(d.echelle_x_gauche.value_or(r.X0), r.Yx + 140, 900, 255), normale, gauche, true},
+        {label_echelle_y_, pas(d.echelle_y_haut, c.pas_y),
+         QRectF(r.X0 - 1020, d.echelle_y_haut.value_or(r.Yx), 900, 255), normale, droite, true},
+    };
+    return g;
+}
 
+void ApercuImpression::montrer_graphe()
+{
+    for (const TexteGraphe &t : graphe_.textes) {
+        t.label->setFont(t.police);
+        t.label->setAlignment(t.alignement);
+        t.label->setWordWrap(t.retour_ligne);
+        t.label->setText(t.texte);
+        t.label->setGeometry(
+            twips::rect_px(t.place.left(), t.place.top(), t.place.width(), t.place.height()));
+    }
+    const QRectF tout(0, 0, width() * twips::par_pixel, height() * twips::par_pixel);
+    dessiner(tout, 1, [this](QPainter &p) { peindre_graphe(p, Support::ecran); });
+}
+
+// --- Le dessin du graphe, pour l'écran comme pour la page -------------------------
+
+void ApercuImpression::peindre_graphe(QPainter &p, Support support) const
+{
+    const bool page = support == Support::page;
     const courbe::Repere r = repere();
-    if (!trace_hors_zones_.isEmpty()) {
-        const QRectF z = trace_hors_zones_.intersected(QRectF(0, 0, width() * twips::par_pixel,
-                                                              height() * twips::par_pixel));
-        if (!z.isEmpty())
-            boite_pleine(z.left(), z.top(), z.right(), z.bottom(), Qt::white);
-    }
-    trace_hors_zones_ = QRectF();
-    boite_pleine(r.X0 + 50, r.Ytop - 50, r.Xend + 50, r.Y0 - 50, Qt::white);
-    boite_pleine(r.X0 - 100, r.Ytop + 20, r.X0 - 25, r.Y0, Qt::white);
-    boite_pleine(r.X0, r.Y0 + 22, r.Xend - 20, r.Y0 + 100, Qt::white);
+    const courbe::Disposition &d = graphe_.disposition;
+    // Sur la page, sous les boutons de la fenêtre, le programme et la date.
+    const double largeur = width() * twips::par_pixel,
+                 hauteur = page ? bas_page() : height() * twips::par_pixel;
+    p.fillRect(QRectF(0, 0, largeur, hauteur), Qt::white);
 
-    const courbe::Disposition d = courbe::disposer(etat_, r);
+    // Les traits ont l'épaisseur de la fenêtre en pixels logiques, nets sur
+    // l'écran comme sur le papier (Feuille::trait_net).
+    const auto trait = [&p](double x1, double y1, double x2, double y2, const QColor &c, int pixels,
+                            Style style = Style::plein) {
+        Feuille::trait_net(p, x1, y1, x2, y2, c, pixels, style);
+    };
+    // Grille pointillée ; sur le papier, un gris clair d'un point s'effacerait
+    // à l'impression : elle y est plus foncée.
+    const QColor gris = page ? QColor(128, 128, 128) : QColor(192, 192, 192);
+    const auto grille = [&] {
+        for (double X : d.graduations_x)
+            trait(X, r.Ytop, X, r.Y0 + 100, gris, 1, Style::pointille);
+        for (double Y : d.graduations_y)
+            trait(r.X0 - 100, Y, r.Xend - 100, Y, gris, 1, Style::pointille);
+    };
+    // Une croix par point, aux coordonnées entières de l'aperçu.
+    const auto marques = [&] {
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(points_dessines_); ++k) {
+            const int x = x_ecran_[k], y = y_ecran_[k];
+            trait(x - 50, y, x + 50, y, Qt::black, 1);
+            trait(x, y - 50, x, y + 50, Qt::black, 1);
+        }
+    };
     if (variante_.grille_avant_points) {
-        tracer_grille(r, d);
-        tracer_marques(d);
+        grille();
+        marques();
     } else {
-        tracer_marques(d);
-        tracer_grille(r, d);
+        marques();
+        grille();
     }
-    setDrawStyle(Style::plein);
-}
+    for (const courbe::Segment &s : graphe_.segments)
+        trait(s.x1, s.y1, s.x2, s.y2, Qt::black, 1);
 
-void ApercuImpression::tracer_marques(const courbe::Disposition &d)
-{
-    setDrawStyle(Style::plein);
-    setDrawWidth(1);
-    points_dessines_ = static_cast<int>(d.marque_x.size());
-    for (std::size_t k = 0; k < d.marque_x.size(); ++k) {
-        const int x = nombre::en_entier_borne(d.marque_x[k], -1000000, 1000000, 0);
-        const int y = nombre::en_entier_borne(d.marque_y[k], -1000000, 1000000, 0);
-        x_ecran_[k + 1] = x;
-        y_ecran_[k + 1] = y;
-        trait(x - 50, y, x + 50, y, foreColor());
-        trait(x, y - 50, x, y + 50, foreColor());
-        trace_hors_zones_ |= QRectF(x - 60, y - 60, 120, 120);
-    }
-}
+    // Les axes et leurs flèches, par-dessus.
+    const double axes[][4] = {
+        {r.X0, r.Yx, r.Xend, r.Yx},
+        {r.X0, r.Ytop, r.X0, r.Y0},
+        {r.Xend - 150, r.Yx - 75, r.Xend, r.Yx},
+        {r.Xend - 150, r.Yx + 75, r.Xend, r.Yx},
+        {r.X0 - 75, r.Ytop + 150, r.X0, r.Ytop},
+        {r.X0 + 75, r.Ytop + 150, r.X0, r.Ytop},
+    };
+    for (const auto &a : axes)
+        trait(a[0], a[1], a[2], a[3], Qt::black, 2);
 
-void ApercuImpression::tracer_grille(const courbe::Repere &r, const courbe::Disposition &d)
-{
-    setDrawStyle(Style::pointille);
-    const QColor gris(192, 192, 192);
-    for (double X : d.graduations_x)
-        trait(X, r.Ytop, X, r.Y0 + 100, gris);
-    if (d.echelle_x_gauche) {
-        label_echelle_x_->move(twips::px(*d.echelle_x_gauche), twips::px(r.Yx + 140));
-        label_echelle_x_->setText(texte_qt(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_x))));
+    // À l'écran, les textes sont les labels, posés par montrer_graphe.
+    if (!page)
+        return;
+    p.setPen(Qt::black);
+    // Sur une ligne, jamais coupés : les métriques du papier ne sont pas
+    // tout à fait celles de l'écran.
+    for (const TexteGraphe &t : graphe_.textes) {
+        p.setFont(en_twips(t.police));
+        p.drawText(t.place, static_cast<int>(t.alignement) | Qt::TextSingleLine | Qt::TextDontClip, t.texte);
     }
-    for (double Y : d.graduations_y)
-        trait(r.X0 - 100, Y, r.Xend - 100, Y, gris);
-    if (d.echelle_y_haut) {
-        label_echelle_y_->move(twips::px(r.X0 - 1020), twips::px(*d.echelle_y_haut));
-        label_echelle_y_->setText(texte_qt(nombre::texte_nombre(arrondi::trois_chif_sign(etat_.pas_y))));
-    }
-    setDrawStyle(Style::plein);
+    // Le titre, puis le programme et la date.
+    p.setFont(en_twips(Text1_->font()));
+    p.drawText(QRectF(r.X0, 6810, largeur - r.X0, 405), Qt::AlignLeft | Qt::AlignVCenter, Text1_->text());
+    p.setFont(en_twips(polices::police(9)));
+    const QString origine = QStringLiteral("%1 — %2").arg(QGuiApplication::applicationDisplayName(),
+                                                          QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    p.drawText(QRectF(r.X0, 7260, largeur - r.X0, 300), Qt::AlignLeft | Qt::AlignVCenter, origine);
 }
 
 // --- Impression ----------------------------------------------------------------------
@@ -365,116 +400,29 @@ void ApercuImpression::rendre_page(QPainter &p, const QRectF &cible) const
     const double largeur = width() * twips::par_pixel, hauteur = bas_page();
     const double echelle = std::min(cible.width() / largeur, cible.height() / hauteur);
     p.save();
-    p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.translate(cible.left() + (cible.width() - largeur * echelle) / 2.0, cible.top());
     p.scale(echelle, echelle);
     p.setClipRect(QRectF(0, 0, largeur, hauteur));
-    p.fillRect(QRectF(0, 0, largeur, hauteur), Qt::white);
-
-    // Un pixel de l'écran vaut 15 twips : les épaisseurs de la fenêtre.
-    const auto stylo = [](const QColor &c, double pixels, Qt::PenStyle style = Qt::SolidLine) {
-        QPen pen(c, pixels * twips::par_pixel, style, Qt::FlatCap);
-        return pen;
-    };
-    // Un texte de la fenêtre, à la place et dans l'alignement de son label.
-    // Les polices sont en points : 1 pt = 20 twips.
-    const auto texte_de = [&](const QLabel *l) {
-        if (!l || l->text().isEmpty() || !l->isVisibleTo(this))
-            return;
-        p.setFont(en_twips(l->font()));
-        p.setPen(Qt::black);
-        const QRectF zone(l->x() * twips::par_pixel, l->y() * twips::par_pixel, l->width() * twips::par_pixel * 1.5,
-                          l->height() * twips::par_pixel);
-        QRectF place = zone;
-        if (l->alignment() & Qt::AlignRight)
-            place.moveRight(l->x() * twips::par_pixel + l->width() * twips::par_pixel);
-        p.drawText(place, static_cast<int>(l->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop, l->text());
-    };
-
-    const courbe::Repere r = repere();
-    const courbe::Disposition d = courbe::disposer(etat_, r);
-    const auto grille = [&] {
-        p.setPen(stylo(QColor(128, 128, 128), 1, Qt::DotLine));
-        for (double X : d.graduations_x)
-            p.drawLine(QPointF(X, r.Ytop), QPointF(X, r.Y0 + 100));
-        for (double Y : d.graduations_y)
-            p.drawLine(QPointF(r.X0 - 100, Y), QPointF(r.Xend - 100, Y));
-    };
-    const auto marques = [&] {
-        p.setPen(stylo(Qt::black, 1));
-        for (std::size_t k = 0; k < d.marque_x.size(); ++k) {
-            const double x = std::floor(d.marque_x[k]), y = std::floor(d.marque_y[k]);
-            p.drawLine(QPointF(x - 50, y), QPointF(x + 50, y));
-            p.drawLine(QPointF(x, y - 50), QPointF(x, y + 50));
-        }
-    };
-    if (variante_.grille_avant_points) {
-        grille();
-        marques();
-    } else {
-        marques();
-        grille();
-    }
-    p.setPen(stylo(Qt::black, 1));
-    for (const courbe::Segment &s : segments_)
-        p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
-
-    // Axes et flèches.
-    p.setPen(stylo(Qt::black, 2));
-    for (const Ligne *l : findChildren<Ligne *>(Qt::FindDirectChildrenOnly))
-        if (l->visible()) {
-            p.setPen(stylo(l->couleur(), l->largeur()));
-            p.drawLine(QPointF(l->x1(), l->y1()), QPointF(l->x2(), l->y2()));
-        }
-
-    for (const QLabel *l : {Label_x_, Label_y_, label_xmax_, label_ymax_, label_echelle_x_, label_echelle_y_})
-        texte_de(l);
-
-    // Le titre, puis le programme et la date.
-    p.setFont(en_twips(Text1_->font()));
-    p.drawText(QRectF(r.X0, 6810, largeur - r.X0, 405), Qt::AlignLeft | Qt::AlignVCenter, Text1_->text());
-    p.setFont(en_twips(polices::police(9)));
-    const QString origine = QStringLiteral("%1 — %2").arg(QGuiApplication::applicationDisplayName(),
-                                                          QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-    p.drawText(QRectF(r.X0, 7260, largeur - r.X0, 300), Qt::AlignLeft | Qt::AlignVCenter, origine);
+    peindre_graphe(p, Support::page);
     p.restore();
 }
 
-bool ApercuImpression::peindre_page(QPagedPaintDevice &page, int resolution) const
+QPageLayout::Orientation ApercuImpression::orientation() const
 {
     // L'orientation qui convient au graphe : paysage s'il est plus large que haut.
-    const bool paysage = width() * twips::par_pixel > bas_page();
-    page.setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPainter p;
-    if (!p.begin(&page))
-        return false;
-    // L'origine du peintre est le coin de la zone imprimable.
-    const QRect zone = page.pageLayout().paintRectPixels(resolution);
-    rendre_page(p, QRectF(0, 0, zone.width(), zone.height()));
-    return p.end();
+    return width() * twips::par_pixel > bas_page() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 bool ApercuImpression::imprimer(QPrinter &imprimante)
 {
     imprimante.setDocName(tr("Courbe"));
-    return peindre_page(imprimante, imprimante.resolution());
+    return page_imprimee::peindre(imprimante, imprimante.resolution(), orientation(),
+                                  [this](QPainter &p, const QRectF &zone) { rendre_page(p, zone); });
 }
 
 fichier_sur::Ecriture ApercuImpression::enregistrer_pdf(const QString &chemin)
 {
-    // La page entière en mémoire (quelques dizaines de ko), puis une seule écriture sûre :
-    // le PDF n'est jamais écrit en place sur un fichier existant.
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&tampon);
-        pdf.setTitle(tr("Courbe"));
-        pdf.setResolution(1200);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        if (!peindre_page(pdf, pdf.resolution()))
-            return {false, tr("la page n'a pas pu être dessinée"), QFileInfo::exists(chemin)};
-    }
-    return fichier_sur::ecrire(chemin, tampon.data());
+    return page_imprimee::enregistrer_pdf(chemin, tr("Courbe"), orientation(),
+                                          [this](QPainter &p, const QRectF &zone) { rendre_page(p, zone); });
 }

@@ -9,6 +9,8 @@
 #include "feuille.h"
 #include "fichier_sur.h"
 
+#include <QFont>
+#include <QPageLayout>
 #include <QRectF>
 
 #include <array>
@@ -17,7 +19,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QTimer;
@@ -37,20 +38,19 @@ public:
 
     void tracer_apercu();
 
-    // Repère lu sur les extrémités actuelles de ligne_x et ligne_y.
-    courbe::Repere repere() const;
+    // Repère de l'aperçu (axes du programme).
+    courbe::Repere repere() const { return variante_.repere_apercu; }
 
     bool courbe_tracee() const { return courbe_tracee_; }
     const std::vector<double> &coefficients() const { return coefficients_; }
     int x_ecran(int i) const { return x_ecran_.at(static_cast<std::size_t>(i)); }
     int y_ecran(int i) const { return y_ecran_.at(static_cast<std::size_t>(i)); }
 
-    // La page : le graphe (axes, grille, échelles, points, courbe ajustée,
-    // légendes), le titre, puis le nom du programme et la date, dessinés en
-    // traits et en textes (vectoriels sur une imprimante ou un PDF), à la
-    // place qu'ils ont dans la fenêtre, mis à l'échelle dans « cible » et
-    // centrés. Les contrôles de la fenêtre n'y sont pour rien : l'impression
-    // ne les touche pas.
+    // La page : le graphe tel que l'aperçu le montre, par le même dessin
+    // (peindre_graphe), puis le titre, le nom du programme et la date, en
+    // traits et en textes (vectoriels sur une imprimante ou un PDF), mis à
+    // l'échelle dans « cible » et centrés. Les contrôles de la fenêtre n'y
+    // sont pour rien : l'impression ne les touche pas.
     void rendre_page(QPainter &p, const QRectF &cible) const;
     // Une page sur l'imprimante donnée ; faux si elle ne peut pas s'ouvrir.
     bool imprimer(QPrinter &imprimante);
@@ -69,13 +69,38 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    // Un texte du graphe : légende d'axe, maximum ou pas d'un axe. À
+    // l'écran, c'est son label (lu par les tests et les lecteurs d'écran) qui
+    // le montre, à cette place, dans cette police ; sur la page, il est écrit
+    // à la même place.
+    struct TexteGraphe {
+        QLabel *label = nullptr;
+        QString texte;
+        QRectF place; // twips
+        QFont police;
+        Qt::Alignment alignement;
+        bool retour_ligne = true; // à l'écran, le label revient à la ligne
+    };
+    // Ce que montre le graphe, figé au tracé : un point enregistré depuis
+    // n'y entre qu'avec « Actualiser l'affichage ».
+    struct Graphe {
+        courbe::Disposition disposition;
+        std::vector<TexteGraphe> textes;
+        std::vector<courbe::Segment> segments; // courbe ajustée, vide sans courbe
+    };
+    enum class Support { ecran, page };
+
     void creer_controles();
-    void tracer_marques(const courbe::Disposition &d);
-    void tracer_grille(const courbe::Repere &r, const courbe::Disposition &d);
+    Graphe composer(const courbe::CourbeEnregistree &c) const;
+    // Le seul dessin du graphe, dans un peintre en twips : fond blanc,
+    // grille, marques des points, courbe ajustée, axes et flèches ; sur la
+    // page, les textes, le titre, le programme et la date en plus.
+    void peindre_graphe(QPainter &p, Support support) const;
+    // Le graphe à l'écran : ses labels, puis la surface entière.
+    void montrer_graphe();
     void legende_interpol(bool dessiner);
     void ouvrir_choix_fichier();
-    // La page en paysage sur une imprimante ou un PDF ; faux si elle ne peut pas s'ouvrir.
-    bool peindre_page(QPagedPaintDevice &page, int resolution) const;
+    QPageLayout::Orientation orientation() const;
     void enregistrer_page(const QString &chemin);
 
     const courbe::CourbeEnregistree &etat_;
@@ -85,10 +110,7 @@ private:
     int points_dessines_ = 0; // points montrés par le dernier tracé
     bool courbe_tracee_ = false;
     std::vector<double> coefficients_;
-    // Ce que la courbe ajustée a couvert hors des zones effacées.
-    QRectF trace_hors_zones_;
-    // Les segments de la courbe ajustée, tels que tracés (vide sans courbe).
-    std::vector<courbe::Segment> segments_;
+    Graphe graphe_;
     // Hauteur de la page (twips) : titre, puis programme et date.
     double bas_page() const;
 
@@ -97,6 +119,5 @@ private:
     QWidget *zone_lecture_ = nullptr; // lecture des coordonnées au clavier
     QLabel *Label_x_ = nullptr, *Label_y_ = nullptr, *label_xmax_ = nullptr, *label_ymax_ = nullptr;
     QLabel *label_echelle_x_ = nullptr, *label_echelle_y_ = nullptr, *aff_coord_ = nullptr;
-    Ligne *ligne_x_ = nullptr, *ligne_y_ = nullptr;
     QTimer *Timer1_ = nullptr;
 };

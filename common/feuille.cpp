@@ -478,11 +478,19 @@ void Feuille::trait(double x1, double y1, double x2, double y2, const QColor &co
     if (!dessinable(x1) || !dessinable(y1) || !dessinable(x2) || !dessinable(y2))
         return;
     const int largeur = epaisseur_;
-    const Qt::PenStyle style = style_ == Style::pointille ? Qt::DotLine : Qt::SolidLine;
+    dessiner(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), largeur + 1,
+             [&](QPainter &p) { trait_net(p, x1, y1, x2, y2, couleur, largeur, style_); });
+}
+
+void Feuille::trait_net(QPainter &p, double x1, double y1, double x2, double y2, const QColor &couleur,
+                        int largeur, Style style)
+{
+    if (!dessinable(x1) || !dessinable(y1) || !dessinable(x2) || !dessinable(y2))
+        return;
     // Pointillé pixel par pixel : points et trous ont l'épaisseur du trait.
-    dessiner(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), largeur + 1, [&](QPainter &p) {
-        trait_net(p, QPointF(x1, y1), QPointF(x2, y2), QPen(couleur, 1, style, Qt::FlatCap), largeur);
-    });
+    const Qt::PenStyle trace = style == Style::pointille ? Qt::DotLine : Qt::SolidLine;
+    ::trait_net(p, QPointF(x1, y1), QPointF(x2, y2), QPen(couleur, 1, trace, Qt::FlatCap),
+                largeur < 1 ? 1 : largeur);
 }
 
 void Feuille::boite_pleine(double x1, double y1, double x2, double y2, const QColor &couleur)

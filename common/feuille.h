@@ -209,6 +209,12 @@ public:
     QColor couleurFaceBouton() const;
     void trait(double x1, double y1, double x2, double y2);
     void trait(double x1, double y1, double x2, double y2, const QColor &couleur);
+    // Le même trait sur tout peintre en twips (la surface, une image, une
+    // imprimante, un PDF) : « largeur » pixels logiques, un nombre entier de
+    // pixels de l'appareil, posé sur leur grille s'il est horizontal ou
+    // vertical. Rien n'est tracé si une extrémité n'est pas dessinable.
+    static void trait_net(QPainter &p, double x1, double y1, double x2, double y2, const QColor &couleur,
+                          int largeur, Style style = Style::plein);
     // Boîte pleine entre deux coins.
     void boite_pleine(double x1, double y1, double x2, double y2, const QColor &couleur);
     // Texte sur la surface, coin haut gauche en twips.
@@ -234,6 +240,10 @@ public:
     void repeindre(const QRectF &zone, int marge = 2);
 
 protected:
+    // Dessin sur la surface persistante : « f » reçoit un peintre en twips ;
+    // la zone donnée (twips), élargie de « marge » pixels, est repeinte.
+    void dessiner(const QRectF &zone, int marge, const std::function<void(QPainter &)> &f);
+
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     // Chaque fois qu'elle paraît, la fenêtre nomme ses contrôles pour les
@@ -243,7 +253,6 @@ protected:
 private:
     friend class ElementGraphique;
     void preparer_surface();
-    void dessiner(const QRectF &zone, int marge, const std::function<void(QPainter &)> &f);
 
     QImage surface_;
     std::vector<ElementGraphique *> elements_;

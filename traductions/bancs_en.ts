@@ -50,10 +50,6 @@
         <translation>Curve</translation>
     </message>
     <message>
-        <source>la page n&apos;a pas pu être dessinée</source>
-        <translation>the page could not be drawn</translation>
-    </message>
-    <message>
         <source>xmax</source>
         <translation>x max</translation>
     </message>
@@ -2112,10 +2108,6 @@ Without --size, the windows open at the size remembered by the launcher (or 100%
         <translation>f (Hz)</translation>
     </message>
     <message>
-        <source>la page n&apos;a pas pu être dessinée</source>
-        <translation>the page could not be drawn</translation>
-    </message>
-    <message>
         <source>Aucune imprimante n&apos;est installée. Le spectre a été enregistré au format PDF dans le fichier :
 %1</source>
         <translation>No printer is installed. The spectrum was saved as PDF in the file:
@@ -2136,6 +2128,13 @@ Without --size, the windows open at the size remembered by the launcher (or 100%
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>page_imprimee</name>
+    <message>
+        <source>la page n&apos;a pas pu être dessinée</source>
+        <translation>the page could not be drawn</translation>
     </message>
 </context>
 <context>

@@ -3,21 +3,18 @@
 
 #include "fenetre_oscillo.h"
 #include "nombre.h"
+#include "page_imprimee.h"
 #include "polices.h"
 #include "traductions.h"
 #include "twips.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QDate>
 #include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -176,15 +173,6 @@ protected:
     }
     void mouseMoveEvent(QMouseEvent *e) override { survol(e->position().x()); }
 };
-
-// L'imprimante par défaut, ou à défaut la première installée.
-QPrinterInfo imprimante_du_systeme()
-{
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
-        info = QPrinterInfo::availablePrinters().front();
-    return info;
-}
 
 // La police, sa taille dans l'unité du peintre (hauteur « taille »).
 QFont police_page(double taille, bool gras = false)
@@ -412,7 +400,7 @@ FenetreSpectre::FenetreSpectre(const Circuit &circuit, std::function<std::pair<d
     connect(imprimer, &QPushButton::clicked, this, &FenetreSpectre::imprimer_spectre_Click);
     connect(table_, &QTableWidget::currentCellChanged, this,
             [this](int ligne) { table_spectre_CurrentCellChanged(ligne); });
-    imprimante_disponible = [] { return !imprimante_du_systeme().isNull(); };
+    imprimante_disponible = [] { return !page_imprimee::imprimante_du_systeme().isNull(); };
     ordre_tab({choix_spectre_, table_, exporter, imprimer});
 
     choix_spectre_->setCurrentIndex(circuit_.grandeur_spectre());
@@ -671,24 +659,8 @@ void FenetreSpectre::rendre_page(QPainter &p, const QRectF &cible) const
 
 fichier_sur::Ecriture FenetreSpectre::enregistrer_pdf(const QString &chemin) const
 {
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&tampon);
-        pdf.setTitle(tr("Spectre et puissances"));
-        pdf.setCreator(QGuiApplication::applicationDisplayName());
-        pdf.setResolution(1200);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Portrait);
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        QPainter p;
-        if (!p.begin(&pdf))
-            return {false, tr("la page n'a pas pu être dessinée"), QFileInfo::exists(chemin)};
-        const QRect zone = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        rendre_page(p, QRectF(0, 0, zone.width(), zone.height()));
-        p.end();
-    }
-    return fichier_sur::ecrire(chemin, tampon.data());
+    return page_imprimee::enregistrer_pdf(chemin, tr("Spectre et puissances"), QPageLayout::Portrait,
+                                          [this](QPainter &p, const QRectF &zone) { rendre_page(p, zone); });
 }
 
 void FenetreSpectre::enregistrer_page(const QString &chemin)
@@ -707,17 +679,12 @@ void FenetreSpectre::enregistrer_page(const QString &chemin)
 void FenetreSpectre::imprimer_spectre_Click()
 {
     if (imprimante_disponible()) {
-        QPrinter imprimante(imprimante_du_systeme(), QPrinter::HighResolution);
+        QPrinter imprimante(page_imprimee::imprimante_du_systeme(), QPrinter::HighResolution);
         imprimante.setDocName(tr("Spectre et puissances"));
-        imprimante.setPageOrientation(QPageLayout::Portrait);
-        QPainter p;
-        if (!p.begin(&imprimante)) {
-            montrer_message(tr("L'impression n'a pas pu commencer sur l'imprimante %1.").arg(imprimante.printerName()));
-            return;
-        }
-        const QRect zone = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
-        rendre_page(p, QRectF(0, 0, zone.width(), zone.height()));
-        p.end();
+        if (!page_imprimee::peindre(imprimante, imprimante.resolution(), QPageLayout::Portrait,
+                                    [this](QPainter &p, const QRectF &zone) { rendre_page(p, zone); }))
+            montrer_message(
+                tr("L'impression n'a pas pu commencer sur l'imprimante %1.").arg(imprimante.printerName()));
         return;
     }
     // Comme la page de l'aperçu : « .pdf » ajouté à un nom sans extension

@@ -31,6 +31,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -584,6 +585,42 @@ TEST(Impression, ImprimerLaisseLaFenetreTelleQuelle)
     for (int d = -1; d <= 1; ++d)
         croix = croix || page.pixelColor(twips::px(4278 - 30), twips::px(3358) + d).lightness() < 100;
     EXPECT_TRUE(croix);
+}
+
+// L'écran et la page sortent du même dessin : la page rendue à l'échelle de
+// la fenêtre (un pixel pour 15 twips) reproduit la surface pixel pour pixel
+// au-dessus du titre, hors des textes (des labels à l'écran) ; seule la
+// grille y est d'un gris plus foncé.
+TEST(Impression, LaPageEtLEcranOntLeMemeDessin)
+{
+    Banc b;
+    ApercuImpression *a = apercu_avec(b, {{"100", "100"}, {"37", "53"}, {"70", "90"}});
+    essai::cliquer(a, "interpol");
+    ASSERT_TRUE(a->courbe_tracee());
+    QImage page(a->size(), QImage::Format_RGB32);
+    {
+        QPainter p(&page);
+        a->rendre_page(p, QRectF(0, 0, page.width(), page.height()));
+    }
+    const QImage &ecran = a->surface();
+    ASSERT_EQ(ecran.devicePixelRatio(), 1.0);
+    std::vector<QRect> textes;
+    for (const QLabel *l : a->findChildren<QLabel *>())
+        textes.push_back(l->geometry().adjusted(-2, -2, 2, 2));
+    const QColor gris_ecran(192, 192, 192), gris_page(128, 128, 128);
+    int noirs = 0, gris = 0, ecarts = 0;
+    for (int y = 0; y < twips::px(6810); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            if (std::any_of(textes.begin(), textes.end(), [&](const QRect &r) { return r.contains(x, y); }))
+                continue;
+            const QColor e = ecran.pixelColor(x, y), p = page.pixelColor(x, y);
+            gris += e == gris_ecran && p == gris_page;
+            noirs += e == QColor(Qt::black) && p == e;
+            ecarts += e == gris_ecran ? p != gris_page : p != e;
+        }
+    EXPECT_EQ(ecarts, 0);
+    EXPECT_GT(noirs, 2000); // axes, flèches, croix et courbe
+    EXPECT_GT(gris, 300);   // la grille
 }
 
 // Le PDF de l'aperçu est fait de traits et de textes : pdftotext y lit le
