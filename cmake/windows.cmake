@@ -80,9 +80,9 @@ function(bancs_installer_suite_windows)
     install(FILES /usr/share/qt6/translations/qtbase_${langue}.qm DESTINATION traductions)
   endforeach()
   # Les polices que la suite dessine, chargées au démarrage (common/polices.cpp).
+  # (Liberation Sans et Serif : la suite n'écrit rien en chasse fixe.)
   file(GLOB polices /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf
-                    /usr/share/fonts/truetype/liberation/LiberationSerif-*.ttf
-                    /usr/share/fonts/truetype/liberation/LiberationMono-*.ttf)
+                    /usr/share/fonts/truetype/liberation/LiberationSerif-*.ttf)
   if(NOT polices)
     message(FATAL_ERROR "polices Liberation introuvables (paquet fonts-liberation)")
   endif()

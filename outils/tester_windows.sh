@@ -25,9 +25,14 @@ coeurs="$(nproc)"
 travail="$(mktemp -d)"
 ecran=""
 nettoyer() {
-    WINEPREFIX="$travail/wine" wineserver -k 2>/dev/null || true
+    # Chaque Wine arrêté, et attendu, avant d'effacer son dossier.
+    for prefixe in "$travail/wine" "$travail/installation"; do
+        [ -d "$prefixe" ] || continue
+        WINEPREFIX="$prefixe" wineserver -k 2>/dev/null || true
+        WINEPREFIX="$prefixe" wineserver -w 2>/dev/null || true
+    done
     [ -n "$ecran" ] && kill "$ecran" 2>/dev/null || true
-    rm -rf "$travail"
+    rm -rf "$travail" 2>/dev/null || true
 }
 trap nettoyer EXIT
 
