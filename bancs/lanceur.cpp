@@ -20,10 +20,28 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 #include <optional>
 
 namespace {
+
+// Un chemin de Qt en chemin du système de fichiers, et retour, par UTF-8 :
+// sous Windows, std::string y serait lu dans la page de code du poste, et
+// « Bancs d'électrotechnique » ne s'y trouverait pas.
+std::filesystem::path chemin_fs(const QString &chemin)
+{
+    const QByteArray u = chemin.toUtf8();
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t *>(u.constData()),
+                                               static_cast<std::size_t>(u.size())));
+}
+
+QString texte_chemin(const std::filesystem::path &chemin)
+{
+    const std::u8string u = chemin.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char *>(u.data()), static_cast<qsizetype>(u.size()));
+}
+
 
 // Géométrie en twips (15 twips par pixel à 96 points par pouce).
 constexpr int colonnes_max = 4;
@@ -302,11 +320,11 @@ void Bancs::tuile_Click(int indice)
     if (indice < 0 || indice >= static_cast<int>(liste.size()))
         return;
     const auto &prog = liste[indice];
-    const auto chemin = catalogue::trouver(dossier_.toStdString(), prog.nom);
+    const auto chemin = catalogue::trouver(chemin_fs(dossier_), prog.nom);
     if (!chemin) {
         QStringList cherches;
-        for (const auto &c : catalogue::emplacements(dossier_.toStdString(), prog.nom))
-            cherches << QString::fromStdString(c.lexically_normal().string());
+        for (const auto &c : catalogue::emplacements(chemin_fs(dossier_), prog.nom))
+            cherches << texte_chemin(c.lexically_normal());
         signaler_echec(indice,
                        tr("il n'est pas installé avec le lanceur.\n\nCherché ici :\n%1").arg(cherches.join(QLatin1Char('\n'))));
         return;
@@ -315,7 +333,8 @@ void Bancs::tuile_Click(int indice)
     for (const QString &a : arguments_programme())
         arguments.push_back(a.toStdString());
     std::string raison;
-    const auto demarre = processus::demarrer(chemin->string(), arguments, raison);
+    const std::u8string programme = chemin->u8string(); // processus::demarrer lit de l'UTF-8
+    const auto demarre = processus::demarrer(std::string(programme.begin(), programme.end()), arguments, raison);
     if (!demarre) {
         signaler_echec(indice,
                        tr("le système n'a pas pu le démarrer (%1).").arg(QString::fromLocal8Bit(raison.c_str())));

@@ -35,7 +35,8 @@ struct Demarre {
     Tube erreurs = aucun_tube;
 };
 
-// Démarre « programme » avec « arguments ». En cas d'échec, rien ne reste
+// Démarre « programme » avec « arguments » (chemin et arguments en UTF-8,
+// les octets du système de fichiers sous Unix). En cas d'échec, rien ne reste
 // ouvert et « raison » dit pourquoi (dans la langue du système).
 std::optional<Demarre> demarrer(const std::string &programme, const std::vector<std::string> &arguments,
                                 std::string &raison);

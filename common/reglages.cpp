@@ -28,12 +28,16 @@ QString chemin_fichier()
 
 } // namespace
 
-QString dossier_portable()
+QString dossier_portable(const QString &programmes)
 {
-    const QString programmes = traductions::dossier_executable();
     if (programmes.isEmpty() || !QFileInfo(QDir(programmes).filePath(QStringLiteral("portable.txt"))).isFile())
         return {};
     return QDir(programmes).filePath(QStringLiteral("donnees"));
+}
+
+QString dossier_portable()
+{
+    return dossier_portable(traductions::dossier_executable());
 }
 
 QSettings ouvrir()

@@ -21,7 +21,9 @@ namespace reglages {
 // sortie d'erreur.
 QSettings ouvrir();
 
-// Le dossier des données d'une suite portable, vide si elle ne l'est pas.
+// Le dossier des données d'une suite portable, vide si elle ne l'est pas ;
+// la seconde forme pour des programmes installés dans « programmes ».
 QString dossier_portable();
+QString dossier_portable(const QString &programmes);
 
 } // namespace reglages

@@ -41,11 +41,14 @@ demarrage::Ecran ecran(int largeur = 1920, int hauteur = 1080, int taille = 100)
 
 struct Fenetre {
     QTemporaryDir vide; // aucun programme n'y est installé
+    QString dossier;    // celui du lanceur : vide, ou un sous-dossier
     std::unique_ptr<Bancs> bancs;
 
-    explicit Fenetre(const demarrage::Ecran &e = ecran())
+    explicit Fenetre(const demarrage::Ecran &e = ecran(), const QString &sous_dossier = QString())
     {
-        bancs = std::make_unique<Bancs>(vide.path(), e);
+        dossier = sous_dossier.isEmpty() ? vide.path() : QDir(vide.path()).filePath(sous_dossier);
+        QDir().mkpath(dossier);
+        bancs = std::make_unique<Bancs>(dossier, e);
         bancs->setAttribute(Qt::WA_DeleteOnClose, false);
         bancs->show();
         bancs->activateWindow();
@@ -387,7 +390,9 @@ TEST(Lanceur, LaSortieDErreurDUnProgrammeQuiTourneNeRemplitRienEtNeLeBloqueJamai
 #ifdef _WIN32
 TEST(Lanceur, SousWindowsUnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAnnonce)
 {
-    // Le faux programme (tests/bancs/faux_programme.cpp) à la place de gresil.
+    // Le faux programme (tests/bancs/faux_programme.cpp) à la place de gresil,
+    // dans un dossier comme celui de l'installation : espaces, apostrophe et
+    // accent dans la ligne de commande.
     const struct {
         const char *consigne;
         QString etat;    // ligne d'état à la fin de la surveillance
@@ -401,8 +406,8 @@ TEST(Lanceur, SousWindowsUnProgrammeQuiSArreteAussitotEstSignaleUnQuiTourneEstAn
     const QString faux = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("faux_programme.exe"));
     for (const auto &c : cas) {
         SCOPED_TRACE(c.consigne);
-        Fenetre f;
-        const QDir dossier(f.vide.path());
+        Fenetre f(ecran(), QStringLiteral("Program Files/Bancs d'électrotechnique"));
+        const QDir dossier(f.dossier);
         ASSERT_TRUE(QFile::copy(faux, dossier.filePath(QStringLiteral("gresil.exe"))));
         QFile consigne(dossier.filePath(QStringLiteral("gresil.txt")));
         ASSERT_TRUE(consigne.open(QIODevice::WriteOnly));

@@ -4,6 +4,7 @@
 #include "apercu_impression.h"
 #include "courbe.h"
 #include "fichier_sur.h"
+#include "reglages.h"
 #include "garde_points.h"
 #include "outils_fenetres.h"
 #include "traductions.h"
@@ -1114,6 +1115,24 @@ TEST(PointsGardes, RepriseApresFermetureEffacementEtFichierAbimeIgnore)
         EXPECT_TRUE(texte(d, "avis_points").isEmpty());
         EXPECT_TRUE(garde_points::lire(autre.variante).etat == garde_points::Precedents::Etat::lus);
     }
+}
+
+// Une suite portable (clé USB) : le fichier repère à côté des programmes met
+// réglages et points dans « donnees » à côté d'eux ; un dossier ou rien à sa
+// place, et c'est le profil de l'utilisateur.
+TEST(PointsGardes, LeRepereDeLaSuitePortableGardeLesDonneesACoteDesProgrammes)
+{
+    QTemporaryDir programmes;
+    const QDir d(programmes.path());
+    EXPECT_EQ(reglages::dossier_portable(programmes.path()), QString());
+    ASSERT_TRUE(d.mkdir(QStringLiteral("portable.txt")));
+    EXPECT_EQ(reglages::dossier_portable(programmes.path()), QString());
+    ASSERT_TRUE(d.rmdir(QStringLiteral("portable.txt")));
+    ASSERT_TRUE(fichier_sur::ecrire(d.filePath(QStringLiteral("portable.txt")), "repère").reussie);
+    EXPECT_EQ(reglages::dossier_portable(programmes.path()), d.filePath(QStringLiteral("donnees")));
+    EXPECT_EQ(reglages::dossier_portable(QString()), QString());
+    // Les tests ne sont pas une suite portable : leurs points vont ailleurs.
+    EXPECT_EQ(reglages::dossier_portable(), QString());
 }
 
 // --- Fichiers qui ne sont pas des fichiers ordinaires ----------------------------------

@@ -3,6 +3,8 @@
 // citations propres de la sortie d'erreur d'un programme.
 #include "texte_court.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 TEST(TexteCourt, CheminCoupeEnSonMilieuSansSeparerUnCaractere)
