@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -25,22 +26,6 @@
 #include <optional>
 
 namespace {
-
-// Un chemin de Qt en chemin du système de fichiers, et retour, par UTF-8 :
-// sous Windows, std::string y serait lu dans la page de code du poste, et
-// « Bancs d'électrotechnique » ne s'y trouverait pas.
-std::filesystem::path chemin_fs(const QString &chemin)
-{
-    const QByteArray u = chemin.toUtf8();
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t *>(u.constData()),
-                                               static_cast<std::size_t>(u.size())));
-}
-
-QString texte_chemin(const std::filesystem::path &chemin)
-{
-    const std::u8string u = chemin.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char *>(u.data()), static_cast<qsizetype>(u.size()));
-}
 
 
 // Géométrie en twips (15 twips par pixel à 96 points par pouce).
@@ -320,11 +305,15 @@ void Bancs::tuile_Click(int indice)
     if (indice < 0 || indice >= static_cast<int>(liste.size()))
         return;
     const auto &prog = liste[indice];
-    const auto chemin = catalogue::trouver(chemin_fs(dossier_), prog.nom);
+    // Par les conversions de Qt, jamais par std::string : sous Windows, elle
+    // serait lue dans la page de code du poste, et « Bancs d'électrotechnique »
+    // ne se trouverait pas.
+    const std::filesystem::path dossier = QFileInfo(dossier_).filesystemFilePath();
+    const auto chemin = catalogue::trouver(dossier, prog.nom);
     if (!chemin) {
         QStringList cherches;
-        for (const auto &c : catalogue::emplacements(chemin_fs(dossier_), prog.nom))
-            cherches << texte_chemin(c.lexically_normal());
+        for (const auto &c : catalogue::emplacements(dossier, prog.nom))
+            cherches << QDir::toNativeSeparators(QFileInfo(c.lexically_normal()).filePath());
         signaler_echec(indice,
                        tr("il n'est pas installé avec le lanceur.\n\nCherché ici :\n%1").arg(cherches.join(QLatin1Char('\n'))));
         return;

@@ -13,6 +13,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,7 +73,13 @@ public:
     bool ouverte() const { return tube_ != aucun_tube; }
 
 private:
-    void garder(const char *octets, qint64 n);
+    // Les premiers octets lus gardés, le reste jeté.
+    void garder(const char *octets, qint64 n)
+    {
+        const qsizetype place = gardes_max - debut_.size();
+        if (place > 0)
+            debut_.append(octets, std::min<qsizetype>(place, n));
+    }
     void fermer();
 
     Tube tube_;

@@ -154,13 +154,6 @@ SortieErreurs::~SortieErreurs()
         ::CloseHandle(reinterpret_cast<HANDLE>(tube_));
 }
 
-void SortieErreurs::garder(const char *octets, qint64 n)
-{
-    const qsizetype place = gardes_max - debut_.size();
-    if (place > 0)
-        debut_.append(octets, std::min<qsizetype>(place, n));
-}
-
 void SortieErreurs::lire()
 {
     char tampon[4096];

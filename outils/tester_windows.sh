@@ -19,7 +19,7 @@ racine="$(cd "$(dirname "$0")/.." && pwd)"
 sortie="$racine/build-windows"
 bash "$racine/outils/installer.sh"
 bash "$racine/outils/windows/paquets.sh"
-qt="$(bash "$racine/outils/qt-windows.sh" | tail -n 1)"
+qt="$(bash "$racine/outils/qt-windows.sh" | tail -n 1)" # pour WINEPATH
 coeurs="$(nproc)"
 
 travail="$(mktemp -d)"
@@ -62,10 +62,8 @@ nouveau_wine() {
 
 echo "== Tests de la suite compilée pour Windows, sous Wine =="
 essais="$sortie/essais"
-cmake -S "$racine" -B "$essais" -DCMAKE_BUILD_TYPE=Release -DBANCS_AVERTISSEMENTS_ERREURS=ON \
-      -DCMAKE_TOOLCHAIN_FILE="$racine/outils/windows/mingw64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
-      -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-      -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" > /dev/null
+bash "$racine/outils/windows/configurer.sh" "$essais" -DCMAKE_BUILD_TYPE=Release \
+     -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)"
 nouveau_wine "$travail/wine" QT_QPA_PLATFORM=offscreen
 # Qt et l'exécution de GCC, trouvés par les tests comme par les programmes.
 WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")");$(winepath -w /usr/x86_64-w64-mingw32/lib)"

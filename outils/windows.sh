@@ -10,18 +10,14 @@
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 sortie="$racine/build-windows"
-bash "$racine/outils/installer.sh"
-bash "$racine/outils/windows/paquets.sh"
-qt="$(bash "$racine/outils/qt-windows.sh" | tail -n 1)"
-
 # BANCS_CONSTRUCTION_WINDOWS : une construction pour Windows déjà configurée
-# (celle des tests d'outils/tester_windows.sh), dont les programmes servent.
+# (celle des tests d'outils/tester_windows.sh, qui a tout installé), dont les
+# programmes servent.
 construction="${BANCS_CONSTRUCTION_WINDOWS:-$sortie/construction}"
 if [ -z "${BANCS_CONSTRUCTION_WINDOWS:-}" ]; then
-    cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-          -DCMAKE_TOOLCHAIN_FILE="$racine/outils/windows/mingw64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
-          -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-          -DBANCS_AVERTISSEMENTS_ERREURS=ON > /dev/null
+    bash "$racine/outils/installer.sh"
+    bash "$racine/outils/windows/paquets.sh"
+    bash "$racine/outils/windows/configurer.sh" "$construction" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 fi
 mapfile -t programmes < "$construction/programmes.txt"
 cmake --build "$construction" -j"$(nproc)" --target bancs "${programmes[@]}" traductions

@@ -84,25 +84,34 @@ void verifier_noms(QWidget *w, const Fenetre &f)
 
 // --- L'interface dans une autre langue ------------------------------------------
 
+// Chaque fichier .ts de la langue de l'essai, lu par « lire ».
+template <class Lire>
+void pour_chaque_ts(Lire &&lire)
+{
+    const QString suffixe = QStringLiteral("_%1.ts").arg(QString::fromStdString(traductions::actuelle().code));
+    const QDir d(QStringLiteral(BANCS_SOURCE "/traductions"));
+    for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
+        QFile f(d.filePath(nom));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QXmlStreamReader xml(&f);
+        lire(xml);
+    }
+}
+
 // Les mots (deux lettres ou plus, en minuscules) des traductions de la
 // langue de l'essai, dans tous les fichiers .ts de cette langue.
 const std::set<QString> &mots_traduits()
 {
     static const std::set<QString> mots = [] {
         std::set<QString> m;
-        const QString suffixe = QStringLiteral("_%1.ts").arg(QString::fromStdString(traductions::actuelle().code));
-        const QDir d(QStringLiteral(BANCS_SOURCE "/traductions"));
-        for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
-            QFile f(d.filePath(nom));
-            if (!f.open(QIODevice::ReadOnly))
-                continue;
-            QXmlStreamReader xml(&f);
+        pour_chaque_ts([&m](QXmlStreamReader &xml) {
             while (!xml.atEnd())
                 if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
                     for (const QString &mot : xml.readElementText().split(
                              QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
                         m.insert(mot.toLower());
-        }
+        });
         return m;
     }();
     return mots;
@@ -115,13 +124,7 @@ const std::map<QString, std::set<QString>> &textes_changes()
 {
     static const std::map<QString, std::set<QString>> changes = [] {
         std::map<QString, std::set<QString>> c;
-        const QString suffixe = QStringLiteral("_%1.ts").arg(QString::fromStdString(traductions::actuelle().code));
-        const QDir d(QStringLiteral(BANCS_SOURCE "/traductions"));
-        for (const QString &nom : d.entryList({QLatin1Char('*') + suffixe}, QDir::Files)) {
-            QFile f(d.filePath(nom));
-            if (!f.open(QIODevice::ReadOnly))
-                continue;
-            QXmlStreamReader xml(&f);
+        pour_chaque_ts([&c](QXmlStreamReader &xml) {
             QString source;
             while (!xml.atEnd()) {
                 if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -131,7 +134,7 @@ const std::map<QString, std::set<QString>> &textes_changes()
                 else if (xml.name() == QLatin1String("translation"))
                     c[source].insert(xml.readElementText());
             }
-        }
+        });
         // Un texte que la traduction garde tel quel quelque part n'est pas suspect.
         for (auto i = c.begin(); i != c.end();)
             i = i->second.count(i->first) ? c.erase(i) : std::next(i);
