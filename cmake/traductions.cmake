@@ -5,6 +5,8 @@
 # <construction>/traductions, installé dans share/bancs-electrotechnique/traductions.
 # Ajouter une langue : un nouveau fichier .ts, rien d'autre (la cible
 # « mettre_a_jour_traductions » le remplit des textes à traduire).
+# bancs_fr.ts n'est pas une langue de plus : il ne tient que les formes du
+# pluriel des textes français eux-mêmes (tr(…, nullptr, n) et %n).
 #
 # Le code est relevé par lupdate : tr() dans les fenêtres,
 # QCoreApplication::translate() ailleurs, QT_TRANSLATE_NOOP() dans les
@@ -94,8 +96,19 @@ function(bancs_traductions)
   elseif(BANCS_NOUVELLE_LANGUE)
     message(FATAL_ERROR "BANCS_NOUVELLE_LANGUE=${BANCS_NOUVELLE_LANGUE} : un code de langue à deux lettres (de, es, it…)")
   endif()
+  # bancs_fr.ts, celui de la langue des textes sources, ne garde que les
+  # textes à pluriel (%n) : il donne au français ses formes « 1 point »,
+  # « 2 points » (lupdate -pluralonly).
+  set(source_ts ${PROJECT_SOURCE_DIR}/traductions/bancs_fr.ts)
+  list(REMOVE_ITEM a_jour ${source_ts})
+  set(commande_source)
+  if(EXISTS ${source_ts})
+    set(commande_source COMMAND Qt6::lupdate -locations none -no-obsolete -pluralonly -source-language fr_FR
+                        ${sources} -ts ${source_ts})
+  endif()
   add_custom_target(mettre_a_jour_traductions
     COMMAND Qt6::lupdate -locations none -no-obsolete -source-language fr_FR ${sources} -ts ${a_jour}
+    ${commande_source}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Textes à traduire relevés dans le code"
     VERBATIM)

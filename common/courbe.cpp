@@ -274,9 +274,11 @@ void Courbe::copier_points_Click()
     }
     const tableur::Tableau t = tableau_points();
     QApplication::clipboard()->setText(qs(tableur::ecrire(t, exportation::format_presse_papiers())));
-    montrer_message(tr("%1 point(s) copié(s) avec les légendes des axes : collez-les dans un tableur "
-                       "(Ctrl+V), ils y prennent deux colonnes.")
-                        .arg(t.lignes.size()));
+    // %n : la forme du pluriel vient de la traduction (bancs_fr.ts pour le
+    // français lui-même, qui dit « 1 point copié », « 0 point copié »).
+    montrer_message(tr("%n point(s) copié(s) avec les légendes des axes : collez-les dans un tableur "
+                       "(Ctrl+V), ils y prennent deux colonnes.",
+                       nullptr, static_cast<int>(t.lignes.size())));
 }
 
 void Courbe::exporter_points_Click()
@@ -316,8 +318,7 @@ void Courbe::offrir_reprise()
     const int n = static_cast<int>(p.points.points.size());
     // La date au format de la langue (« dd/MM/yyyy à HH:mm » en français).
     const QString date = QLocale().toString(p.date, tr("dd/MM/yyyy à HH:mm"));
-    reprendre_points_->setText(n > 1 ? tr("Reprendre les points précédents\n(%1 points du %2)").arg(n).arg(date)
-                                     : tr("Reprendre les points précédents\n(%1 point du %2)").arg(n).arg(date));
+    reprendre_points_->setText(tr("Reprendre les points précédents\n(%n point(s) du %1)", nullptr, n).arg(date));
     reprendre_points_->show();
 }
 

@@ -29,8 +29,9 @@ Langue langue_fixee = Langue::francais;
 
 const QString prefixe_qm = QStringLiteral("bancs_");
 
-// Traduction de la suite pour la langue fixée (rien en français, la langue
-// des textes sources) ; elle vit jusqu'à la fin du programme.
+// Traduction de la suite pour la langue fixée (en français, la langue des
+// textes sources, seulement leurs pluriels) ; elle vit jusqu'à la fin du
+// programme.
 std::unique_ptr<QTranslator> &traduction_suite()
 {
     static std::unique_ptr<QTranslator> t;
@@ -230,8 +231,8 @@ void fixer(const Langue &langue)
     QLocale::setDefault(langue_interface());
     auto &t = traduction_suite();
     t.reset();
-    if (langue == Langue::francais)
-        return;
+    // En français aussi : bancs_fr.qm donne les formes du pluriel des textes
+    // sources (« 1 point », « 2 points ») ; sans lui, les textes restent lisibles.
     auto nouvelle = std::make_unique<QTranslator>();
     const QString fichier = prefixe_qm + QString::fromStdString(langue.code);
     for (const QString &dossier : dossiers())

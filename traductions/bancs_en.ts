@@ -348,10 +348,6 @@ Looked for here:
         <translation>No point is recorded: there is nothing to copy.</translation>
     </message>
     <message>
-        <source>%1 point(s) copié(s) avec les légendes des axes : collez-les dans un tableur (Ctrl+V), ils y prennent deux colonnes.</source>
-        <translation>%1 point(s) copied with the axis labels: paste them into a spreadsheet (Ctrl+V), where they take two columns.</translation>
-    </message>
-    <message>
         <source>Aucun point n&apos;est enregistré : il n&apos;y a rien à exporter.</source>
         <translation>No point is recorded: there is nothing to export.</translation>
     </message>
@@ -372,18 +368,6 @@ Looked for here:
         <translation>dd/MM/yyyy &apos;at&apos; HH:mm</translation>
     </message>
     <message>
-        <source>Reprendre les points précédents
-(%1 points du %2)</source>
-        <translation>Restore the previous points
-(%1 points from %2)</translation>
-    </message>
-    <message>
-        <source>Reprendre les points précédents
-(%1 point du %2)</source>
-        <translation>Restore the previous points
-(%1 point from %2)</translation>
-    </message>
-    <message>
         <source>Les points ne sont pas gardés sur le disque : %1.</source>
         <translation>The points are not kept on the disk: %1.</translation>
     </message>
@@ -398,6 +382,23 @@ Looked for here:
     <message>
         <source>Les points précédents ne sont pas repris : %1.</source>
         <translation>The previous points are not restored: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s) copié(s) avec les légendes des axes : collez-les dans un tableur (Ctrl+V), ils y prennent deux colonnes.</source>
+        <translation>
+            <numerusform>%n point copied with the axis labels: paste it into a spreadsheet (Ctrl+V), where it takes two columns.</numerusform>
+            <numerusform>%n points copied with the axis labels: paste them into a spreadsheet (Ctrl+V), where they take two columns.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Reprendre les points précédents
+(%n point(s) du %1)</source>
+        <translation>
+            <numerusform>Restore the previous points
+(%n point from %1)</numerusform>
+            <numerusform>Restore the previous points
+(%n points from %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -875,7 +875,33 @@ TEST(Tableur, CopierDonneDeuxColonnesSepareesParDesTabulations)
     // Poste français : virgule décimale ; les légendes d'axes en en-tête.
     EXPECT_EQ(QApplication::clipboard()->text(), "U (V)\tn (tr/min)\n220\t1249\n-12,5\t0,1\n0,5\t-1500,25\n");
     ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_TRUE(b.messages[0].startsWith("3 point(s) copié(s)")) << b.messages[0].toStdString();
+    EXPECT_TRUE(b.messages[0].startsWith("3 points copiés")) << b.messages[0].toStdString();
+}
+
+// Le nombre de points accorde la phrase, en français comme en anglais.
+TEST(Tableur, LeMessageDeLaCopieSAccordeAuNombreDePoints)
+{
+    const struct {
+        traductions::Langue langue;
+        int n;
+        const char *debut;
+    } cas[] = {
+        {traductions::Langue::francais, 1, "1 point copié avec les légendes des axes : collez-le dans"},
+        {traductions::Langue::francais, 2, "2 points copiés avec les légendes des axes : collez-les dans"},
+        {traductions::Langue{"en"}, 1, "1 point copied with the axis labels: paste it into"},
+        {traductions::Langue{"en"}, 2, "2 points copied with the axis labels: paste them into"},
+    };
+    for (const auto &k : cas) {
+        traductions::changer(*QCoreApplication::instance(), k.langue);
+        Banc b;
+        Courbe *c = enregistreur_pret(b);
+        for (int i = 1; i <= k.n; ++i)
+            placer(b, c, std::to_string(i).c_str(), "1");
+        essai::cliquer(c, "copier_points");
+        ASSERT_EQ(b.messages.size(), 1u);
+        EXPECT_TRUE(b.messages[0].startsWith(QString::fromUtf8(k.debut))) << b.messages[0].toStdString();
+    }
+    traductions::changer(*QCoreApplication::instance(), traductions::Langue::francais);
 }
 
 TEST(Tableur, CentPointsCopiesSansEnPerdreUn)
@@ -924,7 +950,7 @@ TEST(Tableur, EnAnglaisPointDecimalVirguleEntreColonnesEtMessagesAnglais)
     EXPECT_EQ(contenu(dossier.filePath("points.csv")),
               "\xEF\xBB\xBFU (V),n (rpm)\r\n220,1249\r\n-12.5,0.1\r\n0.5,-1500.25\r\n");
     ASSERT_EQ(b.messages.size(), 2u);
-    EXPECT_TRUE(b.messages[0].startsWith("3 point(s) copied")) << b.messages[0].toStdString();
+    EXPECT_TRUE(b.messages[0].startsWith("3 points copied")) << b.messages[0].toStdString();
     EXPECT_TRUE(b.messages[1].startsWith("The points have been saved")) << b.messages[1].toStdString();
 }
 

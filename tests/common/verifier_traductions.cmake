@@ -13,7 +13,12 @@ foreach(ts IN LISTS TS)
   get_filename_component(nom ${ts} NAME)
   set(copie ${TEMP}/${nom})
   file(COPY_FILE ${ts} ${copie})
-  execute_process(COMMAND ${LUPDATE} -locations none ${SOURCES} -ts ${copie}
+  # Celui du français, langue des sources, ne tient que les pluriels.
+  set(pluriels)
+  if(nom STREQUAL "bancs_fr.ts")
+    set(pluriels -pluralonly)
+  endif()
+  execute_process(COMMAND ${LUPDATE} -locations none ${pluriels} ${SOURCES} -ts ${copie}
                   RESULT_VARIABLE code OUTPUT_VARIABLE sortie ERROR_VARIABLE sortie)
   if(NOT code EQUAL 0)
     message(FATAL_ERROR "lupdate a échoué sur ${nom} :\n${sortie}")

@@ -108,7 +108,7 @@ const std::set<QString> &mots_traduits()
         pour_chaque_ts([&m](QXmlStreamReader &xml) {
             while (!xml.atEnd())
                 if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
-                    for (const QString &mot : xml.readElementText().split(
+                    for (const QString &mot : xml.readElementText(QXmlStreamReader::IncludeChildElements).split(
                              QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
                         m.insert(mot.toLower());
         });
@@ -130,9 +130,9 @@ const std::map<QString, std::set<QString>> &textes_changes()
                 if (xml.readNext() != QXmlStreamReader::StartElement)
                     continue;
                 if (xml.name() == QLatin1String("source"))
-                    source = xml.readElementText();
+                    source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 else if (xml.name() == QLatin1String("translation"))
-                    c[source].insert(xml.readElementText());
+                    c[source].insert(xml.readElementText(QXmlStreamReader::IncludeChildElements));
             }
         });
         // Un texte que la traduction garde tel quel quelque part n'est pas suspect.
