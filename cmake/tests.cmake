@@ -20,6 +20,7 @@ function(bancs_test nom)
   else()
     target_link_libraries(${nom} PRIVATE ${T_LIENS} GTest::gtest GTest::gtest_main)
   endif()
+  bancs_entetes_essais(${nom} "${T_FENETRES}")
   gtest_discover_tests(${nom}
     DISCOVERY_TIMEOUT 60
     # Une seule variable : gtest_discover_tests coupe toute liste à ses « ; ».
