@@ -9,7 +9,8 @@
 # bibliothèque, -fPIE d'un exécutable).
 #   fenetres        les bibliothèques de fenêtres : commun, oscillo_fenetres,
 #                   <programme>_fenetres, bancs_fenetres ;
-#   essais          les exécutables de tests qui se servent de Qt ;
+#   essais          les tests qui se servent de Qt, exécutables et
+#                   bibliothèques d'aides (toutes compilées en -fPIC) ;
 #   essais_sans_qt  les tests du noyau et des modèles : GoogleTest seul.
 # Le noyau et les modèles n'en ont pas : rien de Qt n'y entre.
 
@@ -32,8 +33,8 @@ function(bancs_entetes_precompiles famille base)
   endforeach()
 endfunction()
 
-# bancs_entetes_essais(CIBLE) : un exécutable de tests, dans la famille que
-# disent ses liaisons (tests/CMakeLists.txt crée les deux bases).
+# bancs_entetes_essais(CIBLE AVEC_QT) : une cible de tests, dans la famille
+# avec ou sans Qt (tests/CMakeLists.txt crée les deux bases).
 function(bancs_entetes_essais cible avec_qt)
   if(avec_qt)
     target_precompile_headers(${cible} REUSE_FROM entetes_essais)
