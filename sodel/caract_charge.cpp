@@ -163,13 +163,13 @@ void CaractCharge::Form_MouseMove(double x, double y)
     const double largeur =
         std::ceil(twips::depuis_px(aff_coord_->fontMetrics().horizontalAdvance(aff_coord_->text()))) + 2 * 60;
     const double hauteur = twips::depuis_px(aff_coord_->height());
-    const double largeur_fenetre = twips::depuis_px(width());
-    const double hauteur_fenetre = twips::depuis_px(height());
+    const double bord_droit = twips::depuis_px(width());
+    const double bord_bas = twips::depuis_px(height());
     double gauche = x + 250;
-    if (gauche + largeur > largeur_fenetre)
+    if (gauche + largeur > bord_droit)
         gauche = x - 250 - largeur;
-    gauche = std::clamp(gauche, 0.0, std::max(0.0, largeur_fenetre - largeur));
-    const double haut = std::clamp(y + 100, 0.0, std::max(0.0, hauteur_fenetre - hauteur));
+    gauche = std::clamp(gauche, 0.0, std::max(0.0, bord_droit - largeur));
+    const double haut = std::clamp(y + 100, 0.0, std::max(0.0, bord_bas - hauteur));
     placer(aff_coord_, gauche, haut, largeur, hauteur);
     aff_coord_->show();
 }
