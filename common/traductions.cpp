@@ -265,6 +265,11 @@ QString texte(const char *contexte, std::string_view texte)
 
 bool installer(QCoreApplication &application)
 {
+    // Une langue fixée avant la QApplication, sans exécutable noté (outils,
+    // tests), n'a pas pu chercher sa traduction : la QApplication donne
+    // maintenant le dossier où la trouver.
+    if (!traduction_suite())
+        fixer(langue_fixee);
     bool tout = true;
     if (const auto &t = traduction_suite())
         tout = QCoreApplication::installTranslator(t.get());

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -68,6 +69,14 @@ int main(int argc, char **argv)
         c<QPushButton>(courbe, "place_point")->click();
     }
     capture::capturer(courbe, "courbe_vek_points");
+    // Le message de la copie vers un tableur, accordé au nombre de points.
+    QTimer::singleShot(0, [] {
+        if (QWidget *message = QApplication::activeModalWidget()) {
+            capture::capturer(message, "courbe_vek_copie");
+            message->close();
+        }
+    });
+    c<QPushButton>(courbe, "copier_points")->click();
 
     c<QPushButton>(courbe, "impression")->click();
     ApercuImpression *apercu = programme.traceur_courbes.apercu();

@@ -48,10 +48,6 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
 #endif
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    // Les traductions sont cherchées à partir du dossier de l'exécutable,
-    // comme pour les programmes (ligne_commande::lire) : le français aussi en
-    // a une, pour ses pluriels.
-    traductions::noter_executable(argv[0]);
     traductions::fixer(langue.value_or(traductions::Langue::francais));
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
