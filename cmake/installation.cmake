@@ -18,9 +18,13 @@
 # dans les liens et la description, et de debian/changelog la révision.
 
 # Sous Windows, la suite tient dans un seul dossier : les programmes à sa
-# racine, le reste dans des sous-dossiers (cmake/windows.cmake).
+# racine, le reste dans des sous-dossiers (cmake/windows.cmake). Qt
+# (qt_standard_project_setup) a déjà inclus GNUInstallDirs, qui a mis « bin »
+# dans le cache : la valeur est imposée, et l'inclusion qui suit refait les
+# chemins complets (les traductions sont cherchées relativement à
+# CMAKE_INSTALL_FULL_BINDIR, common/CMakeLists.txt).
 if(WIN32)
-  set(CMAKE_INSTALL_BINDIR . CACHE PATH "")
+  set(CMAKE_INSTALL_BINDIR . CACHE PATH "Programmes à la racine du dossier de la suite" FORCE)
 endif()
 include(GNUInstallDirs)
 

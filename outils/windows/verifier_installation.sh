@@ -4,8 +4,9 @@
 # sert, dans le Wine neuf de WINEPREFIX (écran DISPLAY, LANG français) :
 #   verifier_installation.sh <setup.exe> <version> <programmes.txt>
 # installation silencieuse, fichiers, raccourcis et inscription dans la liste
-# des programmes ; chaque programme et le lanceur répondent à « --version » et
-# ouvrent leur fenêtre ; désinstallation silencieuse, qui ne laisse rien.
+# des programmes ; chaque programme et le lanceur répondent à « --version »,
+# offrent l'anglais et ouvrent leur fenêtre ; désinstallation silencieuse,
+# qui ne laisse rien.
 set -euo pipefail
 setup="$1"
 version="$2"
@@ -40,6 +41,9 @@ echo "Installée : ${#programmes[@]} programmes, $raccourcis raccourcis, inscrit
 for p in "${programmes[@]}"; do
     reponse="$(wine "$dossier/$p.exe" --version 2>&1 | tr -d '\r' | head -n 1)"
     [ "$reponse" = "$p (Bancs d'électrotechnique) $version" ] || echec "$p --version répond « $reponse »"
+    # Installé, le programme trouve ses traductions : l'anglais est offert.
+    aide="$(wine "$dossier/$p.exe" --aide 2>&1 | tr -d '\r')"
+    [[ "$aide" == *"--langue fr|en"* ]] || echec "$p n'offre pas l'anglais (traductions introuvables depuis son dossier)"
     wine "$dossier/$p.exe" >/dev/null 2>&1 &
     programme=$!
     ouverte=""
